@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages spacefight needs to build, play and test.
+# Only missing packages are fetched, so a second run costs a second.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config            # toolchain
+  freeglut3-dev libglu1-mesa-dev       # GLUT window and event loop, GLU
+  libgl1-mesa-dri                      # Mesa's software renderer (llvmpipe)
+  libgtest-dev                         # unit tests
+  xvfb xauth xdotool                   # tests and screenshots without a display
+  imagemagick                          # independent BMP decoding in tests, screenshots
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
