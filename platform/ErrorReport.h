@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+// Stands in for a modal error box captioned "Error": one line on standard error,
+// "Error: " and the text. The caller goes on afterwards, as it would after the
+// player dismissed the box.
+void reportError(const std::string& text);

@@ -1,0 +1,11 @@
+#include "Pointer.h"
+
+#include <GL/freeglut.h>
+
+void Pointer::hide() {
+    glutSetCursor(GLUT_CURSOR_NONE);
+}
+
+void Pointer::moveTo(int x, int y) {
+    glutWarpPointer(x, y);
+}
