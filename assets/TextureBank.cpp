@@ -1,0 +1,59 @@
+#include "TextureBank.h"
+
+#include "BmpDecoder.h"
+#include "TgaImage.h"
+
+#include <GL/glu.h>
+
+#include <cstdio>
+
+std::unique_ptr<RgbImage> TextureBank::readBmp(const std::string& fileName) {
+    if (fileName.empty()) return nullptr;
+    FILE* probe = std::fopen(fileName.c_str(), "r");
+    if (!probe) return nullptr;   // a missing texture is not worth a message
+    std::fclose(probe);
+    return loadDibImage(fileName);
+}
+
+void TextureBank::loadTexture(const std::string& fileName, int slot) {
+    const std::unique_ptr<RgbImage> image = readBmp(fileName);
+    if (!image) return;
+    glGenTextures(1, &slots[slot]);
+    // Stays in force for every later upload; the packed model textures rely on it.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glBindTexture(GL_TEXTURE_2D, slots[slot]);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image->width, image->height, GL_RGB, GL_UNSIGNED_BYTE,
+                      image->pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+}
+
+GLuint TextureBank::createBmpTexture(const std::string& fileName) {
+    const std::unique_ptr<RgbImage> image = readBmp(fileName);
+    if (!image || image->pixels.empty()) return 0;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 image->pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    return name;
+}
+
+GLuint TextureBank::createTgaTexture(const std::string& fileName) {
+    TgaImage image;
+    if (image.load(fileName) != TgaImage::LOADED) return 0;
+    glGenTextures(1, &image.textureName);
+    glBindTexture(GL_TEXTURE_2D, image.textureName);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, image.width, image.height, 0, image.pixelFormat, GL_UNSIGNED_BYTE,
+                 image.pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    return image.textureName;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "RgbImage.h"
+
+#include <GL/gl.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+// OpenGL textures made from image files, either into numbered slots (the
+// start-up textures: 2 sky, 6 cockpit, 8 crosshair, 9 game over, 10-12 rock
+// surfaces, 13-64 explosion frames) or as free names for model materials.
+// Textures live until the process ends.
+class TextureBank {
+public:
+    virtual ~TextureBank() = default;
+
+    // Mipmapped, linear, clamped texture into slots[slot]; a missing or
+    // undecodable file leaves the slot as it was.
+    void loadTexture(const std::string& fileName, int slot);
+    // Level 0 only, unscaled; 0 when the image cannot be read.
+    GLuint createBmpTexture(const std::string& fileName);
+    // Repeating texture from an uncompressed TGA; 0 when it cannot be read.
+    GLuint createTgaTexture(const std::string& fileName);
+    // No image, and no message, when the file does not exist.
+    static std::unique_ptr<RgbImage> readBmp(const std::string& fileName);
+
+    std::array<GLuint, 100> slots = {};   // 0 until loaded
+};

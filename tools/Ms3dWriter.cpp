@@ -1,0 +1,80 @@
+#include "Ms3dWriter.h"
+
+#include <cstring>
+
+namespace {
+
+class Out {
+public:
+    std::vector<uint8_t> bytes;
+
+    void u8(uint8_t v) { bytes.push_back(v); }
+    void u16(uint16_t v) {
+        u8(v & 0xFF);
+        u8(v >> 8);
+    }
+    void u32(uint32_t v) {
+        u16(v & 0xFFFF);
+        u16(v >> 16);
+    }
+    void f32(float v) {
+        uint32_t bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        u32(bits);
+    }
+    void floats(const float* v, int n) {
+        for (int i = 0; i < n; ++i) f32(v[i]);
+    }
+    // A fixed-size, NUL-padded text field; longer texts are cut to fit.
+    void text(const std::string& s, size_t size) {
+        for (size_t i = 0; i < size; ++i) u8(i + 1 < size && i < s.size() ? uint8_t(s[i]) : 0);
+    }
+};
+
+}
+
+std::vector<uint8_t> encodeMs3d(const Ms3dData& data) {
+    Out out;
+    out.text("MS3D000000", 11);
+    out.bytes.pop_back();   // the identifier has no terminator
+    out.u32(4);
+    out.u16(static_cast<uint16_t>(data.vertices.size()));
+    for (const auto& v : data.vertices) {
+        out.u8(0);
+        out.floats(v.location, 3);
+        out.u8(static_cast<uint8_t>(v.boneId));
+        out.u8(0);
+    }
+    out.u16(static_cast<uint16_t>(data.triangles.size()));
+    for (const auto& t : data.triangles) {
+        out.u16(0);
+        for (uint16_t i : t.vertexIndices) out.u16(i);
+        for (const auto& n : t.normals) out.floats(n, 3);
+        out.floats(t.s, 3);
+        out.floats(t.t, 3);
+        out.u8(1);
+        out.u8(t.group);
+    }
+    out.u16(static_cast<uint16_t>(data.groups.size()));
+    for (const auto& g : data.groups) {
+        out.u8(0);
+        out.text(g.name, 32);
+        out.u16(static_cast<uint16_t>(g.triangleIndices.size()));
+        for (uint16_t i : g.triangleIndices) out.u16(i);
+        out.u8(static_cast<uint8_t>(g.materialIndex));
+    }
+    out.u16(static_cast<uint16_t>(data.materials.size()));
+    for (const auto& m : data.materials) {
+        out.text(m.name, 32);
+        out.floats(m.ambient, 4);
+        out.floats(m.diffuse, 4);
+        out.floats(m.specular, 4);
+        out.floats(m.emissive, 4);
+        out.f32(m.shininess);
+        out.f32(1.0f);   // transparency: opaque
+        out.u8(0);
+        out.text(m.texture, 128);
+        out.text("", 128);
+    }
+    return out.bytes;
+}
