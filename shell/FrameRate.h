@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+// Frame timing from a clock read in seconds: the mean duration of the last five
+// frames (which scales all motion) and a frames-per-second line renewed about
+// once a second.
+class FrameRate {
+public:
+    // Records a frame that ended at `now` (seconds) and returns the fps line.
+    const std::string& update(float now);
+
+    float frameTime() const { return meanSample; }   // seconds; 0 before two frames
+    const std::string& text() const { return fpsText; }
+
+    float samples[5] = {};   // seconds; slots not yet written count as 0
+
+private:
+    int sampleIndex = 0;
+    bool started = false;
+    float lastTime = 0.0f;       // seconds
+    float framesCounted = 0.0f;
+    float lastFpsTime = 0.0f;    // seconds
+    float meanSample = 0.0f;
+    std::string fpsText;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+// Moves the pointer to the window's centre (halves rounded down).
+void centerPointer();
+
+// Toolkit input callbacks. Modifier keys change nothing.
+void keyDown(unsigned char key, int x, int y);
+void keyUp(unsigned char key, int x, int y);
+void specialKeyDown(int key, int x, int y);
+void mouseButton(int button, int state, int x, int y);
+void pointerDragged(int x, int y);
+void pointerMoved(int x, int y);
+void pointerEntry(int state);

@@ -1,0 +1,15 @@
+#include "ShellState.h"
+
+int windowWidth = 0;
+int windowHeight = 0;
+float frameTime = 0.0f;
+FrameRate frameRate;
+float pointerDivisor = 1000.0f;
+int cockpitFrames = 0;
+bool gameOver = false;
+int renderMode = 0;
+bool showStats = true;
+bool flatShading = false;
+float lastShotTime = 0.0f;
+BmpRecord cockpitMask;
+std::vector<uint8_t> cockpitStencil;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "BmpRecord.h"
+#include "FrameRate.h"
+
+#include <cstdint>
+#include <vector>
+
+// The shell's process-wide state. The toolkit calls back into free functions,
+// so this is where frames, input and the display meet.
+extern int windowWidth;          // pixels, set by reshape
+extern int windowHeight;         // pixels, at least 1 after reshape
+extern float frameTime;          // seconds: mean of the last five frames
+extern FrameRate frameRate;      // the samples behind frameTime and the fps line
+extern float pointerDivisor;     // pointer pixels per unit of turn rate
+extern int cockpitFrames;        // frames the cockpit picture has been painted since it was last lost
+extern bool gameOver;
+extern int renderMode;           // 0 models, 1 display lists, 2 vertex arrays
+extern bool showStats;           // fps and draw-mode lines
+extern bool flatShading;
+extern float lastShotTime;       // milliseconds on the clock, 0 before the first shot
+extern BmpRecord cockpitMask;
+extern std::vector<uint8_t> cockpitStencil;   // the mask as one byte (0 or 1) per pixel, rows bottom-up

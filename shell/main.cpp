@@ -1,0 +1,17 @@
+#include "Display.h"
+#include "Input.h"
+#include "ShellState.h"
+
+#include <GL/freeglut.h>
+
+int main(int argc, char** argv) {
+    pointerDivisor = 1000.0f;
+    if (!initDisplay(argc, argv)) return 1;
+    initGraphicsState();
+    registerCallbacks();
+    // The window's size is not known yet, so this goes to the top-left corner;
+    // the frame loop centres the pointer from the first frame on.
+    centerPointer();
+    glutMainLoop();
+    return 0;
+}
