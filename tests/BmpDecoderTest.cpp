@@ -1,0 +1,345 @@
+#include "assets/BmpDecoder.h"
+#include "support/TestFiles.h"
+#include "tools/BmpWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A BMP assembled field by field, for the kinds ImageMagick does not write and
+// for broken files.
+struct BmpSpec {
+    uint32_t headerSize = 40;
+    int32_t width = 0;
+    int32_t height = 0;
+    uint16_t bits = 24;
+    uint32_t compression = 0;
+    uint32_t coloursUsed = 0;
+    std::vector<uint32_t> masks;           // after the header, for bit fields
+    std::vector<uint8_t> palette;          // raw table bytes
+    std::vector<uint8_t> pixels;           // raw pixel bytes
+    bool fileHeader = true;
+};
+
+BmpSpec spec(uint32_t headerSize, int32_t width, int32_t height, uint16_t bits, uint32_t compression = 0,
+             size_t zeroPixelBytes = 0) {
+    BmpSpec s;
+    s.headerSize = headerSize;
+    s.width = width;
+    s.height = height;
+    s.bits = bits;
+    s.compression = compression;
+    s.pixels.resize(zeroPixelBytes);
+    return s;
+}
+
+void put(std::vector<uint8_t>& out, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
+}
+
+std::vector<uint8_t> build(const BmpSpec& s) {
+    std::vector<uint8_t> info;
+    put(info, s.headerSize, 4);
+    if (s.headerSize == 12) {
+        put(info, s.width, 2);
+        put(info, s.height, 2);
+        put(info, 1, 2);
+        put(info, s.bits, 2);
+    } else {
+        put(info, s.width, 4);
+        put(info, s.height, 4);
+        put(info, 1, 2);
+        put(info, s.bits, 2);
+        put(info, s.compression, 4);
+        put(info, static_cast<uint32_t>(s.pixels.size()), 4);
+        put(info, 0, 4);
+        put(info, 0, 4);
+        put(info, s.coloursUsed, 4);
+        put(info, 0, 4);
+        info.resize(s.headerSize, 0);
+    }
+    for (uint32_t m : s.masks) put(info, m, 4);
+    info.insert(info.end(), s.palette.begin(), s.palette.end());
+    std::vector<uint8_t> out;
+    if (s.fileHeader) {
+        out = {'B', 'M'};
+        put(out, static_cast<uint32_t>(14 + info.size() + s.pixels.size()), 4);
+        put(out, 0, 4);
+        put(out, static_cast<uint32_t>(14 + info.size()), 4);
+    }
+    out.insert(out.end(), info.begin(), info.end());
+    out.insert(out.end(), s.pixels.begin(), s.pixels.end());
+    return out;
+}
+
+// A small picture with many distinct colours, odd sizes so rows need padding.
+std::vector<uint8_t> pattern(int w, int h) {
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            rgb.push_back(uint8_t(x * 37 + y * 11));
+            rgb.push_back(uint8_t(y * 53 + 7));
+            rgb.push_back(uint8_t((x ^ y) * 29));
+        }
+    }
+    return rgb;
+}
+
+DibResult decode(const std::vector<uint8_t>& bytes, RgbImage& image) {
+    return decodeDib(bytes, image);
+}
+
+void expectSameAsImageMagick(const std::string& file) {
+    RgbImage ours;
+    ASSERT_EQ(decode(readBytes(file), ours), DibResult::Ok) << file;
+    const RgbImage reference = decodeWithImageMagick(file);
+    ASSERT_FALSE(reference.pixels.empty()) << "ImageMagick could not read " << file;
+    EXPECT_EQ(ours.width, reference.width) << file;
+    EXPECT_EQ(ours.height, reference.height) << file;
+    EXPECT_EQ(ours.pixels, reference.pixels) << file;
+}
+
+// Entry 0 is black: pixels that run-length codes skip are black to us and
+// colour 0 to ImageMagick, so the two agree only then.
+std::vector<uint8_t> greyPalette(int entries) {
+    std::vector<uint8_t> table;
+    for (int i = 0; i < entries; ++i) {
+        const uint8_t v = uint8_t(i * 255 / (entries - 1));
+        table.insert(table.end(), {v, uint8_t(v / 2), uint8_t(i * 7), 0});
+    }
+    return table;
+}
+
+}
+
+TEST(BmpDecoder, MatchesImageMagickOnEveryKindItWrites) {
+    TempDir dir;
+    const std::string src = dir.path("src.bmp");
+    writeFile(src, encodeBmp24(13, 7, pattern(13, 7)));
+    struct Case {
+        const char* name;
+        const char* options;
+    } cases[] = {
+        {"rgb24.bmp", "-type TrueColor bmp3:"},
+        {"rgb32.bmp", "-alpha on -define bmp3:alpha=true bmp3:"},
+        {"pal8.bmp", "-colors 200 -type Palette -compress None bmp3:"},
+        {"rle8.bmp", "-colors 200 -type Palette -compress RLE bmp3:"},
+        {"pal4.bmp", "-colors 12 -type Palette bmp3:"},
+        {"mono1.bmp", "-monochrome bmp3:"},
+        {"core24.bmp", "-type TrueColor bmp2:"},
+        {"core8.bmp", "-colors 200 -type Palette bmp2:"},
+        {"core4.bmp", "-colors 12 -type Palette bmp2:"},
+        {"core1.bmp", "-monochrome bmp2:"},
+    };
+    for (const Case& c : cases) {
+        const std::string file = dir.path(c.name);
+        ASSERT_TRUE(run(std::string(IMAGEMAGICK) + " '" + src + "' " + c.options + "'" + file + "'")) << c.name;
+        expectSameAsImageMagick(file);
+    }
+}
+
+// ImageMagick 6.9 writes 16-bit bit-field files with a 40-byte header but then
+// cannot read their masks. It reads its 124-byte (version 5) headers, which we
+// refuse as unknown, so the reference decodes the version-5 file and we decode
+// the same pixels behind a 40-byte header and its three masks.
+TEST(BmpDecoder, MatchesImageMagickOnSixteenBitFields) {
+    TempDir dir;
+    const std::string src = dir.path("src.bmp");
+    writeFile(src, encodeBmp24(13, 7, pattern(13, 7)));
+    for (const char* subtype : {"RGB565", "RGB555"}) {
+        const std::string v5 = dir.path(std::string(subtype) + ".bmp");
+        ASSERT_TRUE(run(std::string(IMAGEMAGICK) + " '" + src + "' -define bmp:subtype=" + subtype + " bmp:'" + v5 + "'"));
+        const std::vector<uint8_t> file = readBytes(v5);
+        ASSERT_EQ(file[14], 124);
+        const uint32_t offset = file[10] | (file[11] << 8);
+        std::vector<uint8_t> v3 = {'B', 'M'};
+        put(v3, 0, 4);
+        put(v3, 0, 4);
+        put(v3, 14 + 40 + 12, 4);
+        v3.insert(v3.end(), file.begin() + 14, file.begin() + 14 + 40);
+        v3[14] = 40;
+        v3.insert(v3.end(), file.begin() + 14 + 40, file.begin() + 14 + 52);   // the masks
+        v3.insert(v3.end(), file.begin() + offset, file.end());
+        RgbImage ours;
+        ASSERT_EQ(decode(v3, ours), DibResult::Ok) << subtype;
+        const RgbImage reference = decodeWithImageMagick(v5);
+        EXPECT_EQ(ours.pixels, reference.pixels) << subtype;
+        EXPECT_EQ(ours.width, reference.width);
+    }
+}
+
+TEST(BmpDecoder, MatchesImageMagickOnKindsWeWriteOurselves) {
+    TempDir dir;
+    // 16 bits, no compression: 5-5-5 by default.
+    BmpSpec rgb555 = spec(40, 5, 3, 16);
+    for (int i = 0; i < 5 * 3; ++i) put(rgb555.pixels, uint32_t(i * 2203 + 17) & 0x7FFF, 2);
+    rgb555.pixels.insert(rgb555.pixels.begin() + 10, {0, 0});   // rows padded to 12 bytes
+    rgb555.pixels.insert(rgb555.pixels.begin() + 22, {0, 0});
+    rgb555.pixels.insert(rgb555.pixels.end(), {0, 0});
+    // 32 bits with bit fields in an unusual order.
+    BmpSpec fields32 = spec(40, 3, 2, 32, 3);
+    fields32.masks = {0x000000FF, 0x00FF0000, 0xFF000000};
+    for (int i = 0; i < 6; ++i) put(fields32.pixels, 0x12345678u * (i + 1), 4);
+    // 4-bit run-length codes: runs, an absolute run, ends of line, a delta one
+    // right and one down, end of bitmap. (ImageMagick refuses an end of bitmap
+    // before the last row, which Windows accepts, so the codes reach it.)
+    BmpSpec rle4 = spec(40, 8, 4, 4, 2);
+    rle4.palette = greyPalette(16);
+    rle4.pixels = {4, 0x12, 0, 3, 0x34, 0x50, 1, 0x0F, 0, 0, 2, 0xAB, 0, 2, 1, 1, 5, 0xCD, 0, 0, 8, 0x34, 0, 0, 0, 1};
+    // Rows stored top row first.
+    BmpSpec topDown = spec(40, 3, -2, 24);
+    topDown.pixels = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 0};
+
+    const BmpSpec* specs[] = {&rgb555, &fields32, &rle4, &topDown};
+    int n = 0;
+    for (const BmpSpec* spec : specs) {
+        const std::string file = dir.path("own" + std::to_string(n++) + ".bmp");
+        writeBytes(file, build(*spec));
+        expectSameAsImageMagick(file);
+    }
+}
+
+TEST(BmpDecoder, RunsPastTheRightEdgeAreClipped) {
+    BmpSpec s = spec(40, 3, 2, 8, 1);
+    s.palette = greyPalette(256);
+    // Rows of 3 coded as runs of 4, the way ImageMagick codes its row padding.
+    s.pixels = {4, 255, 0, 0, 0, 4, 9, 8, 7, 6, 0, 0, 0, 1};
+    RgbImage image;
+    ASSERT_EQ(decode(build(s), image), DibResult::Ok);
+    const std::vector<uint8_t> entry255 = {255 * 7 % 256, 127, 255};   // R, G, B of table entry 255
+    EXPECT_EQ(std::vector<uint8_t>(image.pixels.begin(), image.pixels.begin() + 3), entry255);
+    EXPECT_EQ(image.pixels[3 * 3], 7 * 9 % 256);   // second row starts with index 9
+}
+
+TEST(BmpDecoder, PacksRowsAndSwapsToRgb) {
+    // 3 pixels wide: stored rows of 12 bytes become packed rows of 9.
+    BmpSpec s = spec(40, 3, 2, 24);
+    s.pixels = {10, 20, 30, 1, 2, 3, 4, 5, 6, 0, 0, 0, 7, 8, 9, 11, 12, 13, 14, 15, 16, 0, 0, 0};
+    RgbImage image;
+    ASSERT_EQ(decode(build(s), image), DibResult::Ok);
+    EXPECT_EQ(image.pixels, (std::vector<uint8_t>{30, 20, 10, 3, 2, 1, 6, 5, 4, 9, 8, 7, 13, 12, 11, 16, 15, 14}));
+}
+
+TEST(BmpDecoder, FilesWithoutFileHeaderFindPixelsAfterTheTable) {
+    const std::vector<uint8_t> rgb = pattern(6, 3);
+    for (uint32_t headerSize : {40u, 12u}) {
+        BmpSpec s = spec(headerSize, 6, 3, 8);
+        s.palette = greyPalette(256);
+        if (headerSize == 12) {   // core tables have 3-byte entries
+            std::vector<uint8_t> core;
+            for (size_t i = 0; i < s.palette.size(); i += 4) core.insert(core.end(), s.palette.begin() + i, s.palette.begin() + i + 3);
+            s.palette = core;
+        }
+        for (int i = 0; i < 3; ++i) s.pixels.insert(s.pixels.end(), {uint8_t(i), 50, 100, 150, 200, 255, 0, 0});
+        RgbImage withHeader, without;
+        ASSERT_EQ(decode(build(s), withHeader), DibResult::Ok);
+        s.fileHeader = false;
+        ASSERT_EQ(decode(build(s), without), DibResult::Ok) << headerSize;
+        EXPECT_EQ(without.pixels, withHeader.pixels) << headerSize;
+    }
+}
+
+TEST(BmpDecoder, RefusesBrokenFilesWithoutReadingOutsideThem) {
+    BmpSpec indexed = spec(40, 4, 2, 8);
+    indexed.palette = greyPalette(2);
+    indexed.coloursUsed = 2;
+    indexed.pixels = {0, 1, 1, 0, 1, 0, 5, 1};   // index 5 is past the two-entry table
+
+    BmpSpec runOff = spec(40, 4, 2, 8, 1);
+    runOff.palette = greyPalette(256);
+    runOff.pixels = {4, 1, 0, 0, 4, 1, 0, 0, 4, 1, 0, 1};   // a third row in a picture of 2
+
+    BmpSpec deltaOff = spec(40, 4, 2, 8, 1);
+    deltaOff.palette = greyPalette(256);
+    deltaOff.pixels = {0, 2, 0, 3, 1, 1};   // moved 3 rows down in a picture of 2
+
+    BmpSpec huge = spec(40, 0x7FFFFFFF, 0x7FFFFFFF, 24);
+    huge.pixels = {1, 2, 3};
+    BmpSpec negativeWidth = spec(40, -4, 2, 24);
+    negativeWidth.pixels.resize(24);
+    BmpSpec shortPixels = spec(40, 64, 64, 24);
+    shortPixels.pixels.resize(100);
+    BmpSpec rleTopDown = spec(40, 4, -2, 8, 1);
+    rleTopDown.palette = greyPalette(256);
+    rleTopDown.pixels = {0, 1};
+    BmpSpec jpeg = spec(40, 4, 2, 24, 4);
+    jpeg.pixels.resize(24);
+    BmpSpec fields24 = spec(40, 4, 2, 24, 3);
+    fields24.masks = {0xFF, 0xFF00, 0xFF0000};
+    fields24.pixels.resize(24);
+
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        DibResult expected;
+    } cases[] = {
+        {"colour index past the table", build(indexed), DibResult::ConversionError},
+        {"run below the last row", build(runOff), DibResult::ConversionError},
+        {"delta off the picture", build(deltaOff), DibResult::ConversionError},
+        {"size beyond any buffer", build(huge), DibResult::ConversionError},
+        {"negative width", build(negativeWidth), DibResult::ConversionError},
+        {"pixel data past the end", build(shortPixels), DibResult::ConversionError},
+        {"run-length top-down", build(rleTopDown), DibResult::ConversionError},
+        {"embedded JPEG", build(jpeg), DibResult::ConversionError},
+        {"bit fields on 24 bits", build(fields24), DibResult::ConversionError},
+        {"108-byte header", build(spec(108, 4, 2, 24, 0, 24)), DibResult::UnknownFormat},
+        {"three bytes", {'B', 'M', 0}, DibResult::UnknownFormat},
+    };
+    for (const Case& c : cases) {
+        RgbImage image;
+        EXPECT_EQ(decode(c.bytes, image), c.expected) << c.what;
+        EXPECT_TRUE(image.pixels.empty()) << c.what;
+    }
+
+    // Pixel offset pointing past the end of the file.
+    std::vector<uint8_t> bytes = build(spec(40, 2, 2, 24, 0, 16));
+    bytes[10] = 0xFF;
+    bytes[11] = 0xFF;
+    RgbImage image;
+    EXPECT_EQ(decode(bytes, image), DibResult::ConversionError);
+}
+
+TEST(BmpDecoder, EveryTruncationOfAValidFileFailsCleanly) {
+    BmpSpec indexed = spec(40, 7, 5, 4);
+    indexed.palette = greyPalette(16);
+    indexed.pixels.assign(4 * 5, 0x31);
+    BmpSpec fields = spec(40, 3, 3, 16, 3);
+    fields.masks = {0xF800, 0x07E0, 0x001F};
+    fields.pixels.assign(8 * 3, 0xA5);
+    for (const BmpSpec* spec : {&indexed, &fields}) {
+        const std::vector<uint8_t> whole = build(*spec);
+        for (size_t n = 0; n < whole.size(); ++n) {
+            RgbImage image;
+            const std::vector<uint8_t> cut(whole.begin(), whole.begin() + n);
+            EXPECT_NE(decode(cut, image), DibResult::Ok) << "cut at " << n;
+        }
+    }
+}
+
+TEST(BmpDecoder, ReportsEachFailureWithItsMessage) {
+    TempDir dir;
+    const std::string empty = dir.path("empty.bmp");
+    writeBytes(empty, {});
+    const std::string v4 = dir.path("v4.bmp");
+    writeBytes(v4, build(spec(108, 4, 2, 24, 0, 24)));
+    const std::string broken = dir.path("broken.bmp");
+    writeBytes(broken, build(spec(40, 64, 64, 24, 0, 10)));
+
+    struct Case {
+        std::string file;
+        std::string message;
+    } cases[] = {
+        {empty, "Error: Failed to open DIB file " + empty + ".\n"},
+        {dir.path("missing.bmp"), "Error: Failed to open DIB file " + dir.path("missing.bmp") + ".\n"},
+        {v4, "Error: Unknown DIB file format.\n"},
+        {broken, "Error: Image file conversion error.\n"},
+    };
+    for (const Case& c : cases) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(loadDibImage(c.file), nullptr);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
+    }
+}

@@ -1,0 +1,70 @@
+#include "assets/SolidShapes.h"
+#include "support/GlWindow.h"
+
+#include <gtest/gtest.h>
+
+TEST(SolidCylinder, EachShapeIsCompiledOnce) {
+    openGlWindow();
+    CylinderCache::clear();
+    solidCylinder(0.1, 90.0);
+    const GLuint list = CylinderCache::listFor(0.1, 90.0);
+    EXPECT_NE(list, 0u);
+    solidCylinder(0.1, 90.0);
+    EXPECT_EQ(CylinderCache::size(), 1u);
+    EXPECT_EQ(CylinderCache::listFor(0.1, 90.0), list);
+    solidCylinder(0.1, 90.000001);
+    EXPECT_EQ(CylinderCache::size(), 2u);
+    CylinderCache::clear();
+}
+
+TEST(SolidCylinder, CacheKeepsTheMostRecentlyUsedAndFreesTheRest) {
+    openGlWindow();
+    CylinderCache::clear();
+    // One shot after another at new lengths, as a long game fires them.
+    solidCylinder(0.3, 1.0);
+    const GLuint first = CylinderCache::listFor(0.3, 1.0);
+    solidCylinder(0.3, 2.0);
+    const GLuint second = CylinderCache::listFor(0.3, 2.0);
+    for (int i = 3; i <= 64; ++i) solidCylinder(0.3, double(i));
+    EXPECT_EQ(CylinderCache::size(), 64u);
+    solidCylinder(0.3, 1.0);   // used again: now the most recent
+    solidCylinder(0.3, 65.0);
+    EXPECT_EQ(CylinderCache::size(), 64u);
+    EXPECT_EQ(CylinderCache::listFor(0.3, 1.0), first);
+    EXPECT_EQ(CylinderCache::listFor(0.3, 2.0), 0u);
+    EXPECT_FALSE(glIsList(second));
+    for (int i = 0; i < 1000; ++i) solidCylinder(0.1, 100.0 + i);
+    EXPECT_EQ(CylinderCache::size(), 64u);
+    CylinderCache::clear();
+}
+
+TEST(SolidCylinder, HeightTwoSpansFromPlusOneToMinusOne) {
+    const int size = 256;
+    openGlWindow(size, size);
+    glViewport(0, 0, size, size);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_STENCIL_TEST);
+    glDisable(GL_DEPTH_TEST);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-2, 2, -2, 2, -10, 10);   // 64 pixels per unit
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glColor3f(1, 1, 1);
+    solidCylinder(0.5, 2.0);
+    const std::vector<uint8_t> pixels = readPixels(0, 0, size, size);
+    auto lit = [&](float x, float y) {
+        const int px = int((x + 2) * 64), py = int((y + 2) * 64);
+        return pixels[(py * size + px) * 3] > 128;
+    };
+    EXPECT_TRUE(lit(0, 0.95f));
+    EXPECT_TRUE(lit(0, -0.95f));
+    EXPECT_TRUE(lit(0.45f, 0));
+    EXPECT_FALSE(lit(0, 1.05f));
+    EXPECT_FALSE(lit(0, -1.05f));
+    EXPECT_FALSE(lit(0.55f, 0));
+    CylinderCache::clear();
+}

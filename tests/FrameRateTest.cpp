@@ -1,0 +1,31 @@
+#include "shell/FrameRate.h"
+
+#include <gtest/gtest.h>
+
+TEST(FrameRate, MeanOfFiveFramesFillsUpFromZero) {
+    FrameRate rate;
+    const float start = 10.0f, d = 0.02f;
+    rate.update(start);
+    EXPECT_EQ(rate.frameTime(), 0.0f);   // the first frame has nothing to measure
+    // Slots not yet written count as zero: d * written / 5 until all five hold d.
+    const float expected[] = {0.004f, 0.008f, 0.012f, 0.016f, 0.020f, 0.020f};
+    for (int i = 0; i < 6; ++i) {
+        rate.update(start + d * (i + 1));
+        EXPECT_NEAR(rate.frameTime(), expected[i], 1e-5f) << "frame " << i + 2;
+    }
+    // A slow frame weighs one fifth.
+    rate.update(start + d * 6 + 0.1f);
+    EXPECT_NEAR(rate.frameTime(), (4 * d + 0.1f) / 5, 1e-5f);
+}
+
+TEST(FrameRate, FpsLineIsRenewedOnlyAfterMoreThanASecond) {
+    FrameRate rate;
+    EXPECT_EQ(rate.update(5.0f), "fps: 1");   // last renewal at 0, so at once
+    for (int i = 1; i <= 59; ++i) EXPECT_EQ(rate.update(5.0f + i / 60.0f), "fps: 1");
+    EXPECT_EQ(rate.update(6.01f), "fps: 60");
+    EXPECT_EQ(rate.update(6.5f), "fps: 60");
+
+    FrameRate early;   // a clock that starts near zero shows nothing for the first second
+    EXPECT_EQ(early.update(0.2f), "");
+    EXPECT_EQ(early.update(1.5f), "fps: 2");
+}

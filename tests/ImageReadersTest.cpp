@@ -1,0 +1,86 @@
+#include "assets/RawImage.h"
+#include "assets/TgaImage.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<uint8_t> tga(uint8_t idLength, uint8_t colourMap, uint8_t type, uint16_t w, uint16_t h, uint8_t bits,
+                         const std::vector<uint8_t>& pixels) {
+    std::vector<uint8_t> out = {idLength, colourMap, type, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                uint8_t(w), uint8_t(w >> 8), uint8_t(h), uint8_t(h >> 8), bits, 0};
+    out.insert(out.end(), idLength, 'I');
+    out.insert(out.end(), pixels.begin(), pixels.end());
+    return out;
+}
+
+}
+
+TEST(TgaImage, ResultCodesForEachKindOfFile) {
+    TempDir dir;
+    const std::vector<uint8_t> pixels32(2 * 2 * 4, 9);
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        int code;
+    } cases[] = {
+        {"32-bit true colour", tga(0, 0, 2, 2, 2, 32, pixels32), TgaImage::LOADED},
+        {"8-bit grey", tga(0, 0, 3, 4, 2, 8, std::vector<uint8_t>(8, 1)), TgaImage::LOADED},
+        {"run-length encoded", tga(0, 0, 10, 2, 2, 32, pixels32), TgaImage::UNSUPPORTED_TYPE},
+        {"colour-mapped", tga(0, 1, 2, 2, 2, 32, pixels32), TgaImage::UNSUPPORTED_TYPE},
+        {"width 1", tga(0, 0, 2, 1, 2, 32, pixels32), TgaImage::BAD_SIZE},
+        {"width 1024", tga(0, 0, 2, 1024, 2, 32, pixels32), TgaImage::BAD_SIZE},
+        {"height 6", tga(0, 0, 2, 2, 6, 32, pixels32), TgaImage::BAD_SIZE},
+        {"16 bits", tga(0, 0, 2, 2, 2, 16, pixels32), TgaImage::BAD_DEPTH},
+        {"pixels cut short", tga(0, 0, 2, 2, 2, 32, std::vector<uint8_t>(15, 9)), TgaImage::SHORT_DATA},
+        {"header cut short", std::vector<uint8_t>{0, 0, 2, 0, 0}, TgaImage::SHORT_DATA},
+    };
+    for (const Case& c : cases) {
+        const std::string file = dir.path("t.tga");
+        writeBytes(file, c.bytes);
+        TgaImage image;
+        EXPECT_EQ(image.load(file), c.code) << c.what;
+    }
+    TgaImage missing;
+    EXPECT_EQ(missing.load(dir.path("missing.tga")), TgaImage::CANNOT_OPEN);
+}
+
+TEST(TgaImage, SwapsToRgbAndSkipsTheImageIdField) {
+    TempDir dir;
+    const std::string file = dir.path("id.tga");
+    // An 11-byte ID field: read from byte 18 regardless, every pixel would shift.
+    std::vector<uint8_t> pixels = {1, 2, 3, 4};
+    pixels.resize(2 * 2 * 4, 0);
+    writeBytes(file, tga(11, 0, 2, 2, 2, 32, pixels));
+    TgaImage image;
+    ASSERT_EQ(image.load(file), TgaImage::LOADED);
+    EXPECT_EQ(std::vector<uint8_t>(image.pixels.begin(), image.pixels.begin() + 4), (std::vector<uint8_t>{3, 2, 1, 4}));
+    EXPECT_EQ(image.pixelFormat, static_cast<GLenum>(GL_RGBA));
+    EXPECT_EQ(image.pixelCount, 4u);
+
+    writeBytes(file, tga(0, 0, 3, 2, 2, 8, {10, 20, 30, 40}));
+    TgaImage grey;
+    ASSERT_EQ(grey.load(file), TgaImage::LOADED);
+    EXPECT_EQ(grey.pixelFormat, static_cast<GLenum>(GL_LUMINANCE));
+    EXPECT_EQ(grey.pixels, (std::vector<uint8_t>{10, 20, 30, 40}));
+}
+
+TEST(RawImage, LengthMustMatchExactly) {
+    TempDir dir;
+    const std::string file = dir.path("font.raw");
+    writeBytes(file, std::vector<uint8_t>(16 * 8 * 3, 7));
+    const auto image = readRaw(file, 16, 8);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->width, 16);
+    EXPECT_EQ(image->pixels.size(), 16u * 8 * 3);
+
+    writeBytes(file, std::vector<uint8_t>(16 * 8 * 3 + 1, 7));
+    EXPECT_EQ(readRaw(file, 16, 8), nullptr);
+    writeBytes(file, std::vector<uint8_t>(16 * 8 * 3 - 1, 7));
+    EXPECT_EQ(readRaw(file, 16, 8), nullptr);
+    // Rows of 3 pixels are padded to 12 bytes.
+    writeBytes(file, std::vector<uint8_t>(12 * 2, 7));
+    EXPECT_NE(readRaw(file, 3, 2), nullptr);
+    EXPECT_EQ(readRaw(dir.path("missing.raw"), 16, 8), nullptr);
+}

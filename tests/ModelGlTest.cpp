@@ -1,0 +1,123 @@
+#include "assets/Ms3dModel.h"
+#include "support/GlWindow.h"
+#include "support/ModelFixtures.h"
+#include "support/TestFiles.h"
+#include "tools/BmpWriter.h"
+
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int SIZE = 256;
+
+// The game's fixed lighting, a camera above and beside the pyramid.
+void beginScene() {
+    glViewport(0, 0, SIZE, SIZE);
+    glDisable(GL_STENCIL_TEST);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, 1.0, 0.5, 50.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const GLfloat up[] = {0, 1, 0, 0};
+    glLightfv(GL_LIGHT0, GL_POSITION, up);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_COLOR_MATERIAL);
+    gluLookAt(2.0, -3.0, 3.0, 0, 0, 0.3, 0, 0, 1);
+    glColor3f(1, 1, 1);
+}
+
+std::vector<uint8_t> checker() {
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const bool light = (x + y) % 2 == 0;
+            rgb.insert(rgb.end(), {uint8_t(light ? 250 : 40), uint8_t(light ? 200 : 90), uint8_t(light ? 60 : 160)});
+        }
+    }
+    return rgb;
+}
+
+int differingPixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int tolerance) {
+    int count = 0;
+    for (size_t i = 0; i < a.size(); i += 3) {
+        for (int k = 0; k < 3; ++k) {
+            if (std::abs(int(a[i + k]) - int(b[i + k])) > tolerance) {
+                ++count;
+                break;
+            }
+        }
+    }
+    return count;
+}
+
+}
+
+TEST(ModelDrawing, DisplayListAndVertexArraysShowWhatImmediateModeShows) {
+    openGlWindow(SIZE, SIZE);
+    TempDir dir;
+    writeFile(dir.path("checker.bmp"), encodeBmp24(8, 8, checker()));
+    writeBytes(dir.path("pyramid.ms3d"), encodeMs3d(pyramidModel(dir.path("checker.bmp"))));
+    Ms3dModel model;
+    ASSERT_TRUE(model.load(dir.path("pyramid.ms3d")));
+
+    beginScene();
+    model.draw();
+    const std::vector<uint8_t> immediate = readPixels(0, 0, SIZE, SIZE);
+    int lit = 0;
+    for (size_t i = 0; i < immediate.size(); i += 3) lit += immediate[i] + immediate[i + 1] + immediate[i + 2] > 30;
+    EXPECT_GT(lit, SIZE * SIZE / 20) << "the pyramid should fill a good part of the view";
+
+    const GLuint list = glGenLists(1);
+    model.compileDisplayList(list);
+    beginScene();
+    glCallList(list);
+    EXPECT_EQ(differingPixels(readPixels(0, 0, SIZE, SIZE), immediate, 0), 0);
+
+    std::vector<float> array(6 * 24);
+    ASSERT_EQ(model.fillVertexArray(array.data(), array.size()), array.size());
+    beginScene();
+    model.draw();   // leaves the material and texture bound, as the game's arrays expect
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+    glInterleavedArrays(GL_T2F_N3F_V3F, 0, array.data());
+    glDrawArrays(GL_TRIANGLES, 0, 18);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisable(GL_TEXTURE_2D);
+    EXPECT_LE(differingPixels(readPixels(0, 0, SIZE, SIZE), immediate, 2), SIZE * SIZE / 1000);
+    glDeleteLists(list, 1);
+}
+
+TEST(ModelDrawing, ListsRestoreTheTextureStateOfTheirCompileTime) {
+    openGlWindow(SIZE, SIZE);
+    TempDir dir;
+    writeFile(dir.path("checker.bmp"), encodeBmp24(8, 8, checker()));
+    writeBytes(dir.path("pyramid.ms3d"), encodeMs3d(pyramidModel(dir.path("checker.bmp"), true)));
+    Ms3dModel model;
+    ASSERT_TRUE(model.load(dir.path("pyramid.ms3d")));
+    const GLuint lists = glGenLists(2);
+    glDisable(GL_TEXTURE_2D);
+    model.compileDisplayList(lists);
+    glEnable(GL_TEXTURE_2D);
+    model.compileDisplayList(lists + 1);
+
+    glEnable(GL_TEXTURE_2D);
+    glCallList(lists);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    glDisable(GL_TEXTURE_2D);
+    glCallList(lists + 1);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    // Drawing directly restores whatever was in force.
+    glDisable(GL_TEXTURE_2D);
+    model.draw();
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    glDeleteLists(lists, 2);
+}

@@ -1,0 +1,90 @@
+#include "assets/TextureBank.h"
+#include "support/GlWindow.h"
+#include "support/TestFiles.h"
+#include "tools/BmpWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<uint8_t> gradient(int w, int h) {
+    std::vector<uint8_t> rgb;
+    for (int i = 0; i < w * h; ++i) rgb.insert(rgb.end(), {uint8_t(i), uint8_t(i * 3), uint8_t(255 - i)});
+    return rgb;
+}
+
+GLint levelParameter(GLuint texture, GLint level, GLenum which) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint value = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, which, &value);
+    return value;
+}
+
+std::vector<uint8_t> textureRgb(GLuint texture, int w, int h) {
+    std::vector<uint8_t> out(size_t(w) * h * 3);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, out.data());
+    return out;
+}
+
+}
+
+TEST(TextureBank, FreeTexturesKeepTheirSizeAndPixels) {
+    openGlWindow();
+    TempDir dir;
+    const std::string file = dir.path("odd.bmp");
+    writeFile(file, encodeBmp24(100, 60, gradient(100, 60)));
+    TextureBank bank;
+    const GLuint name = bank.createBmpTexture(file);
+    ASSERT_NE(name, 0u);
+    EXPECT_EQ(levelParameter(name, 0, GL_TEXTURE_WIDTH), 100);
+    EXPECT_EQ(levelParameter(name, 0, GL_TEXTURE_HEIGHT), 60);
+    EXPECT_EQ(textureRgb(name, 100, 60), gradient(100, 60));
+}
+
+TEST(TextureBank, SlotTexturesAreMipmappedToPowersOfTwo) {
+    openGlWindow();
+    TempDir dir;
+    const std::string file = dir.path("small.bmp");
+    writeFile(file, encodeBmp24(3, 5, gradient(3, 5)));
+    TextureBank bank;
+    bank.loadTexture(file, 6);
+    ASSERT_NE(bank.slots[6], 0u);
+    const GLint width = levelParameter(bank.slots[6], 0, GL_TEXTURE_WIDTH);
+    EXPECT_EQ(width & (width - 1), 0) << width;
+    EXPECT_EQ(levelParameter(bank.slots[6], 2, GL_TEXTURE_WIDTH), std::max(1, width / 4));
+    EXPECT_EQ(bank.slots[7], 0u);
+}
+
+TEST(TextureBank, MissingFilesAreSilentAndBrokenOnesReported) {
+    openGlWindow();
+    TempDir dir;
+    writeBytes(dir.path("empty.bmp"), {});
+    TextureBank bank;
+    bank.slots[5] = 77;
+    testing::internal::CaptureStderr();
+    bank.loadTexture(dir.path("missing.bmp"), 5);
+    EXPECT_EQ(bank.createBmpTexture(dir.path("missing.bmp")), 0u);
+    EXPECT_EQ(bank.createTgaTexture(dir.path("missing.tga")), 0u);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(bank.slots[5], 77u);
+
+    testing::internal::CaptureStderr();
+    bank.loadTexture(dir.path("empty.bmp"), 5);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Failed to open DIB file " + dir.path("empty.bmp") + ".\n");
+    EXPECT_EQ(bank.slots[5], 77u);
+}
+
+TEST(TextureBank, GreyTgaUploadsAsLuminance) {
+    openGlWindow();
+    TempDir dir;
+    const std::string file = dir.path("grey.tga");
+    std::vector<uint8_t> bytes = {0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 8, 0};
+    bytes.insert(bytes.end(), {10, 80, 160, 240});
+    writeBytes(file, bytes);
+    TextureBank bank;
+    const GLuint name = bank.createTgaTexture(file);
+    ASSERT_NE(name, 0u);
+    EXPECT_EQ(textureRgb(name, 2, 2), (std::vector<uint8_t>{10, 10, 10, 80, 80, 80, 160, 160, 160, 240, 240, 240}));
+}

@@ -1,0 +1,61 @@
+#include "assets/ViewFrustum.h"
+#include "entities/Matrix4.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(ViewFrustum, BeforeCalculateOnlyRadiusZeroIsRejected) {
+    const ViewFrustum frustum;
+    EXPECT_TRUE(frustum.sphereInFrustum(Vector3(1e6f, 0, 0), 0.001f));
+    EXPECT_FALSE(frustum.sphereInFrustum(Vector3(0, 0, 0), 0.0f));
+}
+
+TEST(ViewFrustum, IdentityMatricesGiveTheUnitCube) {
+    ViewFrustum frustum;
+    const Matrix4 identity = Matrix4::identity();
+    frustum.calculateFrom(identity.m, identity.m);
+    EXPECT_FLOAT_EQ(frustum.planes[0][0], -1.0f);   // right: -x + 1 >= 0
+    EXPECT_FLOAT_EQ(frustum.planes[0][3], 1.0f);
+    EXPECT_FALSE(frustum.sphereInFrustum(Vector3(2.5f, 0, 0), 1.0f));
+    EXPECT_TRUE(frustum.sphereInFrustum(Vector3(1.5f, 0, 0), 1.0f));
+    // Exactly one radius outside is outside; touching from inside is inside.
+    EXPECT_FALSE(frustum.sphereInFrustum(Vector3(0, 3.0f, 0), 2.0f));
+    EXPECT_TRUE(frustum.sphereInFrustum(Vector3(0, 0, -2.9f), 2.0f));
+}
+
+TEST(ViewFrustum, PerspectiveCameraCullsBehindBesideAndBeyond) {
+    // 90-degree perspective, square aspect, near 1, far 100 (as gluPerspective
+    // builds it), with a camera at (0, 0, 10) looking down -z.
+    Matrix4 projection;
+    projection[0] = 1.0f;
+    projection[5] = 1.0f;
+    projection[10] = -101.0f / 99.0f;
+    projection[11] = -1.0f;
+    projection[14] = -200.0f / 99.0f;
+    Matrix4 view = Matrix4::identity();
+    view[14] = -10.0f;
+    ViewFrustum frustum;
+    frustum.calculateFrom(projection.m, view.m);
+    for (const auto& plane : frustum.planes) {
+        EXPECT_NEAR(std::sqrt(plane[0] * plane[0] + plane[1] * plane[1] + plane[2] * plane[2]), 1.0f, 1e-6f);
+    }
+    struct Case {
+        Vector3 centre;
+        float radius;
+        bool visible;
+    } cases[] = {
+        {Vector3(0, 0, 0), 1.0f, true},        // straight ahead
+        {Vector3(0, 0, 20), 1.0f, false},      // behind the camera
+        {Vector3(0, 0, 9.5f), 1.0f, true},     // reaches past the near plane
+        {Vector3(30, 0, 0), 1.0f, false},      // right of a 45-degree edge at distance 10
+        {Vector3(10.5f, 0, 0), 1.0f, true},    // crossing that edge
+        {Vector3(0, -30, 0), 5.0f, false},
+        {Vector3(0, 0, -95), 1.0f, false},     // beyond the far plane at z = -90
+        {Vector3(0, 0, -90.5f), 1.0f, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(frustum.sphereInFrustum(c.centre, c.radius), c.visible)
+            << c.centre.x << ", " << c.centre.y << ", " << c.centre.z;
+    }
+}

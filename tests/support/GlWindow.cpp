@@ -1,0 +1,35 @@
+#include "GlWindow.h"
+
+#include <GL/freeglut.h>
+
+void openGlWindow(int width, int height) {
+    static bool open = false;
+    if (open) return;
+    int argc = 1;
+    char name[] = "spacefight-tests";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
+    glutInitWindowSize(width, height);
+    glutCreateWindow(name);
+    glViewport(0, 0, width, height);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    open = true;
+}
+
+std::vector<uint8_t> readPixels(int x, int y, int width, int height) {
+    std::vector<uint8_t> out(size_t(width) * height * 3);
+    glFinish();
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, out.data());
+    return out;
+}
+
+std::vector<uint8_t> readStencil(int x, int y, int width, int height) {
+    std::vector<uint8_t> out(size_t(width) * height);
+    glFinish();
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, y, width, height, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, out.data());
+    return out;
+}

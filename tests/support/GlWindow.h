@@ -1,0 +1,16 @@
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <vector>
+
+// One GLUT window per test process on the X server in DISPLAY (Xvfb in the test
+// command), with colour, depth and stencil buffers like the game's. Tests draw
+// into its back buffer and read the pixels back.
+void openGlWindow(int width = 256, int height = 256);
+
+// RGB bytes of a rectangle of the back buffer, bottom row first.
+std::vector<uint8_t> readPixels(int x, int y, int width, int height);
+// The stencil values of a rectangle, bottom row first.
+std::vector<uint8_t> readStencil(int x, int y, int width, int height);

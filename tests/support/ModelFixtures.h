@@ -1,0 +1,11 @@
+#pragma once
+
+#include "tools/Ms3dWriter.h"
+
+#include <string>
+
+// A four-sided pyramid (apex towards +z) of 6 triangles with face normals and
+// texture coordinates. With split = true its sides and base are two groups, the
+// base without material; otherwise one group with material 0, whose texture
+// file is `texture`.
+Ms3dData pyramidModel(const std::string& texture, bool split = false);

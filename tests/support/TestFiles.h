@@ -1,0 +1,33 @@
+#pragma once
+
+#include "assets/RgbImage.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A fresh directory under /tmp, removed with everything in it at scope end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::string path(const std::string& name) const { return dir + "/" + name; }
+
+private:
+    std::string dir;
+};
+
+void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> readBytes(const std::string& path);
+
+// Runs a shell command; true when it exits 0.
+bool run(const std::string& command);
+
+// Debian's ImageMagick (not any stand-in earlier on PATH).
+extern const char* const IMAGEMAGICK;
+
+// ImageMagick's own decoding of an image file, rows bottom first like ours.
+RgbImage decodeWithImageMagick(const std::string& file);
