@@ -76,5 +76,10 @@ std::vector<uint8_t> encodeMs3d(const Ms3dData& data) {
         out.text(m.texture, 128);
         out.text("", 128);
     }
+    // The keyframer block every MilkShape file carries: no animation, no joints.
+    out.f32(24.0f);   // frames per second
+    out.f32(0.0f);    // current time
+    out.u32(1);       // total frames
+    out.u16(0);       // joints
     return out.bytes;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,4 +40,6 @@ struct Ms3dData {
     std::vector<Material> materials;
 };
 
+// A complete file, ending with an empty keyframer block (no joints).
 std::vector<uint8_t> encodeMs3d(const Ms3dData& data);
+constexpr size_t MS3D_KEYFRAMER_BYTES = 14;

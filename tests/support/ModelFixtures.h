@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/Ms3dModel.h"
 #include "tools/Ms3dWriter.h"
 
 #include <string>
@@ -9,3 +10,12 @@
 // base without material; otherwise one group with material 0, whose texture
 // file is `texture`.
 Ms3dData pyramidModel(const std::string& texture, bool split = false);
+
+// Exposes a model's arrays so tests can check what was read.
+class InspectableModel : public Ms3dModel {
+public:
+    using Ms3dModel::materials;
+    using Ms3dModel::meshes;
+    using Ms3dModel::triangles;
+    using Ms3dModel::vertices;
+};
