@@ -10,6 +10,10 @@ packages=(
   libgtest-dev                         # unit tests
   xvfb xauth xdotool                   # tests and screenshots without a display
   imagemagick                          # independent BMP decoding in tests, screenshots
+  libfreetype-dev fonts-dejavu-core    # glyphs for the font and the game-over picture
+  libmp3lame-dev                       # MP3 encoding of the sound effects
+  libsdl2-mixer-dev                    # sound: effects and the music module
+  sox libsox-fmt-mp3 assimp-utils      # tests read the generated sounds and models independently
 )
 
 missing=()
