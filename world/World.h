@@ -1,0 +1,65 @@
+#pragma once
+
+#include "assets/Explosion.h"
+#include "assets/TextureBank.h"
+#include "assets/ViewFrustum.h"
+#include "entities/Vector3.h"
+#include "platform/SoundDevice.h"
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class SpaceObject;
+class Ship;
+class MyShip;
+
+// The one container of everything in space: the objects (which it owns from
+// their registration on), the running explosions, the frustum test, all sound,
+// and the drawing data shared by every rock of a shape.
+class World {
+public:
+    static constexpr size_t ARRAY_FLOATS = 58080;   // 2420 triangles of GL_T2F_N3F_V3F
+
+    explicit World(TextureBank* bank);
+    virtual ~World();
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
+
+    // Appends the object; returns the count afterwards, which becomes its id.
+    int32_t add(SpaceObject* object);
+    unsigned count() const { return static_cast<unsigned>(objects.size()); }
+    SpaceObject* objectAt(unsigned index) const;   // null past the end
+    SpaceObject* findById(int32_t id) const;        // first with that id, or null
+    SpaceObject* findPlayer() const;                // first "MyShip", or null
+
+    // Asks every object to draw, with visible from the frustum of the current camera.
+    void render();
+    // For every enemy ship: what it touches and the gap to what lies ahead, then its update.
+    void updateEnemyShips(float timeFactor);
+    // Explodes, scores and removes (or, for the enemy, returns) every object out of energy.
+    void removeDestroyed();
+    int addExplosion(Ship* viewer, const Vector3& offset, const Vector3& anchor, int32_t targetId);
+    void updateExplosions();
+
+    bool loadSample(const char* path);
+    void playSample(unsigned number);
+    void startMusic();
+
+    std::vector<SpaceObject*> objects;
+    std::vector<std::unique_ptr<Explosion>> explosions;
+    MyShip* player = nullptr;        // the last registered "MyShip"
+    ViewFrustum frustum;
+    GLuint displayListBase = 0;      // seven lists: rocks at +0..+2, ship parts at +5, +6
+    int drawMode = 0;                // 0 models, 1 display lists, 2 vertex arrays
+    TextureBank* textureBank;        // not owned
+    std::array<std::array<float, ARRAY_FLOATS>, 3> asteroidArrays = {};   // one per rock shape
+
+private:
+    SoundDevice sound;
+    std::vector<SoundDevice::Sample> samples;   // in load order
+    SoundDevice::Music music = nullptr;
+};
