@@ -1,0 +1,80 @@
+#include "SoundDevice.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
+
+SoundDevice::~SoundDevice() {
+    close();
+}
+
+bool SoundDevice::open(int rate, int channels) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    sdlStarted = true;
+    if (Mix_OpenAudio(rate, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
+    Mix_Init(MIX_INIT_MP3 | MIX_INIT_MOD);
+    startedAt.assign(static_cast<size_t>(Mix_AllocateChannels(channels)), 0);
+    opened = true;
+    return true;
+}
+
+void SoundDevice::close() {
+    if (opened) {
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+        Mix_CloseAudio();
+        Mix_Quit();
+        opened = false;
+    }
+    if (sdlStarted) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdlStarted = false;
+    }
+}
+
+SoundDevice::Sample SoundDevice::loadSample(const std::string& path) {
+    if (!opened) return nullptr;   // decoding needs the device's format
+    return Mix_LoadWAV(path.c_str());
+}
+
+void SoundDevice::freeSample(Sample sample) {
+    if (!sample) return;
+    for (size_t channel = 0; channel < startedAt.size(); ++channel) {
+        if (Mix_GetChunk(int(channel)) == sample) Mix_HaltChannel(int(channel));
+    }
+    Mix_FreeChunk(sample);
+}
+
+int SoundDevice::playing(Sample sample) const {
+    int count = 0;
+    for (size_t channel = 0; channel < startedAt.size(); ++channel) {
+        if (Mix_Playing(int(channel)) && Mix_GetChunk(int(channel)) == sample) ++count;
+    }
+    return count;
+}
+
+void SoundDevice::play(Sample sample, int maxPlaybacks) {
+    if (!opened || !sample) return;
+    int oldest = -1;
+    if (playing(sample) >= maxPlaybacks) {
+        for (size_t channel = 0; channel < startedAt.size(); ++channel) {
+            if (!Mix_Playing(int(channel)) || Mix_GetChunk(int(channel)) != sample) continue;
+            if (oldest < 0 || startedAt[channel] < startedAt[size_t(oldest)]) oldest = int(channel);
+        }
+        Mix_HaltChannel(oldest);
+    }
+    const int channel = Mix_PlayChannel(oldest, sample, 0);
+    if (channel >= 0) startedAt[size_t(channel)] = ++starts;
+}
+
+SoundDevice::Music SoundDevice::loadMusic(const std::string& path) {
+    if (!opened) return nullptr;
+    return Mix_LoadMUS(path.c_str());
+}
+
+void SoundDevice::setMusicVolume(int volume) {
+    if (opened) Mix_VolumeMusic(volume * MIX_MAX_VOLUME / 256);
+}
+
+void SoundDevice::playMusicLooping(Music music) {
+    if (opened && music) Mix_PlayMusic(music, -1);
+}

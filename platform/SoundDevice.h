@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
+
+// Sound effects and one music module through SDL2_mixer. Every call is safe
+// when the device could not be opened or a file not loaded: the game then
+// simply stays silent.
+class SoundDevice {
+public:
+    using Sample = Mix_Chunk*;
+    using Music = Mix_Music*;
+
+    ~SoundDevice();
+
+    bool open(int rate, int channels);   // false when there is no usable audio device
+    void close();
+    bool isOpen() const { return opened; }
+
+    Sample loadSample(const std::string& path);   // null on failure
+    void freeSample(Sample sample);
+    // Starts the sample on a free channel. With `maxPlaybacks` of it already
+    // sounding, the oldest of those stops so the newest is always heard.
+    void play(Sample sample, int maxPlaybacks);
+    int playing(Sample sample) const;   // how many channels sound it now
+
+    Music loadMusic(const std::string& path);   // null on failure
+    void setMusicVolume(int volume);            // 0..256, the music's own scale
+    void playMusicLooping(Music music);
+
+private:
+    bool opened = false;
+    bool sdlStarted = false;
+    std::vector<unsigned long> startedAt;   // per channel: order in which it last started
+    unsigned long starts = 0;
+};
