@@ -1,0 +1,126 @@
+#include "Font.h"
+
+#include "RawImage.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+std::string formatNumber(float value) {
+    double v = value;
+    std::string sign;
+    if (v < 0) {
+        sign = "-";
+        v = -v;
+    }
+    int e = 0;
+    if (v > 0) {
+        e = static_cast<int>(std::floor(std::log10(v)));
+        if (v < std::pow(10.0, e)) --e;   // log10 can land a hair off at powers of ten
+        if (v >= std::pow(10.0, e + 1)) ++e;
+    }
+    char text[64];
+    if (e >= -1 && e <= 3) {
+        std::snprintf(text, sizeof text, "%.*f", 3 - e, v);
+    } else {
+        double mantissa = v / std::pow(10.0, e);
+        if (std::round(mantissa * 1000.0) >= 10000.0) {   // 9.9995 rounds up to the next exponent
+            mantissa /= 10.0;
+            ++e;
+        }
+        std::snprintf(text, sizeof text, "%.3fe%c%03d", mantissa, e < 0 ? '-' : '+', e < 0 ? -e : e);
+    }
+    std::string s = text;
+    const size_t point = s.find('.');
+    if (point != std::string::npos) {
+        const size_t exponent = s.find('e');
+        const size_t end = exponent == std::string::npos ? s.size() : exponent;
+        size_t last = end;
+        while (last > point + 1 && s[last - 1] == '0') --last;
+        s.erase(last, end - last);
+    }
+    return sign + s;
+}
+
+GLuint Font::loadImage(const char* path, int size) {
+    const auto image = readRaw(path, size, size);
+    if (!image) std::exit(1);
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, size, size, 0, GL_RGB, GL_UNSIGNED_BYTE, image->pixels.data());
+    return name;
+}
+
+Font::Font() {
+    fontTexture = loadImage(GLYPH_IMAGE, 256);
+    bumpTexture = loadImage(BUMP_IMAGE, 128);
+    listBase = glGenLists(256);
+    glBindTexture(GL_TEXTURE_2D, fontTexture);
+    for (int g = 0; g < 256; ++g) {
+        const float cx = (g % 16) / 16.0f, cy = (g / 16) / 16.0f;
+        glNewList(listBase + g, GL_COMPILE);
+        glBegin(GL_QUADS);
+        glTexCoord2f(cx, 1 - cy - 0.0625f);
+        glVertex2i(0, 0);
+        glTexCoord2f(cx + 0.0625f, 1 - cy - 0.0625f);
+        glVertex2i(16, 0);
+        glTexCoord2f(cx + 0.0625f, 1 - cy);
+        glVertex2i(16, 16);
+        glTexCoord2f(cx, 1 - cy);
+        glVertex2i(0, 16);
+        glEnd();
+        glTranslated(10, 0, 0);
+        glEndList();
+    }
+}
+
+Font::~Font() {
+    glDeleteLists(listBase, 256);
+}
+
+void Font::print(int x, int y, const std::string& text, int set) {
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glMaterialfv(GL_FRONT, GL_AMBIENT, textColour);
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, textColour);
+    glMaterialfv(GL_FRONT, GL_EMISSION, textColour);
+    if (set > 1) set = 1;
+    glBindTexture(GL_TEXTURE_2D, fontTexture);
+    glDisable(GL_DEPTH_TEST);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, 640, 0, 480, -100, 100);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslated(x, y, 0);
+    // Only characters with a glyph of this font are drawn: any other list
+    // number would belong to a model or a cylinder.
+    std::vector<GLubyte> glyphs;
+    for (unsigned char c : text) {
+        const int glyph = int(c) - 32 + 128 * set;
+        if (c >= 32 && c <= 127 && glyph >= 0 && glyph < 256) glyphs.push_back(static_cast<GLubyte>(glyph));
+    }
+    glListBase(listBase);
+    if (!glyphs.empty()) glCallLists(static_cast<GLsizei>(glyphs.size()), GL_UNSIGNED_BYTE, glyphs.data());
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glEnable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glMaterialfv(GL_FRONT, GL_AMBIENT, restColour);
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, restColour);
+    glMaterialfv(GL_FRONT, GL_EMISSION, restColour);
+}
+
+void Font::printNumber(int x, int y, float value, int set) {
+    print(x, y, formatNumber(value), set);
+}
