@@ -1,10 +1,19 @@
 #include "FrameLoop.h"
 
+#include "Collisions.h"
+#include "Hud.h"
 #include "Input.h"
+#include "Scene.h"
 #include "ShellState.h"
+#include "assets/Sky.h"
+#include "assets/StarField.h"
+#include "entities/Laser.h"
+#include "entities/MyShip.h"
 #include "platform/Clock.h"
+#include "world/World.h"
 
 #include <GL/freeglut.h>
+#include <GL/glu.h>
 
 const std::string& updateFrameRate() {
     const std::string& text = frameRate.update(Clock::milliseconds() * 0.001f);
@@ -12,17 +21,74 @@ const std::string& updateFrameRate() {
     return text;
 }
 
+namespace {
+
+// The cockpit view: the picture during its first 30 frames, then the scene
+// only where the mask is clear, cleared by one far black quad.
+void placeCockpitCamera() {
+    if (cockpitFrames < 30) {
+        drawCockpit();
+        glutPostRedisplay();
+        ++cockpitFrames;
+    }
+    const Vector3 p = myShip->getPosition(), f = myShip->getDirection(), u = myShip->getFrame().column(1);
+    gluLookAt(p.x, p.y, p.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
+    glStencilFunc(GL_NOTEQUAL, 1, 1);
+    glPushMatrix();
+    glMultMatrixf(myShip->getFrame().m);
+    glDepthFunc(GL_ALWAYS);
+    glColor3f(0, 0, 0);
+    glBegin(GL_QUADS);
+    glVertex3f(-5800, 5800, 5000);
+    glVertex3f(5800, 5800, 5000);
+    glVertex3f(5800, -5800, 5000);
+    glVertex3f(-5800, -5800, 5000);
+    glEnd();
+    glColor3f(1, 1, 1);
+    glDepthFunc(GL_LEQUAL);
+    glPopMatrix();
+}
+
+// Two radii behind and 1.1 radii above the ship.
+void placeOutsideCamera() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_STENCIL_TEST);
+    const float r = myShip->getRadius();
+    const Vector3 p = myShip->getPosition(), f = myShip->getDirection(), u = myShip->getFrame().column(1);
+    const Vector3 eye = p + u.normalized() * (1.1f * r) - f.normalized() * (2.0f * r);
+    gluLookAt(eye.x, eye.y, eye.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
+}
+
+}
+
 void displayFrame() {
     if (gameOver) {
+        drawGameOverScreen();
         glutSwapBuffers();
         return;
     }
+    resolveCollisions(*world, *myShip, frameTime);
+    world->drawMode = renderMode;
     glLoadIdentity();
-    // From here on the scene is drawn only where the cockpit mask is clear.
-    glStencilFunc(GL_NOTEQUAL, 1, 1);
+    if (myShip->getOutsideView() == 0) placeCockpitCamera();
+    else placeOutsideCamera();
     centerPointer();
+    myShip->yaw(2.0f * myShip->getYawRate() * frameTime);
+    myShip->pitch(2.0f * myShip->getPitchRate() * frameTime);
     glEnable(GL_LIGHTING);
-    updateFrameRate();
+    world->render();
+    const Vector3 p = myShip->getPosition();
+    sky->draw(p.x, p.y, p.z, 5000, 5000, 5000);
+    starField->draw();
+    const float now = static_cast<float>(Clock::milliseconds());
+    if (lastShotTime != 0.0f && lastShotTime - now > -100.0f) laser->draw(myShip);
+    world->updateEnemyShips(frameTime);
+    world->removeDestroyed();
+    drawSpeedAndPower();
+    const std::string& fps = updateFrameRate();
+    if (showStats) drawStats(fps);
     glDisable(GL_TEXTURE_2D);
+    if (myShip->getOutsideView() == 0) drawCrosshair();
+    if (myShip->getEnergy() <= 0.0f) gameOver = true;
     glutSwapBuffers();
 }

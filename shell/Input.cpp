@@ -1,8 +1,13 @@
 #include "Input.h"
 
+#include "Scene.h"
 #include "ShellState.h"
+#include "entities/Laser.h"
+#include "entities/MyShip.h"
+#include "platform/Clock.h"
 #include "platform/GameDisplay.h"
 #include "platform/Pointer.h"
+#include "world/World.h"
 
 #include <GL/freeglut.h>
 
@@ -13,9 +18,17 @@ void centerPointer() {
 }
 
 void keyDown(unsigned char key, int, int) {
-    if (key == 27) {
+    switch (key) {
+    case 27:
         GameDisplay::leaveGameMode();
         std::exit(0);
+    case 'a':
+        if (myShip) myShip->changeSpeed(1.0f, true);
+        break;
+    case 'y':
+        if (myShip) myShip->changeSpeed(1.0f, false);
+        break;
+    default: break;
     }
 }
 
@@ -24,6 +37,15 @@ void keyUp(unsigned char, int, int) {}
 void specialKeyDown(int key, int, int) {
     switch (key) {
     case GLUT_KEY_F1: showStats = !showStats; break;
+    case GLUT_KEY_F2:
+        if (!myShip) break;
+        if (myShip->getOutsideView() == 0) {
+            myShip->setOutsideView(1);
+        } else {
+            myShip->setOutsideView(0);
+            cockpitFrames = 0;   // paint the cockpit again
+        }
+        break;
     case GLUT_KEY_F3: renderMode = 0; break;
     case GLUT_KEY_F4: renderMode = 1; break;
     case GLUT_KEY_F5: renderMode = 2; break;
@@ -35,10 +57,35 @@ void specialKeyDown(int key, int, int) {
     }
 }
 
-void mouseButton(int, int, int, int) {}
+void fireShot() {
+    const int hit = laser->fire(myShip, 0.1f, world);
+    lastShotTime = static_cast<float>(Clock::milliseconds());
+    if (hit != -1) {
+        const Vector3 impact = laser->hitPoint(static_cast<unsigned>(hit));
+        SpaceObject* target = world->objectAt(static_cast<unsigned>(hit));
+        const Vector3 offset = impact - target->getPosition();
+        target->subtractEnergy(laser->getDamage());
+        const SpaceObject* still = world->findById(target->getWorldId());
+        if (still && still->getEnergy() > 0.0f) {
+            world->addExplosion(myShip, offset, target->getPosition(), target->getWorldId());
+        }
+    } else {
+        laser->setLength(3000.0f);
+    }
+    world->playSample(0);
+}
+
+void mouseButton(int button, int state, int, int) {
+    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN && laser && world && myShip) fireShot();
+}
 
 void pointerDragged(int, int) {}
 
-void pointerMoved(int, int) {}
+void pointerMoved(int x, int y) {
+    const int cx = windowWidth >> 1, cy = windowHeight >> 1;
+    if (x == cx && y == cy) return;   // the event the re-centring itself causes
+    centerPointer();
+    if (myShip) myShip->addTurn((x - cx) / pointerDivisor, (y - cy) / pointerDivisor);
+}
 
 void pointerEntry(int) {}

@@ -11,3 +11,7 @@ void mouseButton(int button, int state, int x, int y);
 void pointerDragged(int x, int y);
 void pointerMoved(int x, int y);
 void pointerEntry(int state);
+
+// One shot of the player's laser: the nearest object on the beam loses energy
+// and, if it survives, shows a hit explosion; the laser sound plays.
+void fireShot();

@@ -1,5 +1,6 @@
 #include "Display.h"
 #include "Input.h"
+#include "Scene.h"
 #include "ShellState.h"
 
 #include <GL/freeglut.h>
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     // The window's size is not known yet, so this goes to the top-left corner;
     // the frame loop centres the pointer from the first frame on.
     centerPointer();
+    buildScene();
     glutMainLoop();
     return 0;
 }

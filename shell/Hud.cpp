@@ -1,0 +1,121 @@
+#include "Hud.h"
+
+#include "Scene.h"
+#include "ShellState.h"
+#include "assets/Font.h"
+#include "assets/TextureBank.h"
+#include "entities/MyShip.h"
+#include "world/World.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+void texturedQuadAtCentre(int halfWidth, int halfHeight) {
+    const int cx = windowWidth >> 1, cy = windowHeight >> 1;
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 1);
+    glVertex2i(cx - halfWidth, cy - halfHeight);
+    glTexCoord2f(0, 0);
+    glVertex2i(cx - halfWidth, cy + halfHeight);
+    glTexCoord2f(1, 0);
+    glVertex2i(cx + halfWidth, cy + halfHeight);
+    glTexCoord2f(1, 1);
+    glVertex2i(cx + halfWidth, cy - halfHeight);
+    glEnd();
+}
+
+void beginAdditivePicture(int slot) {
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glBindTexture(GL_TEXTURE_2D, textureBank->slots[size_t(slot)]);
+}
+
+void endAdditivePicture() {
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    endOverlay();
+}
+
+}
+
+const char* drawModeText(int mode) {
+    switch (mode) {
+    case 0: return "no DLs, no VAs";
+    case 1: return "Using display lists";
+    case 2: return "Using vertex arrays";
+    default: return "";
+    }
+}
+
+void drawCockpit() {
+    if (cockpitFrames < 2) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_STENCIL_TEST);
+    glDisable(GL_LIGHTING);
+    glStencilFunc(GL_EQUAL, 1, 1);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    // At 3.5765 units the 80-degree view shows 6 units of height: the 8 x 6
+    // quad just fills a 4:3 screen.
+    glTranslatef(0.0f, 0.0f, -3.5765f);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, textureBank->slots[6]);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 1);
+    glVertex3f(-4, 3, 0);
+    glTexCoord2f(1, 1);
+    glVertex3f(4, 3, 0);
+    glTexCoord2f(1, 0);
+    glVertex3f(4, -3, 0);
+    glTexCoord2f(0, 0);
+    glVertex3f(-4, -3, 0);
+    glEnd();
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+}
+
+void beginOverlay() {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, windowWidth, windowHeight, 0, 0, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void endOverlay() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void drawCrosshair() {
+    beginOverlay();
+    glColor4f(1, 1, 1, 1);
+    beginAdditivePicture(8);
+    texturedQuadAtCentre(50, 50);
+    endAdditivePicture();
+}
+
+void drawGameOverScreen() {
+    beginOverlay();
+    glDisable(GL_STENCIL_TEST);
+    beginAdditivePicture(9);
+    texturedQuadAtCentre(500, 58);
+    endAdditivePicture();
+    font->print(200, 100, "Your Points: ", 0);
+    font->printNumber(350, 100, myShip->getPoints(), 0);
+}
+
+void drawSpeedAndPower() {
+    font->print(10, 200, "speed: ", 0);
+    font->printNumber(80, 200, myShip->getSpeed(), 0);
+    font->print(10, 180, "power: ", 0);
+    font->printNumber(80, 180, myShip->getEnergy(), 0);
+}
+
+void drawStats(const std::string& fpsText) {
+    font->print(10, 155, fpsText, 0);
+    font->print(10, 227, drawModeText(world->drawMode), 0);
+}

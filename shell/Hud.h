@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// The painted cockpit, the crosshair, the head-up text and the game-over screen.
+void drawCockpit();            // leaves a translation in the model-view matrix
+void beginOverlay();           // overlay pixels: (0, 0) top left, window size bottom right
+void endOverlay();
+void drawCrosshair();
+void drawGameOverScreen();
+void drawSpeedAndPower();
+void drawStats(const std::string& fpsText);   // the fps and draw-mode lines
+
+// The draw-mode line for 0, 1 and 2.
+const char* drawModeText(int mode);

@@ -1,0 +1,25 @@
+#pragma once
+
+class TextureBank;
+class World;
+class Sky;
+class Font;
+class MyShip;
+class Laser;
+class StarField;
+class EnemyShip;
+
+// The long-lived objects of the game, built once by buildScene.
+extern TextureBank* textureBank;
+extern World* world;
+extern Sky* sky;
+extern Font* font;
+extern MyShip* myShip;
+extern Laser* laser;
+extern StarField* starField;
+extern EnemyShip* enemyShip;
+
+// Builds the fixed scene in its required order: textures, World, sky, font,
+// shared display lists and vertex arrays, the player's ship, laser, star
+// field, 26 asteroids and the enemy ship.
+void buildScene();
