@@ -9,14 +9,15 @@
 namespace {
 
 // Glyphs are drawn 16 units wide with a pen advance of 10, so each sits in the
-// left 10 pixels of its cell, baseline 4 pixels above the cell's bottom.
+// left 10 pixels of its cell. A clear border of one pixel round every cell keeps
+// linear filtering from bleeding a neighbour's ink (an underscore, say) into it.
 void drawSet(Canvas& canvas, const GlyphRenderer& font, int firstCell) {
-    for (int k = 0; k < 96; ++k) {
+    for (int k = 0; k < 95; ++k) {   // 32..126; DEL (127) is no printable character
         const int cell = firstCell + k;
         const int x = (cell % 16) * 16, y = (cell / 16) * 16;
         const std::string text(1, static_cast<char>(k + 32));
-        font.draw(text, x + 1, y + 12, [&](int px, int py, double a) {
-            if (px >= x && px < x + 16 && py >= y && py < y + 16) canvas.blend(px, py, {1.0, 1.0, 1.0}, a);
+        font.draw(text, x + 1, y + 11, [&](int px, int py, double a) {
+            if (px > x && px < x + 15 && py > y && py < y + 15) canvas.blend(px, py, {1.0, 1.0, 1.0}, a);
         });
     }
 }
@@ -25,8 +26,8 @@ void drawSet(Canvas& canvas, const GlyphRenderer& font, int firstCell) {
 
 std::vector<uint8_t> fontImage(const std::string& regularFontFile, const std::string& boldFontFile) {
     Canvas canvas(256, 256);
-    drawSet(canvas, GlyphRenderer(regularFontFile, 15), 0);
-    drawSet(canvas, GlyphRenderer(boldFontFile, 15), 128);
+    drawSet(canvas, GlyphRenderer(regularFontFile, 13), 0);   // ascent and descent fit rows 1..14
+    drawSet(canvas, GlyphRenderer(boldFontFile, 13), 128);
     return canvas.rgbBottomUp();
 }
 

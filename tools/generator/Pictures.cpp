@@ -299,7 +299,10 @@ Canvas sky() {
     c.paint([&](int x, int y, Colour& out) {
         const double u = x / 512.0, v = y / 512.0;
         const double n = nebula.fractal(u * 4, v * 4, 6);
-        const double cloud = std::pow(std::clamp(n * 1.6 - 0.55, 0.0, 1.0), 2.0);
+        // The same picture lines all six faces of the sky box; fading the
+        // nebula out towards the borders hides the seams where faces meet.
+        const double border = std::sqrt(std::sin(PI * u) * std::sin(PI * v));
+        const double cloud = std::pow(std::clamp(n * 1.6 - 0.55, 0.0, 1.0), 2.0) * border;
         out = mix({0.09, 0.03, 0.16}, {0.12, 0.16, 0.32}, nebula.fractal(u * 4 + 7, v * 4 + 3, 3)) * cloud * 2.2;
         return true;
     });
