@@ -1,0 +1,194 @@
+#include "platform/Clock.h"
+#include "support/GameFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(Laser, HitsTheNearestCentreOnTheLineAndMeasuresTheBeam) {
+    GameFixture game;
+    MyShip* ship = game.addPlayer();
+    game.addRock(Vector3(0, 0, -200), 40.0f);    // larger but farther
+    game.addRock(Vector3(3, 0, -100), 10.0f);    // nearer, and the line passes 3 from its centre
+    game.addRock(Vector3(20, 0, 0), 50.0f);      // level with the shooter: never hit
+    game.addRock(Vector3(0, 0, 0), 5.0f);        // at the shooter's own position: passed over
+    Laser laser;
+    EXPECT_EQ(laser.fire(ship, 0.1f, game.world.get()), 2);
+    laser.hitPoint(2);
+    EXPECT_NEAR(laser.getLength(), 100.0f - std::sqrt(91.0f), 1e-3f);
+
+    game.world->objectAt(2)->setPosition(Vector3(0, 0, -100));
+    EXPECT_EQ(laser.fire(ship, 0.1f, game.world.get()), 2);
+    const Vector3 p = laser.hitPoint(2);
+    EXPECT_NEAR(laser.getLength(), 90.0f, 1e-3f);
+    EXPECT_NEAR(p.z, -90.0f, 1e-3f);
+
+    ship->setDirection(Vector3(0, 1, 0));
+    EXPECT_EQ(laser.fire(ship, 0.1f, game.world.get()), -1);
+}
+
+TEST(Laser, AimedExactlyAtACentreStillHits) {
+    // A cosine that rounds to just above 1 must not turn into a miss.
+    GameFixture game;
+    MyShip* ship = game.addPlayer(Vector3(0.1f, 0.2f, 0.3f), Vector3(0.267261f, 0.534522f, 0.801784f));
+    const Vector3 d = ship->getDirection();
+    game.addRock(Vector3(0.1f, 0.2f, 0.3f) + d * 300.0f, 1.0f);
+    Laser laser;
+    EXPECT_EQ(laser.fire(ship, 0.1f, game.world.get()), 1);
+}
+
+TEST(Destruction, RocksExplodeAndLeaveTheEnemyComesBackAtACorner) {
+    GameFixture game;
+    MyShip* ship = game.addPlayer(Vector3(0, 0, 0), Vector3(0, 0, -1), 0.0f, 37.5f);
+    Asteroid* a = game.addRock(Vector3(0, 0, -100));
+    Asteroid* b = game.addRock(Vector3(50, 0, -100));
+    EnemyShip* enemy = game.addEnemy(Vector3(0, -300, -250));
+    game.addRock(Vector3(0, 50, -100));   // untouched
+    a->subtractEnergy(100.0f);
+    b->subtractEnergy(120.0f);
+    enemy->subtractEnergy(100.0f);
+    game.world->removeDestroyed();
+    EXPECT_EQ(game.world->count(), 3u);
+    EXPECT_EQ(game.world->explosions.size(), 3u);
+    EXPECT_FLOAT_EQ(ship->getEnergy(), 117.0f);   // 37.5 + 80, cut to a whole number
+    EXPECT_FLOAT_EQ(ship->getPoints(), 80.0f);
+    EXPECT_FLOAT_EQ(enemy->getEnergy(), 100.0f);
+    const Vector3 corner = enemy->getPosition();
+    for (float c : {corner.x, corner.y, corner.z}) EXPECT_FLOAT_EQ(std::fabs(c), 1500.0f);
+    // The large explosion sits twice the radius back towards the viewer, and stays put.
+    EXPECT_FLOAT_EQ(game.world->explosions[0]->getAnchor().z, -80.0f);
+    EXPECT_FALSE(game.world->explosions[0]->getOffset() != Vector3(0, 0, 0));
+
+    ship->subtractEnergy(200.0f);   // the player's ship is never exploded or removed here
+    game.world->removeDestroyed();
+    EXPECT_EQ(game.world->objectAt(0), ship);
+}
+
+TEST(EnemyShip, SpeedRuleAndPursuit) {
+    GameFixture game;
+    game.addPlayer(Vector3(0, 0, -1000));
+    EnemyShip* enemy = game.addEnemy(Vector3(0, 0, 0), Vector3(0, 0, 1), 40.0f);
+    MyShip* target = game.world->player;
+    enemy->update(target, 0.0f, nullptr, 25.0f);
+    EXPECT_FLOAT_EQ(enemy->speedStep, 0.8f);
+    EXPECT_FLOAT_EQ(enemy->getSpeed(), 40.0f);
+    enemy->update(target, 0.0f, nullptr, 25.0f);
+    EXPECT_FLOAT_EQ(enemy->getSpeed(), 20.0f);
+    // Nothing ahead: one step faster per frame, and it now heads at the player.
+    enemy->update(target, 0.0f, nullptr, -1.0f);
+    EXPECT_FLOAT_EQ(enemy->getSpeed(), 21.0f);
+    EXPECT_NEAR(enemy->getDirection().z, -1.0f, 1e-5f);
+    EXPECT_TRUE(enemy->saveSpeedNext);
+}
+
+TEST(EnemyShip, EveryTransitionOfTheBehaviour) {
+    GameFixture game;
+    MyShip* player = game.addPlayer(Vector3(0, 0, 500));
+    Asteroid* rock = game.addRock(Vector3(0, 0, 30));
+    EnemyShip* enemy = game.addEnemy(Vector3(0, 0, 0), Vector3(0, 0, 1), 10.0f);
+    struct Case {
+        int from;
+        const SpaceObject* contact;
+        int to;
+    } cases[] = {
+        {EnemyShip::PURSUE, player, EnemyShip::FIRE},
+        {EnemyShip::PURSUE, rock, EnemyShip::EVADE},
+        {EnemyShip::HALF_LOOP, rock, EnemyShip::EVADE},
+        {EnemyShip::FIRE, nullptr, EnemyShip::SHOW_BEAM},
+        {EnemyShip::FIRE, rock, EnemyShip::SHOW_BEAM},
+    };
+    for (const Case& c : cases) {
+        enemy->behaviourState = c.from;
+        enemy->update(player, 0.02f, c.contact, -1.0f);
+        EXPECT_EQ(enemy->behaviourState, c.to) << c.from;
+    }
+    // The beam shows for 100 ms, then pursuit (or evasion with a contact).
+    Clock::setForTest(10000);
+    enemy->behaviourState = EnemyShip::FIRE;
+    enemy->update(player, 0.02f, nullptr, -1.0f);
+    Clock::setForTest(10099);
+    enemy->update(player, 0.02f, nullptr, -1.0f);
+    EXPECT_EQ(enemy->behaviourState, EnemyShip::SHOW_BEAM);
+    Clock::setForTest(10100);
+    enemy->update(player, 0.02f, rock, -1.0f);
+    EXPECT_EQ(enemy->behaviourState, EnemyShip::EVADE);
+    enemy->behaviourState = EnemyShip::SHOW_BEAM;
+    enemy->update(player, 0.02f, nullptr, -1.0f);
+    EXPECT_EQ(enemy->behaviourState, EnemyShip::PURSUE);
+    Clock::useRealTime();
+
+    // Evasion done, then the half loop, then the turn back.
+    enemy->behaviourState = EnemyShip::EVADE;
+    enemy->evadeAngle = 1.0f;
+    enemy->evadeProgress = 1.0f;
+    enemy->update(player, 0.02f, nullptr, -1.0f);
+    EXPECT_EQ(enemy->behaviourState, EnemyShip::HALF_LOOP);
+    enemy->loopProgress = 180.0f;
+    enemy->update(player, 0.02f, nullptr, -1.0f);
+    EXPECT_EQ(enemy->behaviourState, EnemyShip::TURN_BACK);
+    for (int i = 0; i < 2000 && enemy->behaviourState == EnemyShip::TURN_BACK; ++i) {
+        enemy->update(player, 0.02f, nullptr, -1.0f);
+    }
+    EXPECT_EQ(enemy->behaviourState, EnemyShip::PURSUE);
+
+    // Turning back while already flying exactly at the player ends at once.
+    enemy->setTurn(Vector3(0, 0, 1));
+    enemy->setPosition(Vector3(0, 0, 0));
+    enemy->behaviourState = EnemyShip::TURN_BACK;
+    enemy->update(player, 0.02f, nullptr, -1.0f);
+    EXPECT_EQ(enemy->behaviourState, EnemyShip::PURSUE);
+}
+
+TEST(EnemyShip, EvasionAndLoopTimings) {
+    GameFixture game;
+    MyShip* player = game.addPlayer(Vector3(0, 0, 500));
+    EnemyShip* enemy = game.addEnemy(Vector3(0, 0, 0), Vector3(0, 0, 1), 10.0f);
+    struct Angle {
+        Vector3 at;
+        float expected;
+    } angles[] = {{Vector3(0, 0, 30), 91.0f}, {Vector3(30, 0, 0), 1.0f}};
+    for (const Angle& a : angles) {
+        Asteroid* rock = game.addRock(a.at);
+        enemy->setTurn(Vector3(0, 0, 1));
+        enemy->behaviourState = EnemyShip::EVADE;
+        enemy->evadePlanned = false;
+        enemy->update(player, 0.02f, rock, -1.0f);
+        EXPECT_NEAR(enemy->evadeAngle, a.expected, 1e-3f);
+        rock->setPosition(Vector3(5000, 5000, 5000));
+    }
+    // 91 degrees at 0.9 degrees a frame.
+    enemy->evadeAngle = 91.0f;
+    enemy->evadeProgress = 0.0f;
+    int frames = 0;
+    while (enemy->behaviourState == EnemyShip::EVADE && frames < 1000) {
+        enemy->update(player, 0.02f, nullptr, -1.0f);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 102 + 1);   // 102 turns, then the frame that ends the evasion
+
+    // The loop's ramp starts at 0 and passes 1.0 on its 167th frame.
+    enemy->loopRamp = 0.0f;
+    enemy->loopProgress = 0.0f;
+    int ramped = 0;
+    for (int i = 1; i <= 200 && ramped == 0; ++i) {
+        enemy->update(player, 0.001f, nullptr, -1.0f);
+        if (enemy->loopRamp >= 1.0f) ramped = i;
+    }
+    EXPECT_EQ(ramped, 167);
+}
+
+TEST(EnemyShip, CoincidingPointsAndParallelTurnsDoNotEndTheGame) {
+    GameFixture game;
+    MyShip* player = game.addPlayer(Vector3(0, 0, 0));
+    Asteroid* rock = game.addRock(Vector3(0, 0, 0));
+    EnemyShip* enemy = game.addEnemy(Vector3(0, 0, 0), Vector3(0, 0, 1));
+    enemy->update(player, 0.02f, nullptr, -1.0f);   // the player at its own position
+    player->setPosition(Vector3(0, 0, 100));
+    enemy->behaviourState = EnemyShip::EVADE;
+    enemy->update(player, 0.02f, rock, -1.0f);      // a contact at its own position
+    enemy->setTurn(Vector3(0, 0, -1));              // straight back: no cross product
+    EXPECT_FLOAT_EQ(enemy->turnAngle, 180.0f);
+    EXPECT_TRUE(std::isfinite(enemy->getDirection().z));
+    Laser laser;
+    EXPECT_NO_FATAL_FAILURE(laser.fire(enemy, 0.1f, game.world.get()));
+}
