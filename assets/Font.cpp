@@ -20,16 +20,19 @@ std::string formatNumber(float value) {
         if (v < std::pow(10.0, e)) --e;   // log10 can land a hair off at powers of ten
         if (v >= std::pow(10.0, e + 1)) ++e;
     }
+    // Halves round away from zero (1234.5 shows as 1235); printf would round
+    // them to even, so the digits are rounded here and printed exactly.
     char text[64];
     if (e >= -1 && e <= 3) {
-        std::snprintf(text, sizeof text, "%.*f", 3 - e, v);
+        const double scale = std::pow(10.0, 3 - e);
+        std::snprintf(text, sizeof text, "%.*f", 3 - e, std::floor(v * scale + 0.5) / scale);
     } else {
-        double mantissa = v / std::pow(10.0, e);
-        if (std::round(mantissa * 1000.0) >= 10000.0) {   // 9.9995 rounds up to the next exponent
-            mantissa /= 10.0;
+        double digits = std::floor(v / std::pow(10.0, e) * 1000.0 + 0.5);   // d.ddd as dddd
+        if (digits >= 10000.0) {   // 9.9995 rounds up to the next exponent
+            digits = std::floor(digits / 10.0 + 0.5);
             ++e;
         }
-        std::snprintf(text, sizeof text, "%.3fe%c%03d", mantissa, e < 0 ? '-' : '+', e < 0 ? -e : e);
+        std::snprintf(text, sizeof text, "%.3fe%c%03d", digits / 1000.0, e < 0 ? '-' : '+', e < 0 ? -e : e);
     }
     std::string s = text;
     const size_t point = s.find('.');
