@@ -3,6 +3,7 @@
 // fighter drawn by the game's own model code. Needs an X display (Xvfb will do).
 // Usage: contact_sheet BIN_DIR OUTPUT.png
 #include "assets/Ms3dModel.h"
+#include "assets/RawImage.h"
 #include "assets/TextureBank.h"
 
 #include <GL/freeglut.h>
@@ -22,8 +23,7 @@ void tileViewport(int column, int row, int columns = 1, int rows = 1) {
     glViewport(column * TILE, HEIGHT - (row + rows) * TILE, columns * TILE, rows * TILE);
 }
 
-void picture(TextureBank& bank, const std::string& file, int column, int row, int columns = 1, int rows = 1) {
-    const GLuint texture = bank.createBmpTexture(file);
+void drawTexture(GLuint texture, int column, int row, int columns, int rows) {
     tileViewport(column, row, columns, rows);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -41,6 +41,25 @@ void picture(TextureBank& bank, const std::string& file, int column, int row, in
     glTexCoord2f(0, 1); glVertex2f(0.02f, 0.98f);
     glEnd();
     glDisable(GL_TEXTURE_2D);
+}
+
+void picture(TextureBank& bank, const std::string& file, int column, int row, int columns = 1, int rows = 1) {
+    drawTexture(bank.createBmpTexture(file), column, row, columns, rows);
+}
+
+// A headless RGB image (the font's), drawn like the pictures.
+void rawPicture(const std::string& file, int size, int column, int row) {
+    const auto image = readRaw(file, size, size);
+    if (!image) {
+        std::fprintf(stderr, "cannot read %s\n", file.c_str());
+        return;
+    }
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, size, size, 0, GL_RGB, GL_UNSIGNED_BYTE, image->pixels.data());
+    drawTexture(texture, column, row, 1, 1);
 }
 
 void model(const std::string& file, const std::string& detail, double size, int column, int row, double yaw) {
@@ -107,6 +126,8 @@ int main(int argc, char** argv) {
         std::snprintf(name, sizeof name, "explosion/ex%02d.bmp", i * 51 / 9);
         picture(bank, d + name, 3 + i % 5, 3 + i / 5);
     }
+    rawPicture(d + "fonts/font_256x256.raw", 256, 0, 4);
+    rawPicture(d + "fonts/bumps_128x128.raw", 128, 1, 4);
     model(d + "asteroids/ast1.ms3d", "", 110, 0, 5, 20);
     model(d + "asteroids/ast2.ms3d", "", 85, 2, 5, 60);
     model(d + "asteroids/ast3.ms3d", "", 155, 4, 5, 0);
