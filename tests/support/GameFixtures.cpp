@@ -9,7 +9,7 @@ GameFixture::GameFixture() {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     testing::internal::CaptureStdout();
     world = std::make_unique<World>(&bank);
-    testing::internal::GetCapturedStdout();
+    worldMessages = testing::internal::GetCapturedStdout();
 }
 
 GameFixture::~GameFixture() = default;

@@ -22,4 +22,5 @@ struct GameFixture {
 
     TextureBank bank;
     std::unique_ptr<World> world;
+    std::string worldMessages;   // what the World wrote to standard output while starting
 };

@@ -1,0 +1,74 @@
+#include "assets/Font.h"
+#include "assets/StarField.h"
+#include "entities/Random.h"
+#include "support/GameFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(PrintNumber, FourSignificantDigitsInTheGamesOwnNotation) {
+    // The C library's %g writes two exponent digits and drops the point; the
+    // display keeps the point and three exponent digits.
+    struct Case {
+        float value;
+        const char* text;
+    } cases[] = {
+        {12.5f, "12.5"},     {5.0f, "5."},          {1234.5f, "1235"},      {0.5f, "0.5"},
+        {0.05f, "5.e-002"},  {20000.0f, "2.e+004"}, {250.0f, "250."},       {0.0f, "0."},
+        {-12.5f, "-12.5"},   {99.99f, "99.99"},     {100.5f, "100.5"},      {0.1f, "0.1"},
+        {1e-5f, "1.e-005"},  {123456.0f, "1.235e+005"}, {1000.0f, "1000"},  {-100.0f, "-100."},
+        {99999.0f, "1.e+005"}, {500.0f, "500."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(formatNumber(c.value), c.text) << c.value;
+}
+
+namespace {
+
+// A seed after which randomInRange(0, 5) does not draw 0, so only the speed
+// decides how much of the ring is renewed.
+void seedWithoutFullRenewal() {
+    for (uint32_t seed = 1;; ++seed) {
+        Random::seed(seed);
+        if (Random::next() % 6 != 0) {
+            Random::seed(seed);
+            return;
+        }
+    }
+}
+
+int renewedInRing(const StarField& before, const StarField& after, int ring) {
+    int changed = 0;
+    for (int i = 0; i < StarField::RING; ++i) {
+        const int k = ring * StarField::RING + i;
+        changed += before.point(k) != after.point(k);
+    }
+    return changed;
+}
+
+}
+
+TEST(StarField, RenewsAShareOfOneRingThatGrowsWithSpeed) {
+    GameFixture game;
+    MyShip* ship = game.addPlayer(Vector3(1000, -50, 20));
+    StarField stars(ship);
+    for (int i = 0; i < StarField::POINTS; ++i) {
+        const Vector3 d = stars.point(i) - ship->getPosition();
+        ASSERT_LE(std::max({std::fabs(d.x), std::fabs(d.y), std::fabs(d.z)}), 200.0f);
+        ASSERT_EQ(d.x, std::round(d.x));
+    }
+    ship->setPosition(Vector3(5000, 5000, 5000));   // far away, so every renewed point moves
+    struct Case {
+        float speed;
+        int renewed;
+    } cases[] = {{0.0f, 0}, {-4.0f, 100}, {0.5f, 10}, {20.0f, 200}};
+    for (const Case& c : cases) {
+        ship->setSpeed(c.speed);
+        const int ring = stars.currentRing();
+        const StarField before = stars;
+        seedWithoutFullRenewal();
+        stars.renewRing();
+        EXPECT_EQ(renewedInRing(before, stars, ring), c.renewed) << "speed " << c.speed;
+        EXPECT_EQ(stars.currentRing(), (ring + 1) % StarField::RINGS);
+    }
+}

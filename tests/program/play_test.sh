@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Plays the real program on the test X server (DISPLAY) with SDL's disk audio
+# driver, and checks what a player would see and hear.
+# Usage: play_test.sh GAME_DIR BIN_DIR
+set -u
+game_dir=$1
+bin_dir=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+IM=/usr/bin/convert
+failures=0
+check() {   # check "what" command...
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+shot() { import -window root "$work/$1.png"; }
+# How many pixels of a rectangle are nearly white: text has many, stars a few.
+white_pixels() { $IM "$work/$1.png" -crop "$2" +repage -colorspace gray -threshold 75% -format '%[fx:round(mean*w*h)]' info:; }
+# Pixels that differ by more than 10% between two screenshots in a rectangle.
+differing() { compare -metric AE -fuzz 10% "$work/$1.png[$3]" "$work/$2.png[$3]" null: 2>&1; }
+# Loudest 16-bit sample in the captured audio from byte offset $1 on.
+peak_after() {
+  tail -c +"$(( $1 + 1 ))" "$work/audio.raw" | od -An -v -t d2 |
+    awk '{ for (i = 1; i <= NF; i++) { v = $i < 0 ? -$i : $i; if (v > m) m = v } } END { print m + 0 }'
+}
+
+cd "$game_dir" || exit 1
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" ./spacefight >"$work/out.log" 2>"$work/err.log" &
+pid=$!
+sleep 4
+kill -0 "$pid" 2>/dev/null || { echo "spacefight ended on its own"; cat "$work/out.log" "$work/err.log"; exit 1; }
+check "no sound errors with an audio device" test ! -s "$work/out.log"
+
+shot start
+# Where the mask is set the screen shows the cockpit picture: the dashboard.
+$IM "$bin_dir/data/cockpit/cockpit.bmp" "$work/picture.png"
+dash="1024x150+0+618"
+check "the dashboard shows the cockpit picture" test "$(differing start picture "$dash")" -lt 2000
+check "the speed line is drawn" test "$(white_pixels start 120x24+16+424)" -gt 60
+check "the fps line is drawn" test "$(white_pixels start 100x24+16+496)" -gt 40
+check "the draw-mode line is drawn" test "$(white_pixels start 200x24+16+380)" -gt 60
+
+xdotool key --delay 30 a a a a a a a a a a
+sleep 0.5
+shot faster
+check "ten presses of a change the speed digits" test "$(differing start faster 70x24+128+424)" -gt 20
+
+xdotool key F1
+sleep 0.5
+shot nostats
+check "F1 hides the fps line" test "$(white_pixels nostats 100x24+16+496)" -lt 15
+check "F1 hides the draw-mode line" test "$(white_pixels nostats 200x24+16+380)" -lt 15
+check "the speed line stays" test "$(white_pixels nostats 120x24+16+424)" -gt 60
+
+xdotool mousemove 712 384
+sleep 1.5
+shot turned
+check "moving the pointer turns the view" test "$(differing nostats turned 900x500+60+40)" -gt 5000
+
+before=$(stat -c %s "$work/audio.raw")
+xdotool click 1
+sleep 0.6
+check "a shot is heard" test "$(peak_after "$before")" -gt 3000
+
+xdotool key F2
+sleep 1.5
+shot outside
+check "the outside view paints over the cockpit frame" test "$(differing start outside 1024x30+0+0)" -gt 3000
+
+xdotool key Escape
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then echo "FAILED: spacefight ignored Escape"; kill "$pid"; exit 1; fi
+wait "$pid"
+check "Escape ends the game with status 0" test "$?" -eq 0
+[ "$failures" -eq 0 ] || { cat "$work/out.log" "$work/err.log"; exit 1; }
