@@ -44,29 +44,10 @@ void EnemyShip::draw(bool visible, int mode) {
     if (!visible) return;
     const Vector3 p = getPosition();
     glPushMatrix();
-    glPushMatrix();
     glTranslatef(p.x, p.y, p.z);
     glRotatef(turnAngle, turnAxis.x, turnAxis.y, turnAxis.z);
     glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
-    glPushMatrix();
-    glScalef(scale.x, scale.y, scale.z);
-    glPushMatrix();
-    if (mode == 0) {
-        model->draw();
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_DST_COLOR, GL_ZERO);
-        secondModel->draw();
-        glDisable(GL_BLEND);
-    } else if (mode > 0) {
-        glCallList(displayList);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_DST_COLOR, GL_ZERO);
-        glCallList(displayList + 1);
-        glDisable(GL_BLEND);
-    }
-    glPopMatrix();
-    glPopMatrix();
-    glPopMatrix();
+    drawParts(mode);
     glPopMatrix();
 }
 
@@ -153,27 +134,44 @@ void EnemyShip::update(const SpaceObject* target, float F, const SpaceObject* co
     if (isZero(toward)) return;
     const float D = toward.length();
     toPlayer = toward.normalized();
-    if (!contact) {
-        stepWithoutContact(F, gap, D);
-        return;
+    Vector3 towardContact;
+    if (contact) {
+        towardContact = contact->getPosition() - getPosition();
+        if (isZero(towardContact)) return;   // likewise a contact at its own position
     }
-    const Vector3 towardContact = contact->getPosition() - getPosition();
-    if (isZero(towardContact)) return;
-    stepWithContact(F, contact, towardContact.normalized());
+    switch (behaviourState) {
+    case TURN_BACK:
+        turnToward(reacquireCount, F);
+        break;
+    case FIRE:
+        fireLaser();
+        behaviourState = SHOW_BEAM;
+        break;
+    case SHOW_BEAM:
+        // The beam shows for 100 ms; then back to pursuit, or away from a contact.
+        if (lastShotTime - static_cast<float>(Clock::milliseconds()) <= -100.0f) behaviourState = contact ? EVADE : PURSUE;
+        else laser->draw(this);
+        break;
+    case PURSUE:
+    case EVADE:
+    case HALF_LOOP:
+        if (contact) stepWithContact(F, contact, towardContact.normalized());
+        else stepWithoutContact(F, gap, D);
+        break;
+    default:
+        std::fputs("darf nicht vorkommen", stdout);
+        std::fflush(stdout);
+    }
 }
 
 void EnemyShip::stepWithoutContact(float F, float gap, float D) {
-    const float now = static_cast<float>(Clock::milliseconds());
-    switch (behaviourState) {
-    case PURSUE: {
+    if (behaviourState == PURSUE) {
         setTurn(toPlayer);
         advanceAlongFlight(speed * F);
         applySpeedRule(gap);
         const int n = randomInRange(0, 500);
         if (n == 7 && absoluteSpeed() < 50.0f && D < 800.0f) behaviourState = FIRE;
-        break;
-    }
-    case EVADE:
+    } else if (behaviourState == EVADE) {
         if (evadeAngle <= evadeProgress) {
             evadePlanned = false;
             evadeProgress = 0.0f;
@@ -183,84 +181,43 @@ void EnemyShip::stepWithoutContact(float F, float gap, float D) {
             turnBy(s);
             evadeProgress += s;
         }
-        break;
-    case HALF_LOOP:
-        if (loopProgress >= 180.0f) {
-            loopProgress = 0.0f;
-            loopRamp = 0.0f;
-            behaviourState = TURN_BACK;
+    } else if (loopProgress >= 180.0f) {
+        loopProgress = 0.0f;
+        loopRamp = 0.0f;
+        behaviourState = TURN_BACK;
+    } else {
+        advanceAlongFlight(speed * F);
+        if (gap == -1.0f) {
+            // Speeding up through the first quarter of the loop, slowing after it.
+            adjustSpeed(1.0f, loopProgress <= 90.0f);
+            saveSpeedNext = true;
         } else {
-            advanceAlongFlight(speed * F);
-            if (gap == -1.0f) {
-                adjustSpeed(1.0f, loopProgress <= 90.0f);
-                saveSpeedNext = true;
-            } else if (saveSpeedNext) {
-                speedStep = speed / 50.0f;
-                saveSpeedNext = false;
-            } else if (speed > 1.0f) {
-                speed = speedStep * gap;
-            }
-            const float s = 30.0f * F * loopRamp;
-            turnBy(-s);
-            loopProgress += s;
-            if (loopRamp < 1.0f) loopRamp += 0.006f;
+            applySpeedRule(gap);
         }
-        break;
-    case TURN_BACK:
-        turnToward(reacquireCount, F);
-        break;
-    case FIRE:
-        fireLaser();
-        behaviourState = SHOW_BEAM;
-        break;
-    case SHOW_BEAM:
-        if (lastShotTime - now <= -100.0f) behaviourState = PURSUE;
-        else laser->draw(this);
-        break;
-    default:
-        std::fputs("darf nicht vorkommen", stdout);
-        std::fflush(stdout);
+        const float s = 30.0f * F * loopRamp;
+        turnBy(-s);
+        loopProgress += s;
+        if (loopRamp < 1.0f) loopRamp += 0.006f;
     }
 }
 
 void EnemyShip::stepWithContact(float F, const SpaceObject* contact, const Vector3& G) {
-    const float now = static_cast<float>(Clock::milliseconds());
-    switch (behaviourState) {
-    case PURSUE:
+    if (behaviourState == PURSUE) {
         behaviourState = std::strcmp(contact->getTypeName(), "MyShip") == 0 ? FIRE : EVADE;
-        break;
-    case EVADE:
-        if (!evadePlanned) {
-            const float c = std::min(dot(getDirection(), G), 1.0f);
-            evadeAngle = std::fabs(91.0f - safeAcosDegrees(c));
-            evadePlanned = true;
-        } else if (evadeAngle <= evadeProgress) {
-            advanceAlongFlight(speed * F);
-            adjustSpeed(2.0f, true);
-        } else {
-            const float s = 45.0f * F;
-            turnBy(s);
-            evadeProgress += s;
-        }
-        break;
-    case HALF_LOOP:
+    } else if (behaviourState == HALF_LOOP) {
         behaviourState = EVADE;
         loopProgress = 0.0f;
         loopRamp = 0.0f;
-        break;
-    case TURN_BACK:
-        turnToward(reacquireCount, F);
-        break;
-    case FIRE:
-        fireLaser();
-        behaviourState = SHOW_BEAM;
-        break;
-    case SHOW_BEAM:
-        if (lastShotTime - now <= -100.0f) behaviourState = EVADE;
-        else laser->draw(this);
-        break;
-    default:
-        std::fputs("darf nicht vorkommen", stdout);
-        std::fflush(stdout);
+    } else if (!evadePlanned) {
+        const float c = std::min(dot(getDirection(), G), 1.0f);
+        evadeAngle = std::fabs(91.0f - safeAcosDegrees(c));
+        evadePlanned = true;
+    } else if (evadeAngle <= evadeProgress) {
+        advanceAlongFlight(speed * F);
+        adjustSpeed(2.0f, true);
+    } else {
+        const float s = 45.0f * F;
+        turnBy(s);
+        evadeProgress += s;
     }
 }

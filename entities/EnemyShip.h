@@ -54,6 +54,7 @@ private:
     void applySpeedRule(float gap);
     void stepWithoutContact(float timeFactor, float gap, float distanceToPlayer);
     void stepWithContact(float timeFactor, const SpaceObject* contact, const Vector3& towardContact);
+    // Pursuit, evasion and the half loop depend on a contact; the other states do not.
 
     std::unique_ptr<Laser> laser;
     World* world = nullptr;

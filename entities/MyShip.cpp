@@ -27,22 +27,6 @@ void MyShip::draw(bool, int mode) {
     glPushMatrix();
     glMultMatrixf(frame.m);
     glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
-    glPushMatrix();
-    glScalef(scale.x, scale.y, scale.z);
-    glPushMatrix();
-    if (mode == 0) {
-        model->draw();
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_DST_COLOR, GL_ZERO);
-        secondModel->draw();
-    } else if (mode >= 1) {
-        glCallList(displayList);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_DST_COLOR, GL_ZERO);
-        glCallList(displayList + 1);
-    }
-    glDisable(GL_BLEND);
-    glPopMatrix();
-    glPopMatrix();
+    drawParts(mode);
     glPopMatrix();
 }

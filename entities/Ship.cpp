@@ -42,3 +42,21 @@ void Ship::setInitialFrame(const Vector3& position, const Vector3& direction) {
     frame.setColumn(2, direction, 0.0f);
     frame.setColumn(3, position, 1.0f);
 }
+
+void Ship::drawParts(int mode) {
+    glPushMatrix();
+    glScalef(scale.x, scale.y, scale.z);
+    if (mode == 0) {
+        model->draw();
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_DST_COLOR, GL_ZERO);
+        secondModel->draw();
+    } else if (mode > 0) {
+        glCallList(displayList);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_DST_COLOR, GL_ZERO);
+        glCallList(displayList + 1);
+    }
+    glDisable(GL_BLEND);
+    glPopMatrix();
+}

@@ -23,6 +23,9 @@ public:
     const Matrix4& getFrame() const { return frame; }
 
 protected:
+    // Both model parts, scaled: mode 0 draws the models, 1 or more the display
+    // lists, a negative mode nothing. The second part multiplies the first.
+    void drawParts(int mode);
     // Side (1, 0, 0), up (0, 1, 0), forward and position as given, unchanged.
     void setInitialFrame(const Vector3& position, const Vector3& direction);
 
