@@ -32,7 +32,7 @@ int Laser::fire(const SpaceObject* shooter, float width_, World* world_) {
         const Vector3 toward = o->getPosition() - origin;
         if (!(toward != Vector3(0, 0, 0))) continue;
         const float a = safeAcosDegrees(dot(toward.normalized(), shooter->getDirection()));
-        if (a >= 90.0f) continue;
+        if (!(a < 90.0f)) continue;   // only centres ahead of the shooter
         const float d = path.distanceToPoint(o->getPosition());
         if (o->getRadius() > d) {
             const float r = toward.length();
