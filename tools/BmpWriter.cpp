@@ -1,40 +1,31 @@
 #include "BmpWriter.h"
 
+#include "ByteWriter.h"
+
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(v & 0xFF);
-    out.push_back((v >> 8) & 0xFF);
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
 std::vector<uint8_t> headers(int width, int height, int bits, uint32_t paletteBytes, uint32_t imageBytes) {
-    std::vector<uint8_t> out;
+    ByteWriter out;
     const uint32_t offset = 14 + 40 + paletteBytes;
-    out.push_back('B');
-    out.push_back('M');
-    put32(out, offset + imageBytes);
-    put32(out, 0);
-    put32(out, offset);
-    put32(out, 40);
-    put32(out, static_cast<uint32_t>(width));
-    put32(out, static_cast<uint32_t>(height));
-    put16(out, 1);
-    put16(out, bits);
-    put32(out, 0);
-    put32(out, imageBytes);
-    put32(out, 2835);   // 72 dots per inch
-    put32(out, 2835);
-    put32(out, 0);
-    put32(out, 0);
-    return out;
+    out.tag("BM");
+    out.u32(offset + imageBytes);
+    out.u32(0);
+    out.u32(offset);
+    out.u32(40);
+    out.u32(static_cast<uint32_t>(width));
+    out.u32(static_cast<uint32_t>(height));
+    out.u16(1);
+    out.u16(static_cast<uint32_t>(bits));
+    out.u32(0);
+    out.u32(imageBytes);
+    out.u32(2835);   // 72 dots per inch
+    out.u32(2835);
+    out.u32(0);
+    out.u32(0);
+    return out.bytes;
 }
 
 }
@@ -57,8 +48,8 @@ std::vector<uint8_t> encodeBmp24(int width, int height, const std::vector<uint8_
 std::vector<uint8_t> encodeBmp1(int width, int height, const std::vector<uint8_t>& bits) {
     const size_t stride = (size_t(width) + 31) / 32 * 4;
     std::vector<uint8_t> out = headers(width, height, 1, 8, static_cast<uint32_t>(stride * height));
-    put32(out, 0x00000000);   // index 0: black
-    put32(out, 0x00FFFFFF);   // index 1: white
+    const uint8_t palette[] = {0, 0, 0, 0, 255, 255, 255, 0};   // black, white
+    out.insert(out.end(), palette, palette + sizeof palette);
     for (int row = 0; row < height; ++row) {
         std::vector<uint8_t> packed(stride, 0);
         for (int x = 0; x < width; ++x) {

@@ -1,42 +1,10 @@
 #include "Ms3dWriter.h"
 
-#include <cstring>
-
-namespace {
-
-class Out {
-public:
-    std::vector<uint8_t> bytes;
-
-    void u8(uint8_t v) { bytes.push_back(v); }
-    void u16(uint16_t v) {
-        u8(v & 0xFF);
-        u8(v >> 8);
-    }
-    void u32(uint32_t v) {
-        u16(v & 0xFFFF);
-        u16(v >> 16);
-    }
-    void f32(float v) {
-        uint32_t bits;
-        std::memcpy(&bits, &v, sizeof bits);
-        u32(bits);
-    }
-    void floats(const float* v, int n) {
-        for (int i = 0; i < n; ++i) f32(v[i]);
-    }
-    // A fixed-size, NUL-padded text field; longer texts are cut to fit.
-    void text(const std::string& s, size_t size) {
-        for (size_t i = 0; i < size; ++i) u8(i + 1 < size && i < s.size() ? uint8_t(s[i]) : 0);
-    }
-};
-
-}
+#include "ByteWriter.h"
 
 std::vector<uint8_t> encodeMs3d(const Ms3dData& data) {
-    Out out;
-    out.text("MS3D000000", 11);
-    out.bytes.pop_back();   // the identifier has no terminator
+    ByteWriter out;
+    out.tag("MS3D000000");
     out.u32(4);
     out.u16(static_cast<uint16_t>(data.vertices.size()));
     for (const auto& v : data.vertices) {

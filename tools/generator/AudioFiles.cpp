@@ -1,41 +1,31 @@
 #include "AudioFiles.h"
 
+#include "tools/ByteWriter.h"
+
 #include <lame/lame.h>
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
-namespace {
-
-void put(std::vector<uint8_t>& out, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
-
-void tag(std::vector<uint8_t>& out, const char* four) {
-    out.insert(out.end(), four, four + 4);
-}
-
-}
-
 std::vector<uint8_t> encodeWav(const std::vector<int16_t>& samples) {
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
-    std::vector<uint8_t> out;
-    tag(out, "RIFF");
-    put(out, 36 + dataBytes, 4);
-    tag(out, "WAVE");
-    tag(out, "fmt ");
-    put(out, 16, 4);
-    put(out, 1, 2);   // PCM
-    put(out, 1, 2);   // mono
-    put(out, SAMPLE_RATE, 4);
-    put(out, SAMPLE_RATE * 2, 4);
-    put(out, 2, 2);
-    put(out, 16, 2);
-    tag(out, "data");
-    put(out, dataBytes, 4);
-    for (int16_t s : samples) put(out, static_cast<uint16_t>(s), 2);
-    return out;
+    ByteWriter out;
+    out.tag("RIFF");
+    out.u32(36 + dataBytes);
+    out.tag("WAVE");
+    out.tag("fmt ");
+    out.u32(16);
+    out.u16(1);   // PCM
+    out.u16(1);   // mono
+    out.u32(SAMPLE_RATE);
+    out.u32(SAMPLE_RATE * 2);
+    out.u16(2);
+    out.u16(16);
+    out.tag("data");
+    out.u32(dataBytes);
+    for (int16_t s : samples) out.u16(static_cast<uint16_t>(s));
+    return out.bytes;
 }
 
 std::vector<uint8_t> encodeMp3(const std::vector<int16_t>& samples, int kilobitsPerSecond) {

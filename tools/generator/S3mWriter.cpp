@@ -1,31 +1,12 @@
 #include "S3mWriter.h"
 
+#include "tools/ByteWriter.h"
+
 namespace {
 
-class Out {
-public:
-    std::vector<uint8_t> bytes;
-
-    void u8(uint32_t v) { bytes.push_back(uint8_t(v)); }
-    void u16(uint32_t v) {
-        u8(v & 0xFF);
-        u8(v >> 8);
-    }
-    void u32(uint32_t v) {
-        u16(v & 0xFFFF);
-        u16(v >> 16);
-    }
-    void text(const std::string& s, size_t size) {
-        for (size_t i = 0; i < size; ++i) u8(i < s.size() && i + 1 < size ? uint8_t(s[i]) : 0);
-    }
-    void align16() {
-        while (bytes.size() % 16) u8(0);
-    }
-    void set16(size_t at, uint32_t v) {
-        bytes[at] = uint8_t(v);
-        bytes[at + 1] = uint8_t(v >> 8);
-    }
-};
+void align16(ByteWriter& out) {
+    while (out.size() % 16) out.u8(0);
+}
 
 std::vector<uint8_t> packPattern(const S3mModule::Pattern& pattern) {
     std::vector<uint8_t> packed;
@@ -56,7 +37,7 @@ std::vector<uint8_t> packPattern(const S3mModule::Pattern& pattern) {
 }
 
 std::vector<uint8_t> encodeS3m(const S3mModule& m) {
-    Out out;
+    ByteWriter out;
     std::vector<uint8_t> orders = m.orders;
     orders.push_back(255);   // end of song
     if (orders.size() % 2) orders.push_back(255);   // players expect an even count
@@ -71,8 +52,7 @@ std::vector<uint8_t> encodeS3m(const S3mModule& m) {
     out.u16(0);        // flags
     out.u16(0x1320);   // written as by Scream Tracker 3.20
     out.u16(2);        // unsigned samples
-    out.text("SCRM", 5);
-    out.bytes.pop_back();
+    out.tag("SCRM");
     out.u8(m.globalVolume);
     out.u8(m.initialSpeed);
     out.u8(m.initialTempo);
@@ -97,7 +77,7 @@ std::vector<uint8_t> encodeS3m(const S3mModule& m) {
     std::vector<size_t> sampleFields;
     for (size_t i = 0; i < m.instruments.size(); ++i) {
         const S3mModule::Instrument& ins = m.instruments[i];
-        out.align16();
+        align16(out);
         out.set16(instrumentPointers + 2 * i, static_cast<uint32_t>(out.bytes.size() / 16));
         out.u8(1);   // sample
         out.text(ins.name.substr(0, 8) + ".SMP", 12);
@@ -114,18 +94,17 @@ std::vector<uint8_t> encodeS3m(const S3mModule& m) {
         out.u32(ins.c2Speed);
         for (int k = 0; k < 12; ++k) out.u8(0);
         out.text(ins.name, 28);
-        out.text("SCRS", 5);
-        out.bytes.pop_back();
+        out.tag("SCRS");
     }
     for (size_t i = 0; i < m.patterns.size(); ++i) {
-        out.align16();
+        align16(out);
         out.set16(patternPointers + 2 * i, static_cast<uint32_t>(out.bytes.size() / 16));
         const std::vector<uint8_t> packed = packPattern(m.patterns[i]);
         out.u16(static_cast<uint32_t>(packed.size() + 2));
         out.bytes.insert(out.bytes.end(), packed.begin(), packed.end());
     }
     for (size_t i = 0; i < m.instruments.size(); ++i) {
-        out.align16();
+        align16(out);
         const uint32_t para = static_cast<uint32_t>(out.bytes.size() / 16);
         out.bytes[sampleFields[i]] = uint8_t(para >> 16);
         out.set16(sampleFields[i] + 1, para & 0xFFFF);
