@@ -16,7 +16,8 @@ void drawSet(Canvas& canvas, const GlyphRenderer& font, int firstCell) {
         const int cell = firstCell + k;
         const int x = (cell % 16) * 16, y = (cell / 16) * 16;
         const std::string text(1, static_cast<char>(k + 32));
-        font.draw(text, x + 1, y + 11, [&](int px, int py, double a) {
+        // At 13 pixels the ink spans 11 rows above the baseline to 2 below: rows 1..14.
+        font.draw(text, x + 1, y + 12, [&](int px, int py, double a) {
             if (px > x && px < x + 15 && py > y && py < y + 15) canvas.blend(px, py, {1.0, 1.0, 1.0}, a);
         });
     }
@@ -26,7 +27,7 @@ void drawSet(Canvas& canvas, const GlyphRenderer& font, int firstCell) {
 
 std::vector<uint8_t> fontImage(const std::string& regularFontFile, const std::string& boldFontFile) {
     Canvas canvas(256, 256);
-    drawSet(canvas, GlyphRenderer(regularFontFile, 13), 0);   // ascent and descent fit rows 1..14
+    drawSet(canvas, GlyphRenderer(regularFontFile, 13), 0);
     drawSet(canvas, GlyphRenderer(boldFontFile, 13), 128);
     return canvas.rgbBottomUp();
 }
