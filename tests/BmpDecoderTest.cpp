@@ -202,27 +202,6 @@ TEST(BmpDecoder, MatchesImageMagickOnKindsWeWriteOurselves) {
     }
 }
 
-TEST(BmpDecoder, RunsPastTheRightEdgeAreClipped) {
-    BmpSpec s = spec(40, 3, 2, 8, 1);
-    s.palette = greyPalette(256);
-    // Rows of 3 coded as runs of 4, the way ImageMagick codes its row padding.
-    s.pixels = {4, 255, 0, 0, 0, 4, 9, 8, 7, 6, 0, 0, 0, 1};
-    RgbImage image;
-    ASSERT_EQ(decode(build(s), image), DibResult::Ok);
-    const std::vector<uint8_t> entry255 = {255 * 7 % 256, 127, 255};   // R, G, B of table entry 255
-    EXPECT_EQ(std::vector<uint8_t>(image.pixels.begin(), image.pixels.begin() + 3), entry255);
-    EXPECT_EQ(image.pixels[3 * 3], 7 * 9 % 256);   // second row starts with index 9
-}
-
-TEST(BmpDecoder, PacksRowsAndSwapsToRgb) {
-    // 3 pixels wide: stored rows of 12 bytes become packed rows of 9.
-    BmpSpec s = spec(40, 3, 2, 24);
-    s.pixels = {10, 20, 30, 1, 2, 3, 4, 5, 6, 0, 0, 0, 7, 8, 9, 11, 12, 13, 14, 15, 16, 0, 0, 0};
-    RgbImage image;
-    ASSERT_EQ(decode(build(s), image), DibResult::Ok);
-    EXPECT_EQ(image.pixels, (std::vector<uint8_t>{30, 20, 10, 3, 2, 1, 6, 5, 4, 9, 8, 7, 13, 12, 11, 16, 15, 14}));
-}
-
 TEST(BmpDecoder, FilesWithoutFileHeaderFindPixelsAfterTheTable) {
     const std::vector<uint8_t> rgb = pattern(6, 3);
     for (uint32_t headerSize : {40u, 12u}) {

@@ -4,22 +4,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(BmpRecord, ExpandsMaskBitsToStencilValues) {
-    TempDir dir;
-    const std::string file = dir.path("mask.bmp");
-    // 40 pixels wide: rows of 5 bytes padded to 8, so padding must be skipped.
-    std::vector<uint8_t> bits(40 * 3, 0);
-    bits[0] = bits[9] = bits[39] = 1;           // bottom row
-    bits[40 + 8] = 1;                           // middle row, first bit of its second byte
-    bits[80 + 7] = bits[80 + 32] = 1;           // top row
-    writeFile(file, encodeBmp1(40, 3, bits));
-    BmpRecord record;
-    ASSERT_TRUE(readBmpRecord(record, file));
-    EXPECT_EQ(record.width(), 40);
-    EXPECT_EQ(record.height(), 3);
-    EXPECT_EQ(record.stencilIndices(), bits);
-}
-
 TEST(BmpRecord, BadMaskFilesAreRefusedNotTrusted) {
     TempDir dir;
     const std::vector<uint8_t> good = encodeBmp1(32, 4, std::vector<uint8_t>(128, 1));

@@ -3,26 +3,19 @@
 
 #include <gtest/gtest.h>
 
-TEST(SolidCylinder, EachShapeIsCompiledOnce) {
-    openGlWindow();
-    CylinderCache::clear();
-    solidCylinder(0.1, 90.0);
-    const GLuint list = CylinderCache::listFor(0.1, 90.0);
-    EXPECT_NE(list, 0u);
-    solidCylinder(0.1, 90.0);
-    EXPECT_EQ(CylinderCache::size(), 1u);
-    EXPECT_EQ(CylinderCache::listFor(0.1, 90.0), list);
-    solidCylinder(0.1, 90.000001);
-    EXPECT_EQ(CylinderCache::size(), 2u);
-    CylinderCache::clear();
-}
-
 TEST(SolidCylinder, CacheKeepsTheMostRecentlyUsedAndFreesTheRest) {
     openGlWindow();
     CylinderCache::clear();
     // One shot after another at new lengths, as a long game fires them.
     solidCylinder(0.3, 1.0);
     const GLuint first = CylinderCache::listFor(0.3, 1.0);
+    solidCylinder(0.3, 1.0);   // seen before: played, not compiled again
+    solidCylinder(0.3, 1.000001);
+    EXPECT_EQ(CylinderCache::size(), 2u);
+    EXPECT_EQ(CylinderCache::listFor(0.3, 1.0), first);
+    CylinderCache::clear();
+    solidCylinder(0.3, 1.0);
+    const GLuint firstAgain = CylinderCache::listFor(0.3, 1.0);
     solidCylinder(0.3, 2.0);
     const GLuint second = CylinderCache::listFor(0.3, 2.0);
     for (int i = 3; i <= 64; ++i) solidCylinder(0.3, double(i));
@@ -30,7 +23,7 @@ TEST(SolidCylinder, CacheKeepsTheMostRecentlyUsedAndFreesTheRest) {
     solidCylinder(0.3, 1.0);   // used again: now the most recent
     solidCylinder(0.3, 65.0);
     EXPECT_EQ(CylinderCache::size(), 64u);
-    EXPECT_EQ(CylinderCache::listFor(0.3, 1.0), first);
+    EXPECT_EQ(CylinderCache::listFor(0.3, 1.0), firstAgain);
     EXPECT_EQ(CylinderCache::listFor(0.3, 2.0), 0u);
     EXPECT_FALSE(glIsList(second));
     for (int i = 0; i < 1000; ++i) solidCylinder(0.1, 100.0 + i);

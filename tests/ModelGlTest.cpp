@@ -13,24 +13,8 @@ constexpr int SIZE = 256;
 
 // The game's fixed lighting, a camera above and beside the pyramid.
 void beginScene() {
-    glViewport(0, 0, SIZE, SIZE);
-    glDisable(GL_STENCIL_TEST);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, 1.0, 0.5, 50.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    const GLfloat up[] = {0, 1, 0, 0};
-    glLightfv(GL_LIGHT0, GL_POSITION, up);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_COLOR_MATERIAL);
+    beginLitScene(SIZE, 60.0, 0.5, 50.0);
     gluLookAt(2.0, -3.0, 3.0, 0, 0, 0.3, 0, 0, 1);
-    glColor3f(1, 1, 1);
 }
 
 std::vector<uint8_t> checker() {
@@ -94,30 +78,4 @@ TEST(ModelDrawing, DisplayListAndVertexArraysShowWhatImmediateModeShows) {
     glDisable(GL_TEXTURE_2D);
     EXPECT_LE(differingPixels(readPixels(0, 0, SIZE, SIZE), immediate, 2), SIZE * SIZE / 1000);
     glDeleteLists(list, 1);
-}
-
-TEST(ModelDrawing, ListsRestoreTheTextureStateOfTheirCompileTime) {
-    openGlWindow(SIZE, SIZE);
-    TempDir dir;
-    writeFile(dir.path("checker.bmp"), encodeBmp24(8, 8, checker()));
-    writeBytes(dir.path("pyramid.ms3d"), encodeMs3d(pyramidModel(dir.path("checker.bmp"), true)));
-    Ms3dModel model;
-    ASSERT_TRUE(model.load(dir.path("pyramid.ms3d")));
-    const GLuint lists = glGenLists(2);
-    glDisable(GL_TEXTURE_2D);
-    model.compileDisplayList(lists);
-    glEnable(GL_TEXTURE_2D);
-    model.compileDisplayList(lists + 1);
-
-    glEnable(GL_TEXTURE_2D);
-    glCallList(lists);
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    glDisable(GL_TEXTURE_2D);
-    glCallList(lists + 1);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    // Drawing directly restores whatever was in force.
-    glDisable(GL_TEXTURE_2D);
-    model.draw();
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    glDeleteLists(lists, 2);
 }

@@ -1,7 +1,6 @@
 #include "assets/Explosion.h"
 #include "assets/Font.h"
 #include "assets/Ms3dModel.h"
-#include "assets/Sky.h"
 #include "entities/Laser.h"
 #include "platform/Clock.h"
 #include "support/GameFixtures.h"
@@ -19,23 +18,8 @@ const std::string BIN = SPACEFIGHT_BIN_DIR;
 constexpr int SIZE = 256;
 
 void camera(double eyeZ) {
-    glViewport(0, 0, SIZE, SIZE);
-    glDisable(GL_STENCIL_TEST);
-    glEnable(GL_DEPTH_TEST);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(80.0, 1.0, 1.0, 5000.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    const GLfloat up[] = {0, 1, 0, 0};
-    glLightfv(GL_LIGHT0, GL_POSITION, up);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_COLOR_MATERIAL);
+    beginLitScene(SIZE, 80.0, 1.0, 5000.0);
     gluLookAt(0, 0, eyeZ, 0, 0, 0, 0, 1, 0);
-    glColor3f(1, 1, 1);
 }
 
 int litPixels(const std::vector<uint8_t>& rgb) {
@@ -170,40 +154,4 @@ TEST(FontDrawing, TextLandsInItsGlyphBoxes) {
     }
     EXPECT_GT(inside, 6);
     EXPECT_EQ(outside, 0);
-}
-
-TEST(SkyDrawing, FacesLieHalfTheSizeFromTheCentre) {
-    openGlWindow(SIZE, SIZE);
-    TextureBank bank;
-    Sky sky(&bank);
-    // Feedback mode hands back the transformed corners instead of drawing them.
-    glViewport(0, 0, 1000, 1000);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-5000, 5000, -5000, 5000, -5000, 5000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    std::vector<GLfloat> feedback(6 * 4 * 4 + 64);
-    glFeedbackBuffer(static_cast<GLsizei>(feedback.size()), GL_3D, feedback.data());
-    glRenderMode(GL_FEEDBACK);
-    sky.draw(100, 0, 0, 5000, 5000, 5000);
-    const GLint values = glRenderMode(GL_RENDER);
-    glViewport(0, 0, SIZE, SIZE);
-    ASSERT_GT(values, 0);
-    int corners = 0;
-    for (GLint i = 0; i < values;) {
-        if (feedback[size_t(i)] != GL_POLYGON_TOKEN) break;
-        const int n = static_cast<int>(feedback[size_t(i) + 1]);
-        for (int k = 0; k < n; ++k) {
-            const float wx = feedback[size_t(i) + 2 + 3 * k], wy = feedback[size_t(i) + 3 + 3 * k];
-            const float x = wx / 1000.0f * 10000.0f - 5000.0f, y = wy / 1000.0f * 10000.0f - 5000.0f;
-            EXPECT_NEAR(std::abs(x - 100.0f), 2500.0f, 1.0f);
-            EXPECT_NEAR(std::abs(y), 2500.0f, 1.0f);
-            ++corners;
-        }
-        i += 2 + 3 * n;
-    }
-    EXPECT_GE(corners, 24);   // Mesa reports each quad as two triangles
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
 }

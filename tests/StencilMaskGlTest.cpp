@@ -57,14 +57,3 @@ TEST(StencilMask, WithoutAMaskTheStencilStaysClear) {
     const std::vector<uint8_t> stencil = readStencil(0, 0, WINDOW, WINDOW);
     EXPECT_EQ(std::count(stencil.begin(), stencil.end(), 0), WINDOW * WINDOW);
 }
-
-TEST(StencilMask, ZeroHeightIsTakenAsOne) {
-    openGlWindow(WINDOW, WINDOW);
-    reshape(300, 0);
-    EXPECT_EQ(windowHeight, 1);
-    GLfloat projection[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    // gluPerspective puts f / aspect in [0] and f in [5]: their ratio is the aspect, 300 / 1.
-    EXPECT_NEAR(projection[5] / projection[0], 300.0f, 1e-3f);
-    reshape(WINDOW, WINDOW);
-}

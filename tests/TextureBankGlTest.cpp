@@ -43,20 +43,6 @@ TEST(TextureBank, FreeTexturesKeepTheirSizeAndPixels) {
     EXPECT_EQ(textureRgb(name, 100, 60), gradient(100, 60));
 }
 
-TEST(TextureBank, SlotTexturesAreMipmappedToPowersOfTwo) {
-    openGlWindow();
-    TempDir dir;
-    const std::string file = dir.path("small.bmp");
-    writeFile(file, encodeBmp24(3, 5, gradient(3, 5)));
-    TextureBank bank;
-    bank.loadTexture(file, 6);
-    ASSERT_NE(bank.slots[6], 0u);
-    const GLint width = levelParameter(bank.slots[6], 0, GL_TEXTURE_WIDTH);
-    EXPECT_EQ(width & (width - 1), 0) << width;
-    EXPECT_EQ(levelParameter(bank.slots[6], 2, GL_TEXTURE_WIDTH), std::max(1, width / 4));
-    EXPECT_EQ(bank.slots[7], 0u);
-}
-
 TEST(TextureBank, MissingFilesAreSilentAndBrokenOnesReported) {
     openGlWindow();
     TempDir dir;

@@ -11,19 +11,6 @@ TEST(ViewFrustum, BeforeCalculateOnlyRadiusZeroIsRejected) {
     EXPECT_FALSE(frustum.sphereInFrustum(Vector3(0, 0, 0), 0.0f));
 }
 
-TEST(ViewFrustum, IdentityMatricesGiveTheUnitCube) {
-    ViewFrustum frustum;
-    const Matrix4 identity = Matrix4::identity();
-    frustum.calculateFrom(identity.m, identity.m);
-    EXPECT_FLOAT_EQ(frustum.planes[0][0], -1.0f);   // right: -x + 1 >= 0
-    EXPECT_FLOAT_EQ(frustum.planes[0][3], 1.0f);
-    EXPECT_FALSE(frustum.sphereInFrustum(Vector3(2.5f, 0, 0), 1.0f));
-    EXPECT_TRUE(frustum.sphereInFrustum(Vector3(1.5f, 0, 0), 1.0f));
-    // Exactly one radius outside is outside; touching from inside is inside.
-    EXPECT_FALSE(frustum.sphereInFrustum(Vector3(0, 3.0f, 0), 2.0f));
-    EXPECT_TRUE(frustum.sphereInFrustum(Vector3(0, 0, -2.9f), 2.0f));
-}
-
 TEST(ViewFrustum, PerspectiveCameraCullsBehindBesideAndBeyond) {
     // 90-degree perspective, square aspect, near 1, far 100 (as gluPerspective
     // builds it), with a camera at (0, 0, 10) looking down -z.

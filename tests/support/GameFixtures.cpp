@@ -14,32 +14,32 @@ GameFixture::GameFixture() {
 
 GameFixture::~GameFixture() = default;
 
-MyShip* GameFixture::addPlayer(const Vector3& position, const Vector3& direction, float speed, float energy) {
+namespace {
+
+// Objects report their missing model files; the tests do not need to see that.
+template <typename Make>
+auto quietly(Make make) {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    MyShip* ship = new MyShip("none.ms3d", position, direction, 13.0f, speed, Vector3(0.05f, 0.05f, 0.05f), 0, 0,
-                              energy, world.get());
+    auto made = make();
     testing::internal::GetCapturedStderr();
     testing::internal::GetCapturedStdout();
-    return ship;
+    return made;
+}
+
+}
+
+MyShip* GameFixture::addPlayer(const Vector3& position, const Vector3& direction, float speed, float energy) {
+    return quietly([&] { return new MyShip("none.ms3d", position, direction, 13.0f, speed, Vector3(0.05f, 0.05f, 0.05f), 0, 0,
+                              energy, world.get()); });
 }
 
 Asteroid* GameFixture::addRock(const Vector3& position, float radius, float energy, const std::string& model) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    Asteroid* rock = new Asteroid(model, position, Vector3(1, 1, 0), radius, Vector3(0.08f, 0.08f, 0.08f), energy,
-                                  world.get());
-    testing::internal::GetCapturedStderr();
-    testing::internal::GetCapturedStdout();
-    return rock;
+    return quietly([&] { return new Asteroid(model, position, Vector3(1, 1, 0), radius, Vector3(0.08f, 0.08f, 0.08f), energy,
+                                  world.get()); });
 }
 
 EnemyShip* GameFixture::addEnemy(const Vector3& position, const Vector3& direction, float speed) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    EnemyShip* enemy = new EnemyShip("none.ms3d", position, direction, 12.0f, speed, Vector3(0.05f, 0.05f, 0.05f),
-                                     100.0f, world.get());
-    testing::internal::GetCapturedStderr();
-    testing::internal::GetCapturedStdout();
-    return enemy;
+    return quietly([&] { return new EnemyShip("none.ms3d", position, direction, 12.0f, speed, Vector3(0.05f, 0.05f, 0.05f),
+                                     100.0f, world.get()); });
 }

@@ -1,6 +1,7 @@
 #include "GlWindow.h"
 
 #include <GL/freeglut.h>
+#include <GL/glu.h>
 
 void openGlWindow(int width, int height) {
     static bool open = false;
@@ -32,4 +33,24 @@ std::vector<uint8_t> readStencil(int x, int y, int width, int height) {
     glReadBuffer(GL_BACK);
     glReadPixels(x, y, width, height, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, out.data());
     return out;
+}
+
+void beginLitScene(int size, double fieldOfView, double nearPlane, double farPlane) {
+    glViewport(0, 0, size, size);
+    glDisable(GL_STENCIL_TEST);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(fieldOfView, 1.0, nearPlane, farPlane);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const GLfloat up[] = {0, 1, 0, 0};
+    glLightfv(GL_LIGHT0, GL_POSITION, up);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_COLOR_MATERIAL);
+    glColor3f(1, 1, 1);
 }

@@ -14,3 +14,7 @@ void openGlWindow(int width = 256, int height = 256);
 std::vector<uint8_t> readPixels(int x, int y, int width, int height);
 // The stencil values of a rectangle, bottom row first.
 std::vector<uint8_t> readStencil(int x, int y, int width, int height);
+
+// Clears a size x size view and sets up a perspective camera at the origin
+// with the game's light from above, lighting and colour material on, white.
+void beginLitScene(int size, double fieldOfView, double nearPlane, double farPlane);
