@@ -3,8 +3,12 @@
 #include "assets/Ms3dModel.h"
 #include "entities/Laser.h"
 #include "platform/Clock.h"
+#include "shell/Hud.h"
+#include "shell/Scene.h"
+#include "shell/ShellState.h"
 #include "support/GameFixtures.h"
 #include "support/GlWindow.h"
+#include "support/TestFiles.h"
 
 #include <GL/glu.h>
 #include <gtest/gtest.h>
@@ -154,4 +158,46 @@ TEST(FontDrawing, TextLandsInItsGlyphBoxes) {
     }
     EXPECT_GT(inside, 6);
     EXPECT_EQ(outside, 0);
+}
+
+TEST(GameOver, TheBandAndThePointsReplaceTheGame) {
+    openGlWindow(SIZE, SIZE);
+    ASSERT_EQ(chdir(SPACEFIGHT_GAME_DIR), 0);
+    GameFixture game;
+    game.bank.loadTexture("../bin/data/div/GameOver.bmp", 9);
+    Font gameFont;
+    textureBank = &game.bank;
+    font = &gameFont;
+    myShip = game.addPlayer();
+    myShip->addPoints(160.0f);
+    windowWidth = windowHeight = SIZE;
+    glViewport(0, 0, SIZE, SIZE);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_STENCIL_TEST);
+    glDisable(GL_LIGHTING);
+    drawGameOverScreen();
+    const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
+    writeBytes(std::string(SPACEFIGHT_BIN_DIR) + "/../game-over.ppm", [&] {
+        std::string header = "P6\n" + std::to_string(SIZE) + " " + std::to_string(SIZE) + "\n255\n";
+        std::vector<uint8_t> ppm(header.begin(), header.end());
+        for (int y = SIZE - 1; y >= 0; --y) ppm.insert(ppm.end(), rgb.begin() + y * SIZE * 3, rgb.begin() + (y + 1) * SIZE * 3);
+        return ppm;
+    }());
+    EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST));   // the picture may cover the cockpit
+    // The band (116 pixels high about the centre) holds the red letters; the
+    // points stand in font units (200..400, 100..116), below it.
+    auto redIn = [&](int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x) n += rgb[(size_t(y) * SIZE + x) * 3] > 128;
+        }
+        return n;
+    };
+    EXPECT_GT(redIn(0, SIZE / 2 - 40, SIZE, SIZE / 2 + 40), 500);
+    EXPECT_GT(redIn(200 * SIZE / 640, 100 * SIZE / 480, 400 * SIZE / 640, 120 * SIZE / 480), 20);
+    EXPECT_EQ(redIn(0, 0, SIZE, SIZE / 2 - 60) - redIn(200 * SIZE / 640, 100 * SIZE / 480, 400 * SIZE / 640, 120 * SIZE / 480), 0);
+    textureBank = nullptr;
+    font = nullptr;
+    myShip = nullptr;
 }
