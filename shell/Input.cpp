@@ -14,6 +14,10 @@
 #include <cstdlib>
 
 void centerPointer() {
+    // Before the first reshape there is no centre: warping to (0, 0) then would
+    // come back as a pointer move of half the screen once the size is known,
+    // and set the ship spinning before the player has touched the mouse.
+    if (windowWidth == 0 || windowHeight == 0) return;
     Pointer::moveTo(windowWidth >> 1, windowHeight >> 1);
 }
 

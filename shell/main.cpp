@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
     if (!initDisplay(argc, argv)) return 1;
     initGraphicsState();
     registerCallbacks();
-    // The window's size is not known yet, so this goes to the top-left corner;
-    // the frame loop centres the pointer from the first frame on.
+    // The window's size is not known yet, so this does nothing; the frame loop
+    // centres the pointer from the first frame on.
     centerPointer();
     buildScene();
     glutMainLoop();
