@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 std::string formatNumber(float value) {
     double v = value;
@@ -85,7 +84,7 @@ Font::~Font() {
     glDeleteLists(listBase, 256);
 }
 
-void Font::print(int x, int y, const std::string& text, int set) {
+void Font::print(int x, int y, const char* text, int set) {
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
@@ -104,14 +103,22 @@ void Font::print(int x, int y, const std::string& text, int set) {
     glLoadIdentity();
     glTranslated(x, y, 0);
     // Only characters with a glyph of this font are drawn: any other list
-    // number would belong to a model or a cylinder.
-    std::vector<GLubyte> glyphs;
-    for (unsigned char c : text) {
-        const int glyph = int(c) - 32 + 128 * set;
-        if (c >= 32 && c <= 127 && glyph >= 0 && glyph < 256) glyphs.push_back(static_cast<GLubyte>(glyph));
-    }
+    // number would belong to a model or a cylinder. Glyphs are gathered in a
+    // small buffer (no allocation: this runs several times a frame) and each
+    // batch continues where the pen of the one before stopped.
     glListBase(listBase);
-    if (!glyphs.empty()) glCallLists(static_cast<GLsizei>(glyphs.size()), GL_UNSIGNED_BYTE, glyphs.data());
+    GLubyte glyphs[64];
+    GLsizei count = 0;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
+        const int glyph = int(*c) - 32 + 128 * set;
+        if (*c < 32 || *c > 127 || glyph < 0 || glyph > 255) continue;
+        glyphs[count++] = static_cast<GLubyte>(glyph);
+        if (count == GLsizei(sizeof glyphs)) {
+            glCallLists(count, GL_UNSIGNED_BYTE, glyphs);
+            count = 0;
+        }
+    }
+    if (count > 0) glCallLists(count, GL_UNSIGNED_BYTE, glyphs);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);

@@ -18,7 +18,8 @@ public:
 
     // Set 0 is the regular face, 1 the bold one (larger sets count as 1).
     // Characters without a glyph (below 32, above 127) are skipped.
-    void print(int x, int y, const std::string& text, int set);
+    void print(int x, int y, const char* text, int set);
+    void print(int x, int y, const std::string& text, int set) { print(x, y, text.c_str(), set); }
     void printNumber(int x, int y, float value, int set);
 
     static constexpr const char* GLYPH_IMAGE = "../bin/data/fonts/font_256x256.raw";

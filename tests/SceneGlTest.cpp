@@ -144,8 +144,10 @@ TEST(FontDrawing, TextLandsInItsGlyphBoxes) {
     glColor3f(1, 1, 1);
     font.print(10, 200, "AB", 0);
     font.print(300, 300, std::string("\x01\x7f\xc3", 3), 0);   // control codes and bytes past 127: nothing
+    // Longer than one batch of glyphs: the pen carries on, so the A lands at 300.
+    font.print(-340, 100, std::string(64, ' ') + "A", 0);
     const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
-    int inside = 0, outside = 0;
+    int inside = 0, outside = 0, carried = 0;
     for (int y = 0; y < SIZE; ++y) {
         for (int x = 0; x < SIZE; ++x) {
             if (rgb[(size_t(y) * SIZE + x) * 3] < 64) continue;
@@ -153,10 +155,12 @@ TEST(FontDrawing, TextLandsInItsGlyphBoxes) {
             const double fx = (x + 0.5) * 640.0 / SIZE, fy = (y + 0.5) * 480.0 / SIZE;
             const bool inA = fx >= 10 - 2.5 && fx <= 26 + 2.5 && fy >= 200 - 1.9 && fy <= 216 + 1.9;
             const bool inB = fx >= 20 - 2.5 && fx <= 36 + 2.5 && fy >= 200 - 1.9 && fy <= 216 + 1.9;
-            (inA || inB ? inside : outside)++;
+            const bool inC = fx >= 300 - 2.5 && fx <= 316 + 2.5 && fy >= 100 - 1.9 && fy <= 116 + 1.9;
+            (inA || inB ? inside : inC ? carried : outside)++;
         }
     }
     EXPECT_GT(inside, 6);
+    EXPECT_GT(carried, 3);
     EXPECT_EQ(outside, 0);
 }
 
