@@ -6,12 +6,21 @@
 
 #include <array>
 #include <cstdio>
-#include <limits>
 #include <new>
 
 namespace {
 
 constexpr uint32_t BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3;
+
+// Pixels; no texture this game loads comes near it, and it bounds what a
+// header can make the decoder allocate.
+constexpr int64_t LARGEST_SIDE = 16384;
+
+// Run-length codes can leave pixels out, so their data need not hold every
+// row; but no encoder writes fewer than one code per row, which is at most
+// LARGEST_SIDE pixels for two bytes. A header claiming far more than that for
+// its data is refused before the picture is allocated.
+constexpr uint64_t RLE_PIXELS_PER_BYTE = 65536;
 
 struct Header {
     int64_t width = 0;
@@ -79,6 +88,7 @@ public:
             pixelOffset = fh.u32();
         }
         if (pixelOffset > bytes.size()) return DibResult::ConversionError;
+        if (!dataCanHoldPicture(bytes.size() - pixelOffset)) return DibResult::ConversionError;
 
         try {
             out.width = static_cast<int32_t>(header.width);
@@ -131,12 +141,20 @@ private:
         case BI_BITFIELDS: if (bpp != 16 && bpp != 32) return false; break;
         default: return false;
         }
-        if (header.width <= 0 || header.height == 0) return false;
-        // The decoded image must be addressable; this also keeps every later
-        // product of width, height and bytes per pixel from overflowing.
-        const uint64_t outBytes = uint64_t(header.width) * uint64_t(absHeight()) * 3u;
-        return absHeight() <= std::numeric_limits<int32_t>::max() &&
-               outBytes <= uint64_t(std::numeric_limits<ptrdiff_t>::max());
+        // The side limit also keeps every later product of width, height and
+        // bytes per pixel far from overflowing.
+        return header.width > 0 && header.height != 0 && header.width <= LARGEST_SIDE &&
+               absHeight() <= LARGEST_SIDE;
+    }
+
+    uint64_t stride() const { return (uint64_t(header.width) * header.bitsPerPixel + 31) / 32 * 4; }
+
+    bool dataCanHoldPicture(uint64_t dataBytes) const {
+        const uint64_t height = uint64_t(absHeight());
+        if (header.compression == BI_RLE8 || header.compression == BI_RLE4) {
+            return uint64_t(header.width) * height <= dataBytes * RLE_PIXELS_PER_BYTE;
+        }
+        return stride() * height <= dataBytes;
     }
 
     // The table is needed for indexed pictures, and without a file header its
@@ -174,7 +192,7 @@ private:
 
     bool decodeRows(ByteReader& reader, const std::array<uint32_t, 3>& masks) {
         const uint64_t width = uint64_t(header.width), height = uint64_t(absHeight());
-        const uint64_t stride = (width * header.bitsPerPixel + 31) / 32 * 4;
+        const uint64_t stride = this->stride();
         if (stride > reader.remaining() || height > reader.remaining() / stride) return false;
         const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
         for (uint64_t i = 0; i < height; ++i) {

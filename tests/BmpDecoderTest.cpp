@@ -237,6 +237,16 @@ TEST(BmpDecoder, RefusesBrokenFilesWithoutReadingOutsideThem) {
 
     BmpSpec huge = spec(40, 0x7FFFFFFF, 0x7FFFFFFF, 24);
     huge.pixels = {1, 2, 3};
+    // Found by fuzzing: a 70-byte file claiming 57000 x 57000 pixels made the
+    // decoder allocate and clear 9.8 GB before finding the data missing.
+    BmpSpec claimsTooMuch = spec(40, 57000, 57000, 24);
+    claimsTooMuch.pixels = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    BmpSpec tooWide = spec(40, 16385, 1, 8);
+    tooWide.palette = greyPalette(256);
+    tooWide.pixels.resize(16388);
+    BmpSpec rleClaimsTooMuch = spec(40, 16384, 16384, 8, 1);
+    rleClaimsTooMuch.palette = greyPalette(256);
+    rleClaimsTooMuch.pixels = {0, 1};
     BmpSpec negativeWidth = spec(40, -4, 2, 24);
     negativeWidth.pixels.resize(24);
     BmpSpec shortPixels = spec(40, 64, 64, 24);
@@ -259,6 +269,9 @@ TEST(BmpDecoder, RefusesBrokenFilesWithoutReadingOutsideThem) {
         {"run below the last row", build(runOff), DibResult::ConversionError},
         {"delta off the picture", build(deltaOff), DibResult::ConversionError},
         {"size beyond any buffer", build(huge), DibResult::ConversionError},
+        {"huge claim in 70 bytes", build(claimsTooMuch), DibResult::ConversionError},
+        {"wider than 16384", build(tooWide), DibResult::ConversionError},
+        {"run-length codes too few for the picture", build(rleClaimsTooMuch), DibResult::ConversionError},
         {"negative width", build(negativeWidth), DibResult::ConversionError},
         {"pixel data past the end", build(shortPixels), DibResult::ConversionError},
         {"run-length top-down", build(rleTopDown), DibResult::ConversionError},
