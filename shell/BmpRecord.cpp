@@ -40,12 +40,18 @@ std::vector<uint8_t> BmpRecord::stencilIndices() const {
 bool readBmpRecord(BmpRecord& record, const std::string& path) {
     record = BmpRecord();
     std::vector<uint8_t> file;
-    if (!readFileBytes(path, file)) return false;
+    return readFileBytes(path, file) && parseBmpRecord(record, file);
+}
+
+bool parseBmpRecord(BmpRecord& record, const std::vector<uint8_t>& file) {
+    record = BmpRecord();
     ByteReader reader(file);
     BmpRecord read;
     if (!reader.bytes(read.fileHeader, 14) || !reader.bytes(read.infoHeader, 40)) return false;
     const uint32_t compression = le32(read.infoHeader + 16);
-    if (read.fileHeader[0] != 'B' || read.fileHeader[1] != 'M' || le32(read.infoHeader) != 40 ||
+    // Image editors write the later 108- and 124-byte headers; their first 40
+    // bytes are the same, and the pixels are found through the file header.
+    if (read.fileHeader[0] != 'B' || read.fileHeader[1] != 'M' || le32(read.infoHeader) < 40 ||
         read.bitsPerPixel() != 1 || compression != 0 || read.width() <= 0 || read.height() <= 0 ||
         read.width() > LARGEST_SIDE || read.height() > LARGEST_SIDE) {
         return false;

@@ -22,7 +22,10 @@ struct BmpRecord {
     std::vector<uint8_t> stencilIndices() const;
 };
 
-// Fills the record from a 1-bit BMP file. False, with the record emptied, when
-// the file is missing, short, or not an uncompressed bottom-up 1-bit BMP; the
-// game then runs without a cockpit mask.
+// Fills the record from a 1-bit BMP file with an info header of 40 bytes or
+// more (only the first 40 are kept). False, with the record emptied, when the
+// file is missing, short, or not an uncompressed bottom-up 1-bit BMP; the game
+// then runs without a cockpit mask.
 bool readBmpRecord(BmpRecord& record, const std::string& path);
+// The same, from the file's bytes.
+bool parseBmpRecord(BmpRecord& record, const std::vector<uint8_t>& file);

@@ -23,6 +23,7 @@ TEST(BmpRecord, BadMaskFilesAreRefusedNotTrusted) {
         {"top-down", changed(25, 0xFF)},
         {"pixel offset past the end", changed(11, 0x40)},
         {"not a BMP", changed(0, 'X')},
+        {"info header under 40 bytes", changed(14, 12)},
     };
     for (const Case& c : cases) {
         const std::string file = dir.path("mask.bmp");
@@ -33,4 +34,30 @@ TEST(BmpRecord, BadMaskFilesAreRefusedNotTrusted) {
     }
     BmpRecord record;
     EXPECT_FALSE(readBmpRecord(record, dir.path("missing.bmp")));
+}
+
+TEST(BmpRecord, MasksWithTheLongerHeadersOfImageEditorsAreRead) {
+    // Editors save 1-bit BMPs with 108- or 124-byte info headers; the mask was
+    // refused and the cockpit picture never painted.
+    TempDir dir;
+    std::vector<uint8_t> bits(32 * 4, 0);
+    bits[0] = bits[33] = bits[127] = 1;
+    const std::vector<uint8_t> plain = encodeBmp1(32, 4, bits);
+    BmpRecord expected;
+    ASSERT_TRUE(parseBmpRecord(expected, plain));
+    for (const uint32_t headerSize : {108u, 124u}) {
+        std::vector<uint8_t> bytes(plain.begin(), plain.begin() + 54);
+        bytes.insert(bytes.end(), headerSize - 40, 0);   // the later header's extra fields
+        const uint32_t offset = 14 + headerSize + 8;     // then the two-entry colour table
+        bytes.insert(bytes.end(), plain.begin() + 54, plain.end());
+        for (int i = 0; i < 4; ++i) {
+            bytes[14 + i] = uint8_t(headerSize >> (8 * i));
+            bytes[10 + i] = uint8_t(offset >> (8 * i));
+        }
+        const std::string file = dir.path("mask.bmp");
+        writeBytes(file, bytes);
+        BmpRecord record;
+        ASSERT_TRUE(readBmpRecord(record, file)) << headerSize;
+        EXPECT_EQ(record.stencilIndices(), expected.stencilIndices()) << headerSize;
+    }
 }
