@@ -7,6 +7,8 @@
 #include <cstdlib>
 
 std::string formatNumber(float value) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
     double v = value;
     std::string sign;
     if (v < 0) {

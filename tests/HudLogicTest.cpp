@@ -19,6 +19,8 @@ TEST(PrintNumber, FourSignificantDigitsInTheGamesOwnNotation) {
         {-12.5f, "-12.5"},   {99.99f, "99.99"},     {100.5f, "100.5"},      {0.1f, "0.1"},
         {1e-5f, "1.e-005"},  {123456.0f, "1.235e+005"}, {1000.0f, "1000"},  {-100.0f, "-100."},
         {99999.0f, "1.e+005"}, {500.0f, "500."},
+        // Printed "infe-2147483646" before non-finite values were handled.
+        {INFINITY, "inf"}, {-INFINITY, "-inf"}, {NAN, "nan"},
     };
     for (const Case& c : cases) EXPECT_EQ(formatNumber(c.value), c.text) << c.value;
 }
