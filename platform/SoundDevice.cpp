@@ -8,6 +8,9 @@ SoundDevice::~SoundDevice() {
 }
 
 bool SoundDevice::open(int rate, int channels) {
+    // SDL's own handlers would turn Ctrl+C and kill into an event nobody reads;
+    // the game handles both itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     sdlStarted = true;
     if (Mix_OpenAudio(rate, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;

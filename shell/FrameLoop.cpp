@@ -10,6 +10,7 @@
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
+#include "platform/TerminationSignal.h"
 #include "world/World.h"
 
 #include <GL/freeglut.h>
@@ -62,6 +63,7 @@ void placeOutsideCamera() {
 }
 
 void displayFrame() {
+    TerminationSignal::exitIfReceived();
     if (gameOver) {
         drawGameOverScreen();
         glutSwapBuffers();

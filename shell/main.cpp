@@ -2,10 +2,12 @@
 #include "Input.h"
 #include "Scene.h"
 #include "ShellState.h"
+#include "platform/TerminationSignal.h"
 
 #include <GL/freeglut.h>
 
 int main(int argc, char** argv) {
+    TerminationSignal::install();
     pointerDivisor = 1000.0f;
     if (!initDisplay(argc, argv)) return 1;
     initGraphicsState();
