@@ -14,6 +14,7 @@ packages=(
   libmp3lame-dev                       # MP3 encoding of the sound effects
   libsdl2-mixer-dev                    # sound: effects and the music module
   sox libsox-fmt-mp3 assimp-utils      # tests read the generated sounds and models independently
+  clang libclang-rt-14-dev             # libFuzzer, and the sanitizers' runtime for clang
 )
 
 missing=()
