@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr size_t HEADER_BYTES = 14;
 constexpr size_t VERTEX_BYTES = 15;
 constexpr size_t TRIANGLE_BYTES = 70;
 constexpr size_t MATERIAL_BYTES = 361;

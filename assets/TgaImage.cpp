@@ -19,6 +19,10 @@ bool isAllowedSide(uint32_t side) {
 int TgaImage::load(const std::string& fileName) {
     std::vector<uint8_t> file;
     if (!readFileBytes(fileName, file)) return CANNOT_OPEN;
+    return parse(file);
+}
+
+int TgaImage::parse(const std::vector<uint8_t>& file) {
     ByteReader reader(file);
     const uint8_t idLength = reader.u8();
     const uint8_t colourMapType = reader.u8();

@@ -18,6 +18,7 @@ public:
     static constexpr int SHORT_DATA = 17;         // the pixel data is not all there
 
     int load(const std::string& fileName);
+    int parse(const std::vector<uint8_t>& file);   // the same, from the file's bytes
 
     std::vector<uint8_t> pixels;   // RGB or RGBA (swapped from the file's BGR order), or grey
     uint32_t width = 0;
