@@ -6,7 +6,10 @@ set -u
 game_dir=$1
 bin_dir=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+pid=
+# The game never outlives the test, however the test ends (CTest's time limit included).
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'exit 143' TERM INT
 IM=/usr/bin/convert
 failures=0
 check() {   # check "what" command...
