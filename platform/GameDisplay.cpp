@@ -22,13 +22,15 @@ void leaveAtExit() {
 
 }
 
-bool GameDisplay::open(const char* gameModeString, int width, int height, const char* title) {
+bool GameDisplay::open(const char* gameModeString, int width, int height, const char* title, bool windowed) {
     if (!exitHookInstalled) {
         // exit(0) on Escape, exit(99) and exit(1) all pass through here, so a
         // changed desktop resolution never outlives the game.
         std::atexit(leaveAtExit);
         exitHookInstalled = true;
     }
+    glutInitWindowSize(width, height);
+    if (windowed) return glutCreateWindow(title) > 0;
     std::string mode = gameModeString;
     bool active = tryGameMode(mode);
     const auto at = mode.find('@');
@@ -37,10 +39,9 @@ bool GameDisplay::open(const char* gameModeString, int width, int height, const 
         gameModeEntered = true;
         return true;
     }
-    glutInitWindowSize(width, height);
     glutInitWindowPosition(0, 0);
     if (glutCreateWindow(title) <= 0) return false;
-    if (glutGet(GLUT_SCREEN_WIDTH) == width && glutGet(GLUT_SCREEN_HEIGHT) == height) glutFullScreen();
+    glutFullScreen();
     return true;
 }
 

@@ -9,17 +9,20 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include <cstdint>
+
 namespace {
 const char* const GAME_MODE = "1024x768:32@70";
-const char* const DISPLAY_STRING = "rgb double depth stencil  hw=1";
+// The toolkit does not know the token "hw=1" and warns of it on every start.
+const char* const DISPLAY_STRING = "rgb double depth stencil";
 const char* const MASK_PATH = "../bin/data/cockpit/cockpitMask.bmp";
 }
 
-bool initDisplay(int& argc, char** argv) {
+bool initDisplay(int& argc, char** argv, bool windowed) {
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
     glutInitDisplayString(DISPLAY_STRING);
-    return GameDisplay::open(GAME_MODE, 1024, 768, "spacefight");
+    return GameDisplay::open(GAME_MODE, 1024, 768, "spacefight", windowed);
 }
 
 bool initGraphicsState() {
@@ -75,14 +78,38 @@ bool registerCallbacks() {
 
 void drawCockpitMask() {
     if (cockpitStencil.empty()) return;
-    // The raster position is never set, so the mask lands at the lower-left corner.
+    // The mask covers the picture's area whatever its size: its lower-left
+    // corner at the viewport's, stretched over all of it. The caller's
+    // projection maps (-3, -3) to that corner.
+    glRasterPos2f(-3.0f, -3.0f);
+    glPixelZoom(static_cast<float>(viewport.width) / cockpitMask.width(),
+                static_cast<float>(viewport.height) / cockpitMask.height());
     glDrawPixels(cockpitMask.width(), cockpitMask.height(), GL_STENCIL_INDEX, GL_UNSIGNED_BYTE,
                  cockpitStencil.data());
+    glPixelZoom(1.0f, 1.0f);
+}
+
+Viewport fitViewport(int width, int height) {
+    Viewport v;
+    if (width <= 0 || height <= 0) return v;
+    // The widest 4:3 area that fits, centred; integer pixels, so the bars
+    // may differ by one.
+    v.width = width;
+    v.height = static_cast<int>(static_cast<int64_t>(width) * 3 / 4);
+    if (v.height > height) {
+        v.height = height;
+        v.width = static_cast<int>(static_cast<int64_t>(height) * 4 / 3);
+    }
+    v.x = (width - v.width) / 2;
+    v.y = (height - v.height) / 2;
+    return v;
 }
 
 void reshape(int width, int height) {
+    // Everything, the bars beside or above the picture included, starts black.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    glViewport(0, 0, width, height);
+    viewport = fitViewport(width, height);
+    glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(-3.0, 3.0, -3.0, 3.0, -1.0, 1.0);
@@ -94,10 +121,9 @@ void reshape(int width, int height) {
     // The clear above erased the cockpit picture too; paint it again.
     cockpitFrames = 0;
 
-    if (height == 0) height = 1;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(80.0, static_cast<double>(width) / height, 1.0, 5000.0);
+    gluPerspective(80.0, 4.0 / 3.0, 1.0, 5000.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     windowWidth = width;

@@ -12,7 +12,7 @@
 namespace {
 
 void texturedQuadAtCentre(int halfWidth, int halfHeight) {
-    const int cx = windowWidth >> 1, cy = windowHeight >> 1;
+    const int cx = PICTURE_WIDTH / 2, cy = PICTURE_HEIGHT / 2;
     glBegin(GL_QUADS);
     glTexCoord2f(0, 1);
     glVertex2i(cx - halfWidth, cy - halfHeight);
@@ -79,7 +79,7 @@ void beginOverlay() {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0, windowWidth, windowHeight, 0, 0, 1);
+    glOrtho(0, PICTURE_WIDTH, PICTURE_HEIGHT, 0, 0, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

@@ -4,7 +4,7 @@
 
 // The painted cockpit, the crosshair, the head-up text and the game-over screen.
 void drawCockpit();            // leaves a translation in the model-view matrix
-void beginOverlay();           // overlay pixels: (0, 0) top left, window size bottom right
+void beginOverlay();           // picture pixels: (0, 0) top left, 1024 x 768 bottom right
 void endOverlay();
 void drawCrosshair();
 void drawGameOverScreen();

@@ -2,6 +2,7 @@
 
 int windowWidth = 0;
 int windowHeight = 0;
+Viewport viewport;
 float frameTime = 0.0f;
 FrameRate frameRate;
 float pointerDivisor = 1000.0f;

@@ -6,10 +6,24 @@
 #include <cstdint>
 #include <vector>
 
+// Where in the window the game draws, in window pixels from the lower left.
+struct Viewport {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Overlays (crosshair, game-over band) are laid out on a 1024 x 768 picture
+// and scaled with it.
+constexpr int PICTURE_WIDTH = 1024;
+constexpr int PICTURE_HEIGHT = 768;
+
 // The shell's process-wide state. The toolkit calls back into free functions,
 // so this is where frames, input and the display meet.
 extern int windowWidth;          // pixels, set by reshape
-extern int windowHeight;         // pixels, at least 1 after reshape
+extern int windowHeight;         // pixels, set by reshape
+extern Viewport viewport;        // the largest centred 4:3 area of the window, set by reshape
 extern float frameTime;          // seconds: mean of the last five frames
 extern FrameRate frameRate;      // the samples behind frameTime and the fps line
 extern float pointerDivisor;     // pointer pixels per unit of turn rate

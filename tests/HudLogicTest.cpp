@@ -1,4 +1,5 @@
 #include "assets/Font.h"
+#include "shell/Display.h"
 #include "assets/StarField.h"
 #include "entities/Random.h"
 #include "support/GameFixtures.h"
@@ -72,5 +73,23 @@ TEST(StarField, RenewsAShareOfOneRingThatGrowsWithSpeed) {
         stars.renewRing();
         EXPECT_EQ(renewedInRing(before, stars, ring), c.renewed) << "speed " << c.speed;
         EXPECT_EQ(stars.currentRing(), (ring + 1) % StarField::RINGS);
+    }
+}
+
+TEST(Viewport, TheLargestCentredFourByThreeAreaOfAnyWindow) {
+    struct Case {
+        int width, height;
+        Viewport expected;
+    } cases[] = {
+        {1024, 768, {0, 0, 1024, 768}},    {1920, 1080, {240, 0, 1440, 1080}}, {800, 600, {0, 0, 800, 600}},
+        {1600, 1000, {133, 0, 1333, 1000}}, {1000, 1000, {0, 125, 1000, 750}}, {1, 1, {0, 0, 1, 0}},
+        {0, 768, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        const Viewport v = fitViewport(c.width, c.height);
+        EXPECT_EQ(v.x, c.expected.x) << c.width << "x" << c.height;
+        EXPECT_EQ(v.y, c.expected.y) << c.width << "x" << c.height;
+        EXPECT_EQ(v.width, c.expected.width) << c.width << "x" << c.height;
+        EXPECT_EQ(v.height, c.expected.height) << c.width << "x" << c.height;
     }
 }
