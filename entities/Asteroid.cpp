@@ -16,6 +16,8 @@ float randomSpread() {
 
 }
 
+std::optional<uint32_t> Asteroid::fieldSeed;
+
 Asteroid::Asteroid(const std::string& modelFile, const Vector3& position_, const Vector3& direction_, float radius_,
                    const Vector3& scale_, float energy_, World* world) {
     model = loadModel(modelFile, "Couldn't load the model for asteroid!", "Couldn't load the model for an Asteroid!");
@@ -26,7 +28,7 @@ Asteroid::Asteroid(const std::string& modelFile, const Vector3& position_, const
     energy = energy_;
     typeName = "Asteroid";
     // Rocks built within the same second tumble alike.
-    Random::seed(static_cast<uint32_t>(std::time(nullptr)));
+    Random::seed(fieldSeed ? *fieldSeed : static_cast<uint32_t>(std::time(nullptr)));
     tumbleAxis.x = randomSpread();
     tumbleAxis.y = randomSpread();
     tumbleAxis.z = randomSpread();

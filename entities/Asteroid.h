@@ -2,6 +2,9 @@
 
 #include "SpaceObject.h"
 
+#include <cstdint>
+#include <optional>
+
 // A textured rock that floats where it was put and tumbles about a random axis.
 class Asteroid : public SpaceObject {
 public:
@@ -20,6 +23,9 @@ public:
     float getTumbleStep() const { return tumbleStep; }
 
     static constexpr int ARRAY_VERTICES = 2500;   // drawn from the shape's vertex array
+
+    // Seeds every rock's tumble; the calendar time (seconds) when unset.
+    static std::optional<uint32_t> fieldSeed;
 
 private:
     GLuint texture = 0;          // the shape's surface, from the texture bank

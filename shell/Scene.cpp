@@ -91,9 +91,9 @@ void buildSharedGeometry() {
 
 }
 
-void buildScene() {
+void buildScene(const SoundChoice& sound) {
     loadTextures();
-    world = new World(textureBank);
+    world = new World(textureBank, sound);
     sky = new Sky(textureBank);
     font = new Font();
     world->displayListBase = glGenLists(7);

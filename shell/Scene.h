@@ -1,5 +1,7 @@
 #pragma once
 
+#include "world/World.h"
+
 class TextureBank;
 class World;
 class Sky;
@@ -22,4 +24,4 @@ extern EnemyShip* enemyShip;
 // Builds the fixed scene in its required order: textures, World, sky, font,
 // shared display lists and vertex arrays, the player's ship, laser, star
 // field, 26 asteroids and the enemy ship.
-void buildScene();
+void buildScene(const SoundChoice& sound = SoundChoice());

@@ -1,21 +1,45 @@
+#include "CommandLine.h"
 #include "Display.h"
 #include "Input.h"
 #include "Scene.h"
 #include "ShellState.h"
+#include "entities/Asteroid.h"
+#include "platform/DataDirectory.h"
+#include "platform/ErrorReport.h"
 #include "platform/TerminationSignal.h"
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
+    const CommandLine command = CommandLine::parse(argc, argv);
+    if (!command.play) {
+        std::fputs(command.output.c_str(), command.status == 0 ? stdout : stderr);
+        return command.status;
+    }
+    // Before any window or sound device opens: without its data the game
+    // cannot start, and the player should hear why at once.
+    std::string lookedIn;
+    if (!DataDirectory::enter(command.options.dataDir, lookedIn)) {
+        reportError("cannot find the game data (looked in: " + lookedIn + "); use --data DIR");
+        return 1;
+    }
     TerminationSignal::install();
+    Asteroid::fieldSeed = command.options.seed;
     pointerDivisor = 1000.0f;
-    if (!initDisplay(argc, argv)) return 1;
+    // Our options are read; the toolkit gets the program name alone.
+    int toolkitArgc = 1;
+    if (!initDisplay(toolkitArgc, argv, command.options.window)) return 1;
     initGraphicsState();
     registerCallbacks();
     // The window's size is not known yet, so this does nothing; the frame loop
     // centres the pointer from the first frame on.
     centerPointer();
-    buildScene();
+    SoundChoice sound;
+    sound.enabled = !command.options.mute;
+    sound.music = command.options.music;
+    buildScene(sound);
     glutMainLoop();
     return 0;
 }

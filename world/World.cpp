@@ -22,11 +22,13 @@ void say(const char* text) {
 
 }
 
-World::World(TextureBank* bank) : textureBank(bank) {
+World::World(TextureBank* bank, const SoundChoice& soundChoice) : textureBank(bank) {
+    if (!soundChoice.enabled) return;
     if (!sound.open(44100, 32)) say("Error Initing Sound\n");
     loadSample("../bin/data/Sounds/laser.wav");
     loadSample("../bin/data/Sounds/explosion.mp3");
     loadSample("../bin/data/Sounds/nearExplosion.mp3");
+    if (!soundChoice.music) return;
     music = sound.loadMusic("../bin/data/Sounds/invtro94.s3m");
     if (!music) {
         say("Error loading Background Music!\n");

@@ -17,6 +17,12 @@ class SpaceObject;
 class Ship;
 class MyShip;
 
+// What the player chose to hear.
+struct SoundChoice {
+    bool enabled = true;   // false: no sound device is opened at all, and nothing is said of it
+    bool music = true;     // false: the effects without the module
+};
+
 // The one container of everything in space: the objects (which it owns from
 // their registration on), the running explosions, the frustum test, all sound,
 // and the drawing data shared by every rock of a shape.
@@ -24,7 +30,7 @@ class World {
 public:
     static constexpr size_t ARRAY_FLOATS = 58080;   // 2420 triangles of GL_T2F_N3F_V3F
 
-    explicit World(TextureBank* bank);
+    explicit World(TextureBank* bank, const SoundChoice& soundChoice = SoundChoice());
     virtual ~World();
     World(const World&) = delete;
     World& operator=(const World&) = delete;

@@ -1,0 +1,104 @@
+#include "CommandLine.h"
+
+#include <getopt.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#ifndef SPACEFIGHT_VERSION
+#define SPACEFIGHT_VERSION "unknown"
+#endif
+
+namespace {
+
+enum Option { HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, SEED, DATA };
+
+const option LONG_OPTIONS[] = {
+    {"help", no_argument, nullptr, HELP},
+    {"version", no_argument, nullptr, VERSION},
+    {"window", no_argument, nullptr, WINDOW},
+    {"fullscreen", no_argument, nullptr, FULLSCREEN},
+    {"mute", no_argument, nullptr, MUTE},
+    {"no-music", no_argument, nullptr, NO_MUSIC},
+    {"seed", required_argument, nullptr, SEED},
+    {"data", required_argument, nullptr, DATA},
+    {nullptr, 0, nullptr, 0},
+};
+
+bool parseSeed(const char* text, uint32_t& out) {
+    if (*text < '0' || *text > '9') return false;   // no sign, no blanks
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text, &end, 10);
+    if (errno != 0 || *end != '\0' || value > UINT32_MAX) return false;
+    out = static_cast<uint32_t>(value);
+    return true;
+}
+
+}
+
+std::string CommandLine::usage(const char* program) {
+    return std::string("Usage: ") + program +
+           " [OPTION]...\n"
+           "A real-time 3D space shooter, played from the cockpit.\n"
+           "\n"
+           "  --window        play in a 1024x768 window that may be resized\n"
+           "  --fullscreen    full screen: the display's game mode, else a full-screen\n"
+           "                  window (the default)\n"
+           "  --mute          no sound at all\n"
+           "  --no-music      sound effects without the music\n"
+           "  --seed N        the asteroid field from seed N (0 to 4294967295)\n"
+           "  --data DIR      read the game's data from DIR\n"
+           "  --help          show this help and exit\n"
+           "  --version       show the version and exit\n"
+           "\n"
+           "Controls: mouse steers, left button fires, a/y throttle, F1 statistics,\n"
+           "F2 cockpit or outside view, F3/F4/F5 draw mode, F6 shading, Escape quits.\n"
+           "The data is looked for in --data, then $SPACEFIGHT_DATA, then ../bin/ from\n"
+           "the working directory, then beside the program.\n";
+}
+
+CommandLine CommandLine::parse(int argc, char** argv) {
+    CommandLine result;
+    const char* program = argc > 0 && argv[0] ? argv[0] : "spacefight";
+    auto fail = [&](const std::string& why) {
+        result.play = false;
+        result.status = 2;
+        result.output = program + std::string(": ") + why + "\n" + usage(program);
+        return result;
+    };
+    optind = 0;   // a fresh scan, also when parse runs more than once
+    opterr = 0;   // the messages are ours
+    for (;;) {
+        const int c = getopt_long(argc, argv, ":", LONG_OPTIONS, nullptr);
+        if (c == -1) break;
+        switch (c) {
+        case HELP:
+            result.play = false;
+            result.output = usage(program);
+            return result;
+        case VERSION:
+            result.play = false;
+            result.output = std::string("spacefight ") + SPACEFIGHT_VERSION + "\n";
+            return result;
+        case WINDOW: result.options.window = true; break;
+        case FULLSCREEN: result.options.window = false; break;
+        case MUTE: result.options.mute = true; break;
+        case NO_MUSIC: result.options.music = false; break;
+        case SEED: {
+            uint32_t seed = 0;
+            if (!parseSeed(optarg, seed)) return fail(std::string("invalid seed '") + optarg + "'");
+            result.options.seed = seed;
+            break;
+        }
+        case DATA:
+            if (*optarg == '\0') return fail("--data needs a directory");
+            result.options.dataDir = optarg;
+            break;
+        case ':': return fail(std::string("option '") + argv[optind - 1] + "' needs a value");
+        default: return fail(std::string("unrecognized option '") + argv[optind - 1] + "'");
+        }
+    }
+    if (optind < argc) return fail(std::string("unexpected argument '") + argv[optind] + "'");
+    return result;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// What the player asked for on the command line.
+struct GameOptions {
+    bool window = false;                 // a resizable window, never game mode
+    bool mute = false;                   // no sound device at all
+    bool music = true;                   // the music module with the effects
+    std::optional<uint32_t> seed;        // the asteroid field's; the calendar time without it
+    std::string dataDir;                 // --data, empty when not given
+};
+
+// GNU-style options (getopt_long). Parsing never exits: the result says
+// whether to play, or what to print and with which status to stop.
+class CommandLine {
+public:
+    static CommandLine parse(int argc, char** argv);
+
+    GameOptions options;
+    bool play = true;          // false: print `output` and exit with `status`
+    int status = 0;            // 0 for --help and --version, 2 for a usage error
+    std::string output;        // to standard output when status is 0, else to standard error
+
+    static std::string usage(const char* program);
+};
