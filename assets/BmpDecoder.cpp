@@ -17,10 +17,10 @@ constexpr uint32_t BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3;
 constexpr int64_t LARGEST_SIDE = 16384;
 
 // Run-length codes can leave pixels out, so their data need not hold every
-// row; but no encoder writes fewer than one code per row, which is at most
-// LARGEST_SIDE pixels for two bytes. A header claiming far more than that for
-// its data is refused before the picture is allocated.
-constexpr uint64_t RLE_PIXELS_PER_BYTE = 65536;
+// pixel; but encoders write at least one two-byte code (a run or an end of
+// line) per row, and a header claiming more rows than that is refused before
+// the picture is allocated.
+constexpr uint64_t RLE_BYTES_PER_ROW = 2;
 
 struct Header {
     int64_t width = 0;
@@ -152,7 +152,7 @@ private:
     bool dataCanHoldPicture(uint64_t dataBytes) const {
         const uint64_t height = uint64_t(absHeight());
         if (header.compression == BI_RLE8 || header.compression == BI_RLE4) {
-            return uint64_t(header.width) * height <= dataBytes * RLE_PIXELS_PER_BYTE;
+            return height <= dataBytes / RLE_BYTES_PER_ROW;
         }
         return stride() * height <= dataBytes;
     }
