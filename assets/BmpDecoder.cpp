@@ -18,9 +18,11 @@ constexpr int64_t LARGEST_SIDE = 16384;
 
 // Run-length codes can leave pixels out, so their data need not hold every
 // pixel; but encoders write at least one two-byte code (a run or an end of
-// line) per row, and a header claiming more rows than that is refused before
-// the picture is allocated.
+// line) per row, and a run covers at most 255 pixels, so real pictures hold
+// far fewer than 1024 pixels per byte of codes. A header claiming more than
+// either is refused before the picture is allocated.
 constexpr uint64_t RLE_BYTES_PER_ROW = 2;
+constexpr uint64_t RLE_PIXELS_PER_BYTE = 1024;
 
 struct Header {
     int64_t width = 0;
@@ -152,7 +154,8 @@ private:
     bool dataCanHoldPicture(uint64_t dataBytes) const {
         const uint64_t height = uint64_t(absHeight());
         if (header.compression == BI_RLE8 || header.compression == BI_RLE4) {
-            return height <= dataBytes / RLE_BYTES_PER_ROW;
+            return height <= dataBytes / RLE_BYTES_PER_ROW &&
+                   uint64_t(header.width) * height <= dataBytes * RLE_PIXELS_PER_BYTE;
         }
         return stride() * height <= dataBytes;
     }
