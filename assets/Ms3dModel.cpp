@@ -10,6 +10,7 @@ namespace {
 
 constexpr size_t VERTEX_BYTES = 15;
 constexpr size_t TRIANGLE_BYTES = 70;
+constexpr size_t MESH_BYTES_AT_LEAST = 36;   // a mesh of no triangles
 constexpr size_t MATERIAL_BYTES = 361;
 constexpr size_t NAME_BYTES = 128;
 
@@ -35,8 +36,11 @@ bool Ms3dModel::parse(const std::vector<uint8_t>& bytes) {
 
     // Everything is read into fresh arrays first, so a refused file leaves the
     // model exactly as it was.
-    std::vector<Vertex> newVertices(reader.u16());
-    if (!reader.has(newVertices.size() * VERTEX_BYTES)) return false;
+    // Each count is checked against what is left of the file before anything
+    // is allocated for it.
+    const uint16_t vertexCount = reader.u16();
+    if (!reader.has(vertexCount * VERTEX_BYTES)) return false;
+    std::vector<Vertex> newVertices(vertexCount);
     for (Vertex& v : newVertices) {
         reader.u8();   // flags
         readFloats(reader, v.location, 3);
@@ -44,8 +48,9 @@ bool Ms3dModel::parse(const std::vector<uint8_t>& bytes) {
         reader.u8();   // reference count
     }
 
-    std::vector<Triangle> newTriangles(reader.u16());
-    if (!reader.has(newTriangles.size() * TRIANGLE_BYTES)) return false;
+    const uint16_t triangleCount = reader.u16();
+    if (!reader.has(triangleCount * TRIANGLE_BYTES)) return false;
+    std::vector<Triangle> newTriangles(triangleCount);
     for (Triangle& t : newTriangles) {
         reader.u16();   // flags
         for (int32_t& index : t.vertexIndices) {
@@ -60,7 +65,9 @@ bool Ms3dModel::parse(const std::vector<uint8_t>& bytes) {
         reader.u8();   // group index
     }
 
-    std::vector<Mesh> newMeshes(reader.u16());
+    const uint16_t meshCount = reader.u16();
+    if (!reader.has(meshCount * MESH_BYTES_AT_LEAST)) return false;
+    std::vector<Mesh> newMeshes(meshCount);
     for (Mesh& mesh : newMeshes) {
         reader.skip(1 + 32);   // flags, name
         mesh.triangleIndices.resize(reader.u16());
@@ -72,8 +79,9 @@ bool Ms3dModel::parse(const std::vector<uint8_t>& bytes) {
         mesh.materialIndex = reader.s8();
     }
 
-    std::vector<Material> newMaterials(reader.u16());
-    if (!reader.ok() || !reader.has(newMaterials.size() * MATERIAL_BYTES)) return false;
+    const uint16_t materialCount = reader.u16();
+    if (!reader.ok() || !reader.has(materialCount * MATERIAL_BYTES)) return false;
+    std::vector<Material> newMaterials(materialCount);
     for (Material& m : newMaterials) {
         reader.skip(32);   // name
         readFloats(reader, m.ambient, 4);

@@ -1,4 +1,5 @@
 #include "assets/Ms3dModel.h"
+#include "support/AllocationProbe.h"
 #include "support/ModelFixtures.h"
 
 #include <gtest/gtest.h>
@@ -83,4 +84,20 @@ TEST(Ms3dModel, FillsInterleavedArraysWithinTheirCapacity) {
     EXPECT_EQ(small[47], 1.0f);
     EXPECT_EQ(small[48], -7.0f);
     EXPECT_EQ(small[59], -7.0f);
+}
+
+TEST(Ms3dModel, CountsAreCheckedAgainstTheFileBeforeAnythingIsAllocated) {
+    // Found by fuzzing: a few bytes claiming 65535 groups or materials made
+    // the reader build them all (megabytes) before finding the file too short.
+    const std::vector<uint8_t> good = encodeMs3d(pyramidModel("a.bmp", true));
+    const size_t groups = 14 + 2 + 5 * 15 + 2 + 6 * 70;
+    const size_t materials = groups + 2 + (1 + 32 + 2 + 4 * 2 + 1) + (1 + 32 + 2 + 2 * 2 + 1);
+    for (const size_t countAt : {groups, materials}) {
+        std::vector<uint8_t> bytes(good.begin(), good.begin() + long(countAt) + 2);
+        bytes[countAt] = bytes[countAt + 1] = 0xFF;
+        Ms3dModel model;
+        AllocationProbe probe;
+        EXPECT_FALSE(model.parse(bytes));
+        EXPECT_LT(probe.largest(), 4 * good.size()) << "count at " << countAt;
+    }
 }
