@@ -30,7 +30,7 @@ printf '\003\000\002\000\000\000\000\000\000\000\000\000\002\000\002\000\030\000
 
 # Longest input per harness: room for small pictures and models of every kind,
 # short enough that the large generated seeds do not slow each run down.
-declare -A max_len=([bmp]=4096 [mask]=8192 [tga]=8192 [raw]=4096 [ms3d]=8192)
+declare -A max_len=([bmp]=1024 [mask]=8192 [tga]=8192 [raw]=4096 [ms3d]=8192)
 status=0
 for name in bmp mask tga raw ms3d; do
   mkdir -p "$dir/findings/$name"

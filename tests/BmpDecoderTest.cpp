@@ -1,4 +1,5 @@
 #include "assets/BmpDecoder.h"
+#include "support/AllocationProbe.h"
 #include "support/TestFiles.h"
 #include "tools/BmpWriter.h"
 
@@ -282,8 +283,11 @@ TEST(BmpDecoder, RefusesBrokenFilesWithoutReadingOutsideThem) {
     };
     for (const Case& c : cases) {
         RgbImage image;
+        AllocationProbe probe;
         EXPECT_EQ(decode(c.bytes, image), c.expected) << c.what;
         EXPECT_TRUE(image.pixels.empty()) << c.what;
+        // Nothing is allocated for what the file merely claims.
+        EXPECT_LT(probe.largest(), 2 * c.bytes.size() + 4096) << c.what;
     }
 
     // Pixel offset pointing past the end of the file.
