@@ -5,10 +5,12 @@
 #include "assets/Ms3dModel.h"
 #include "assets/RawImage.h"
 #include "assets/TextureBank.h"
+#include "tools/PngWriter.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 #include <cstdlib>
@@ -133,17 +135,16 @@ int main(int argc, char** argv) {
     model(d + "asteroids/ast3.ms3d", "", 155, 4, 5, 0);
     model(d + "Ships/xwingPart1.ms3d", d + "Ships/xwingPart2.ms3d", 270, 6, 5, 150);
 
-    std::vector<unsigned char> rgb(size_t(WIDTH) * HEIGHT * 3);
+    std::vector<uint8_t> rgb(size_t(WIDTH) * HEIGHT * 3);
     glFinish();
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, WIDTH, HEIGHT, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    const std::string ppm = output + ".ppm";
-    FILE* f = std::fopen(ppm.c_str(), "wb");
-    if (!f) return 1;
-    std::fprintf(f, "P6\n%d %d\n255\n", WIDTH, HEIGHT);
-    for (int y = HEIGHT - 1; y >= 0; --y) std::fwrite(rgb.data() + size_t(y) * WIDTH * 3, 1, size_t(WIDTH) * 3, f);
-    std::fclose(f);
-    const int status = std::system(("/usr/bin/convert '" + ppm + "' '" + output + "' && rm '" + ppm + "'").c_str());
-    return status == 0 ? 0 : 1;
+    // GL rows come bottom first; PNG rows top first.
+    std::vector<uint8_t> topDown(rgb.size());
+    const size_t row = size_t(WIDTH) * 3;
+    for (int y = 0; y < HEIGHT; ++y) {
+        std::copy_n(rgb.begin() + long(size_t(HEIGHT - 1 - y) * row), row, topDown.begin() + long(size_t(y) * row));
+    }
+    return writePng(output, WIDTH, HEIGHT, 3, topDown) ? 0 : 1;
 }

@@ -1,14 +1,17 @@
 // Writes every file the game reads under "../bin/" into the folder given on the
 // command line: pictures, font images, models, sounds and music, all made here
-// from code and fixed seeds, so every run writes the same bytes.
+// from code and fixed seeds, so every run writes the same bytes. With --icon,
+// writes the desktop icon (PNG) instead.
 #include "AudioFiles.h"
 #include "FontImages.h"
+#include "Icon.h"
 #include "Models.h"
 #include "Music.h"
 #include "Pictures.h"
 #include "Sounds.h"
 #include "tools/BmpWriter.h"
 #include "tools/Ms3dWriter.h"
+#include "tools/PngWriter.h"
 
 #include <cstdio>
 #include <exception>
@@ -78,8 +81,16 @@ void makeSounds() {
 }
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--icon") {
+        const fs::path icon = argv[2];
+        std::error_code ignored;
+        if (icon.has_parent_path()) fs::create_directories(icon.parent_path(), ignored);
+        if (writePng(icon.string(), Icon::SIZE, Icon::SIZE, 4, Icon::rgba())) return 0;
+        std::fprintf(stderr, "asset generator: cannot write %s\n", argv[2]);
+        return 1;
+    }
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR [FONT_DIR]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR [FONT_DIR]\n       %s --icon FILE.png\n", argv[0], argv[0]);
         return 2;
     }
     out = argv[1];
