@@ -30,6 +30,7 @@ bool GameDisplay::open(const char* gameModeString, int width, int height, const 
         exitHookInstalled = true;
     }
     glutInitWindowSize(width, height);
+    glutInitWindowPosition(0, 0);
     if (windowed) return glutCreateWindow(title) > 0;
     std::string mode = gameModeString;
     bool active = tryGameMode(mode);
@@ -39,7 +40,6 @@ bool GameDisplay::open(const char* gameModeString, int width, int height, const 
         gameModeEntered = true;
         return true;
     }
-    glutInitWindowPosition(0, 0);
     if (glutCreateWindow(title) <= 0) return false;
     glutFullScreen();
     return true;

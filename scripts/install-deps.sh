@@ -15,6 +15,8 @@ packages=(
   libsdl2-mixer-dev                    # sound: effects and the music module
   sox libsox-fmt-mp3 assimp-utils      # tests read the generated sounds and models independently
   clang libclang-rt-14-dev             # libFuzzer, and the sanitizers' runtime for clang
+  libpng-dev                           # PNG files: the desktop icon and the contact sheet
+  dpkg-dev file desktop-file-utils     # the Debian package (cpack, shlibdeps) and its desktop entry
 )
 
 missing=()

@@ -1,0 +1,75 @@
+#include "shell/CommandLine.h"
+#include "support/GameFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+CommandLine parse(std::initializer_list<const char*> args) {
+    std::vector<std::string> words = {"spacefight"};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    return CommandLine::parse(int(words.size()), argv.data());
+}
+
+}
+
+TEST(CommandLine, OptionsAndTheirMistakes) {
+    struct Case {
+        std::vector<const char*> args;
+        bool play;
+        int status;
+        const char* outputStarts;
+    } cases[] = {
+        {{}, true, 0, ""},
+        {{"--help"}, false, 0, "Usage: spacefight [OPTION]..."},
+        {{"--version"}, false, 0, "spacefight "},
+        {{"--bogus"}, false, 2, "spacefight: unrecognized option '--bogus'\nUsage:"},
+        {{"-x"}, false, 2, "spacefight: unrecognized option '-x'"},
+        {{"--seed", "x"}, false, 2, "spacefight: invalid seed 'x'\nUsage:"},
+        {{"--seed", "-1"}, false, 2, "spacefight: invalid seed '-1'"},
+        {{"--seed", "4294967296"}, false, 2, "spacefight: invalid seed '4294967296'"},
+        {{"--seed"}, false, 2, "spacefight: option '--seed' needs a value"},
+        {{"--data="}, false, 2, "spacefight: --data needs a directory"},
+        {{"extra"}, false, 2, "spacefight: unexpected argument 'extra'"},
+    };
+    for (const Case& c : cases) {
+        CommandLine line;
+        switch (c.args.size()) {
+        case 0: line = parse({}); break;
+        case 1: line = parse({c.args[0]}); break;
+        default: line = parse({c.args[0], c.args[1]}); break;
+        }
+        const std::string what = c.args.empty() ? "(none)" : c.args[0];
+        EXPECT_EQ(line.play, c.play) << what;
+        EXPECT_EQ(line.status, c.status) << what;
+        EXPECT_EQ(line.output.rfind(c.outputStarts, 0), 0u) << what << ": " << line.output;
+    }
+
+    const CommandLine all = parse({"--window", "--mute", "--no-music", "--seed=4294967295", "--data", "/d"});
+    EXPECT_TRUE(all.play);
+    EXPECT_TRUE(all.options.window);
+    EXPECT_TRUE(all.options.mute);
+    EXPECT_FALSE(all.options.music);
+    EXPECT_EQ(all.options.seed, 4294967295u);
+    EXPECT_EQ(all.options.dataDir, "/d");
+    EXPECT_FALSE(parse({"--window", "--fullscreen"}).options.window);   // the last one counts
+}
+
+TEST(CommandLine, TheSameSeedGivesTheSameField) {
+    GameFixture game;
+    auto tumbleFor = [&](std::optional<uint32_t> seed) {
+        Asteroid::fieldSeed = seed;
+        return game.addRock(Vector3(0, 0, 0))->getTumbleStep();
+    };
+    const float first = tumbleFor(7u), again = tumbleFor(7u), other = tumbleFor(8u);
+    Asteroid::fieldSeed.reset();
+    EXPECT_EQ(first, again);
+    EXPECT_NE(first, other);
+}

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Installs the game into a temporary prefix and starts it as a user would,
+# from an unrelated directory; checks the command line's answers, the one
+# line without data, and the Debian package that cpack makes.
+# Usage: installed.sh BUILD_DIR (on the test X server in DISPLAY)
+set -u
+build=$1
+IM=/usr/bin/convert
+work=$(mktemp -d)
+pid=
+trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'exit 143' TERM INT
+failures=0
+check() {
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAILED: cmake --install"; exit 1; }
+for f in bin/spacefight share/applications/spacefight.desktop share/icons/hicolor/256x256/apps/spacefight.png \
+         share/man/man6/spacefight.6 share/games/spacefight/data/fonts/font_256x256.raw; do
+  check "installs $f" test -f "$prefix/$f"
+done
+check "the desktop entry is valid" desktop-file-validate "$prefix/share/applications/spacefight.desktop"
+check "the icon is a 256x256 PNG" test "$(identify -format '%m %wx%h' "$prefix/share/icons/hicolor/256x256/apps/spacefight.png")" = "PNG 256x256"
+
+mkdir "$work/elsewhere"
+cd "$work/elsewhere" || exit 1
+game="$prefix/bin/spacefight"
+check "--help: usage, status 0" bash -c "'$game' --help | grep -q '^Usage: '"
+version=$(grep -m1 -o 'CMAKE_PROJECT_VERSION:STATIC=.*' "$build/CMakeCache.txt" | cut -d= -f2)
+check "--version: name and version" test "$("$game" --version)" = "spacefight $version"
+"$game" --bogus >/dev/null 2>"$work/err"; status=$?
+check "an unknown option: status 2" test "$status" -eq 2
+check "an unknown option: the usage on stderr" grep -q '^Usage: ' "$work/err"
+"$game" --seed x >/dev/null 2>&1; status=$?
+check "a bad value: status 2" test "$status" -eq 2
+
+# Without data: one line and status 1, before any window (no DISPLAY needed) or sound.
+cp "$game" "$work/alone"
+env -u DISPLAY -u SPACEFIGHT_DATA "$work/alone" >"$work/out" 2>"$work/err"; status=$?
+check "no data: status 1" test "$status" -eq 1
+check "no data: one line naming the places and --data" \
+  test "$(cat "$work/err")" = "Error: cannot find the game data (looked in: ../bin, $work/../bin, $work/../share/games/spacefight); use --data DIR"
+check "no data: nothing on standard output" test ! -s "$work/out"
+env -u DISPLAY "$game" --data "$work/nowhere" >/dev/null 2>"$work/err"; status=$?
+check "--data without data: status 1" test "$status" -eq 1
+check "--data without data: names it" grep -qF "(looked in: $work/nowhere)" "$work/err"
+
+# The installed game from here: a window, the cockpit, Escape ends it with 0,
+# and with --window not a line from the toolkit.
+SDL_AUDIODRIVER=dummy "$game" --window >"$work/out" 2>"$work/err" &
+pid=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' 2>/dev/null | head -n 1)
+sleep 2
+import -window "$window" "$work/shot.png"
+$IM "$prefix/share/games/spacefight/data/cockpit/cockpit.bmp" "$work/picture.png"
+differing=$(compare -metric AE -fuzz 10% "$work/shot.png[1024x150+0+618]" "$work/picture.png[1024x150+0+618]" null: 2>&1)
+check "the installed game shows the cockpit ($differing pixels differ)" test "${differing%%.*}" -lt 2000
+xdotool search --name '^spacefight$' windowactivate --sync key Escape 2>/dev/null || xdotool key Escape
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+wait "$pid"; status=$?; pid=
+check "Escape ends the installed game with status 0" test "$status" -eq 0
+check "a windowed start prints nothing" test ! -s "$work/out" -a ! -s "$work/err"
+cat "$work/out" "$work/err"
+
+# The Debian package: its fields and files.
+(cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null 2>&1) || { echo "FAILED: cpack"; exit 1; }
+deb=$(ls "$work/deb"/spacefight_*_amd64.deb 2>/dev/null | head -n 1)
+check "cpack makes spacefight_${version}_amd64.deb" test "$(basename "$deb")" = "spacefight_${version}_amd64.deb"
+check "the package is spacefight" test "$(dpkg-deb -f "$deb" Package)" = spacefight
+check "its version is the project's" test "$(dpkg-deb -f "$deb" Version)" = "$version"
+depends=$(dpkg-deb -f "$deb" Depends)
+check "it depends on freeglut ($depends)" grep -q 'libglut' <<<"$depends"
+check "it depends on SDL2_mixer" grep -q 'libsdl2-mixer' <<<"$depends"
+files=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
+for f in ./usr/bin/spacefight ./usr/share/applications/spacefight.desktop ./usr/share/man/man6/spacefight.6 \
+         ./usr/share/icons/hicolor/256x256/apps/spacefight.png ./usr/share/games/spacefight/data/fonts/font_256x256.raw \
+         ./usr/share/games/spacefight/data/Sounds/invtro94.s3m; do
+  check "the package holds $f" grep -qxF "$f" <<<"$files"
+done
+[ "$failures" -eq 0 ] || exit 1
