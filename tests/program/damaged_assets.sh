@@ -7,13 +7,7 @@
 set -u
 game_dir=$1
 bin_dir=$2
-work=$(mktemp -d)
-pid=
-# The game never outlives the test, however the test ends (CTest's time limit included).
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-trap 'exit 143' TERM INT
-failures=0
-fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/lib.sh"
 
 # The same "random" bytes on every run, so a failure can be repeated.
 random_bytes() { perl -e 'srand($ARGV[0]); print map { chr(int(rand(256))) } 1 .. $ARGV[1]' "$2" "$1"; }

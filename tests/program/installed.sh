@@ -5,16 +5,7 @@
 # Usage: installed.sh BUILD_DIR (on the test X server in DISPLAY)
 set -u
 build=$1
-IM=/usr/bin/convert
-work=$(mktemp -d)
-pid=
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-trap 'exit 143' TERM INT
-failures=0
-check() {
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/lib.sh"
 
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAILED: cmake --install"; exit 1; }

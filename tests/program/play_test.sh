@@ -5,17 +5,7 @@
 set -u
 game_dir=$1
 bin_dir=$2
-work=$(mktemp -d)
-pid=
-# The game never outlives the test, however the test ends (CTest's time limit included).
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-trap 'exit 143' TERM INT
-IM=/usr/bin/convert
-failures=0
-check() {   # check "what" command...
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/lib.sh"
 shot() { import -window root "$work/$1.png"; }
 # How many pixels of a rectangle are nearly white: a line of text has 50 or more, stars a few.
 white_pixels() { $IM "$work/$1.png" -crop "$2" +repage -colorspace gray -threshold 75% -format '%[fx:round(mean*w*h)]' info:; }

@@ -7,8 +7,6 @@
 set -u
 game_dir=$1
 bin_dir=$2
-IM=/usr/bin/convert
-
 if [ "${3:-}" = --one ]; then   # on the display that xvfb-run started for one size
   size=$4 work=$5
   read -r W H <<<"${size/x/ }"
@@ -26,18 +24,12 @@ if [ "${3:-}" = --one ]; then   # on the display that xvfb-run started for one s
   exit 0
 fi
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-check() {
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/lib.sh"
 $IM "$bin_dir/data/cockpit/cockpit.bmp" "$work/picture.png"
 for size in 1024x768 1920x1080 800x600; do
   read -r W H <<<"${size/x/ }"
   xvfb-run -a -s "-screen 0 ${size}x24" "$0" "$game_dir" "$bin_dir" --one "$size" "$work"
-  [ -f "$work/$size.png" ] || { echo "FAILED: no screenshot at $size"; failures=$((failures + 1)); continue; }
+  [ -f "$work/$size.png" ] || { fail "no screenshot at $size"; continue; }
   # The picture's area, as the game computes it.
   vw=$W vh=$((W * 3 / 4))
   if [ "$vh" -gt "$H" ]; then vh=$H vw=$((H * 4 / 3)); fi
