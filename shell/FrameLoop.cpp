@@ -9,12 +9,15 @@
 #include "assets/StarField.h"
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
+#include "platform/BestScore.h"
 #include "platform/Clock.h"
 #include "platform/TerminationSignal.h"
 #include "world/World.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
+
+#include <cmath>
 
 const std::string& updateFrameRate() {
     const std::string& text = frameRate.update(Clock::milliseconds() * 0.001f);
@@ -62,6 +65,11 @@ void placeOutsideCamera() {
 
 }
 
+void endGame() {
+    gameOver = true;
+    if (bestScore) bestScore->offer(std::llround(myShip->getPoints()));
+}
+
 void displayFrame() {
     TerminationSignal::exitIfReceived();
     if (gameOver) {
@@ -91,6 +99,6 @@ void displayFrame() {
     if (showStats) drawStats(fps);
     glDisable(GL_TEXTURE_2D);
     if (myShip->getOutsideView() == 0) drawCrosshair();
-    if (myShip->getEnergy() <= 0.0f) gameOver = true;
+    if (myShip->getEnergy() <= 0.0f) endGame();
     glutSwapBuffers();
 }

@@ -5,7 +5,10 @@
 #include "assets/Font.h"
 #include "assets/TextureBank.h"
 #include "entities/MyShip.h"
+#include "platform/BestScore.h"
 #include "world/World.h"
+
+#include <cstdio>
 
 #include <GL/gl.h>
 
@@ -106,6 +109,11 @@ void drawGameOverScreen() {
     endAdditivePicture();
     font->print(200, 100, "Your Points: ", 0);
     font->printNumber(350, 100, myShip->getPoints(), 0);
+    if (bestScore) {
+        char line[40];
+        std::snprintf(line, sizeof line, "Best: %lld", static_cast<long long>(bestScore->best()));
+        font->print(200, 75, line, 0);
+    }
 }
 
 void drawSpeedAndPower() {
@@ -113,6 +121,9 @@ void drawSpeedAndPower() {
     font->printNumber(80, 200, myShip->getSpeed(), 0);
     font->print(10, 180, "power: ", 0);
     font->printNumber(80, 180, myShip->getEnergy(), 0);
+    // Below the fps line, which keeps its place.
+    font->print(10, 135, "points: ", 0);
+    font->printNumber(90, 135, myShip->getPoints(), 0);
 }
 
 void drawStats(const std::string& fpsText) {

@@ -8,7 +8,7 @@ void beginOverlay();           // picture pixels: (0, 0) top left, 1024 x 768 bo
 void endOverlay();
 void drawCrosshair();
 void drawGameOverScreen();
-void drawSpeedAndPower();
+void drawSpeedAndPower();     // and the points
 void drawStats(const std::string& fpsText);   // the fps and draw-mode lines
 
 // The draw-mode line for 0, 1 and 2.

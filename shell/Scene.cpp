@@ -22,6 +22,7 @@ MyShip* myShip = nullptr;
 Laser* laser = nullptr;
 StarField* starField = nullptr;
 EnemyShip* enemyShip = nullptr;
+BestScore* bestScore = nullptr;
 
 namespace {
 

@@ -10,6 +10,7 @@ class MyShip;
 class Laser;
 class StarField;
 class EnemyShip;
+class BestScore;
 
 // The long-lived objects of the game, built once by buildScene.
 extern TextureBank* textureBank;
@@ -20,6 +21,7 @@ extern MyShip* myShip;
 extern Laser* laser;
 extern StarField* starField;
 extern EnemyShip* enemyShip;
+extern BestScore* bestScore;   // the kept best points; null when not kept
 
 // Builds the fixed scene in its required order: textures, World, sky, font,
 // shared display lists and vertex arrays, the player's ship, laser, star

@@ -4,6 +4,7 @@
 #include "Scene.h"
 #include "ShellState.h"
 #include "entities/Asteroid.h"
+#include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
 #include "platform/TerminationSignal.h"
@@ -26,6 +27,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     TerminationSignal::install();
+    bestScore = new BestScore(BestScore::defaultPath());
+    bestScore->load();
     Asteroid::fieldSeed = command.options.seed;
     pointerDivisor = 1000.0f;
     // Our options are read; the toolkit gets the program name alone.
