@@ -10,6 +10,12 @@ class Clock {
 public:
     static uint32_t milliseconds();
 
+    // A pause: the clock stands still from suspend until resume, and then goes
+    // on from where it stood, so nothing timed by it jumps.
+    static void suspend();
+    static void resume();
+    static bool isSuspended();
+
     // Tests fix the clock to a value they choose; useRealTime undoes that.
     static void setForTest(uint32_t ms);
     static void useRealTime();

@@ -6,6 +6,10 @@ void Pointer::hide() {
     glutSetCursor(GLUT_CURSOR_NONE);
 }
 
+void Pointer::show() {
+    glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
+}
+
 void Pointer::moveTo(int x, int y) {
     glutWarpPointer(x, y);
 }

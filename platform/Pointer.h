@@ -5,5 +5,6 @@
 class Pointer {
 public:
     static void hide();
+    static void show();   // the desktop's arrow
     static void moveTo(int x, int y);   // window pixels, origin top-left
 };

@@ -3,6 +3,7 @@
 #include "Collisions.h"
 #include "Hud.h"
 #include "Input.h"
+#include "Pause.h"
 #include "Scene.h"
 #include "ShellState.h"
 #include "assets/Sky.h"
@@ -72,6 +73,10 @@ void endGame() {
 
 void displayFrame() {
     TerminationSignal::exitIfReceived();
+    if (Pause::active()) {
+        Pause::drawPausedFrame();
+        return;
+    }
     if (gameOver) {
         drawGameOverScreen();
         glutSwapBuffers();
@@ -100,5 +105,6 @@ void displayFrame() {
     glDisable(GL_TEXTURE_2D);
     if (myShip->getOutsideView() == 0) drawCrosshair();
     if (myShip->getEnergy() <= 0.0f) endGame();
+    Pause::beginIfAsked();
     glutSwapBuffers();
 }

@@ -1,5 +1,6 @@
 #include "Input.h"
 
+#include "Pause.h"
 #include "Scene.h"
 #include "ShellState.h"
 #include "entities/Laser.h"
@@ -27,10 +28,13 @@ void keyDown(unsigned char key, int, int) {
         GameDisplay::leaveGameMode();
         std::exit(0);
     case 'a':
-        if (myShip) myShip->changeSpeed(1.0f, true);
+        if (myShip && !Pause::active()) myShip->changeSpeed(1.0f, true);
         break;
     case 'y':
-        if (myShip) myShip->changeSpeed(1.0f, false);
+        if (myShip && !Pause::active()) myShip->changeSpeed(1.0f, false);
+        break;
+    case 'p':
+        if (!gameOver) Pause::toggle();
         break;
     default: break;
     }
@@ -39,6 +43,7 @@ void keyDown(unsigned char key, int, int) {
 void keyUp(unsigned char, int, int) {}
 
 void specialKeyDown(int key, int, int) {
+    if (Pause::active()) return;
     switch (key) {
     case GLUT_KEY_F1: showStats = !showStats; break;
     case GLUT_KEY_F2:
@@ -80,12 +85,14 @@ void fireShot() {
 }
 
 void mouseButton(int button, int state, int, int) {
+    if (Pause::active()) return;
     if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN && laser && world && myShip) fireShot();
 }
 
 void pointerDragged(int, int) {}
 
 void pointerMoved(int x, int y) {
+    if (Pause::active()) return;   // the pointer is the desktop's while paused
     const int cx = windowWidth >> 1, cy = windowHeight >> 1;
     if (x == cx && y == cy) return;   // the event the re-centring itself causes
     centerPointer();

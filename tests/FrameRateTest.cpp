@@ -1,6 +1,10 @@
+#include "platform/Clock.h"
 #include "shell/FrameRate.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 TEST(FrameRate, MeanOfFiveFramesFillsUpFromZero) {
     FrameRate rate;
@@ -28,4 +32,15 @@ TEST(FrameRate, FpsLineIsRenewedOnlyAfterMoreThanASecond) {
     FrameRate early;   // a clock that starts near zero shows nothing for the first second
     EXPECT_EQ(early.update(0.2f), "");
     EXPECT_EQ(early.update(1.5f), "fps: 2");
+}
+
+TEST(Clock, StandsStillWhileSuspendedAndGoesOnFromThere) {
+    Clock::useRealTime();
+    Clock::suspend();
+    const uint32_t stood = Clock::milliseconds();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(Clock::milliseconds(), stood);
+    Clock::resume();
+    // The 200 ms of the pause do not count.
+    EXPECT_LT(Clock::milliseconds() - stood, 200u);
 }

@@ -58,6 +58,19 @@ sleep 1.5
 shot turned
 check "moving the pointer turns the view" test "$(differing nostats turned 900x500+60+40)" -gt 5000
 
+# Paused, nothing moves (the ship keeps the turn it had); "p" again goes on turning.
+xdotool key p
+sleep 0.5
+shot paused1
+sleep 1
+shot paused2
+check "paused: two frames a second apart are the same" test "$(differing paused1 paused2 1024x768+0+0)" -eq 0
+check "paused: the word shows" test "$(white_pixels paused1 200x40+412+250)" -gt 30
+xdotool key p
+sleep 1
+shot resumed
+check "resumed: the view turns on" test "$(differing paused2 resumed 900x500+60+40)" -gt 5000
+
 before=$(stat -c %s "$work/audio.raw")
 xdotool click 1
 sleep 0.6
