@@ -11,7 +11,7 @@
 
 namespace {
 
-enum Option { HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, SEED, DATA };
+enum Option { HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, NO_FRAME_CAP, SEED, DATA };
 
 const option LONG_OPTIONS[] = {
     {"help", no_argument, nullptr, HELP},
@@ -20,6 +20,7 @@ const option LONG_OPTIONS[] = {
     {"fullscreen", no_argument, nullptr, FULLSCREEN},
     {"mute", no_argument, nullptr, MUTE},
     {"no-music", no_argument, nullptr, NO_MUSIC},
+    {"no-frame-cap", no_argument, nullptr, NO_FRAME_CAP},
     {"seed", required_argument, nullptr, SEED},
     {"data", required_argument, nullptr, DATA},
     {nullptr, 0, nullptr, 0},
@@ -49,6 +50,7 @@ std::string CommandLine::usage(const char* program) {
            "  --no-music      sound effects without the music\n"
            "  --seed N        the asteroid field from seed N (0 to 4294967295)\n"
            "  --data DIR      read the game's data from DIR\n"
+           "  --no-frame-cap  draw as many frames as possible (default: at most 70 a second)\n"
            "  --help          show this help and exit\n"
            "  --version       show the version and exit\n"
            "\n"
@@ -85,6 +87,7 @@ CommandLine CommandLine::parse(int argc, char** argv) {
         case FULLSCREEN: result.options.window = false; break;
         case MUTE: result.options.mute = true; break;
         case NO_MUSIC: result.options.music = false; break;
+        case NO_FRAME_CAP: result.options.frameCap = false; break;
         case SEED: {
             uint32_t seed = 0;
             if (!parseSeed(optarg, seed)) return fail(std::string("invalid seed '") + optarg + "'");

@@ -9,6 +9,7 @@ struct GameOptions {
     bool window = false;                 // a resizable window, never game mode
     bool mute = false;                   // no sound device at all
     bool music = true;                   // the music module with the effects
+    bool frameCap = true;                // at most 70 frames a second
     std::optional<uint32_t> seed;        // the asteroid field's; the calendar time without it
     std::string dataDir;                 // --data, empty when not given
 };

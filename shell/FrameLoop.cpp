@@ -18,7 +18,9 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 const std::string& updateFrameRate() {
     const std::string& text = frameRate.update(Clock::milliseconds() * 0.001f);
@@ -107,4 +109,7 @@ void displayFrame() {
     if (myShip->getEnergy() <= 0.0f) endGame();
     Pause::beginIfAsked();
     glutSwapBuffers();
+    // A sleep, not a busy wait: the core is free while the frame's time runs out.
+    const double wait = framePacer.afterFrame(Clock::milliseconds());
+    if (wait > 0.0) std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(wait));
 }

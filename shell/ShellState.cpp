@@ -5,6 +5,7 @@ int windowHeight = 0;
 Viewport viewport;
 float frameTime = 0.0f;
 FrameRate frameRate;
+FramePacer framePacer(70.0);
 float pointerDivisor = 1000.0f;
 int cockpitFrames = 0;
 bool gameOver = false;

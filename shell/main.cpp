@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     bestScore = new BestScore(BestScore::defaultPath());
     bestScore->load();
     Asteroid::fieldSeed = command.options.seed;
+    framePacer.setEnabled(command.options.frameCap);
     pointerDivisor = 1000.0f;
     // Our options are read; the toolkit gets the program name alone.
     int toolkitArgc = 1;

@@ -1,4 +1,5 @@
 #include "platform/Clock.h"
+#include "shell/FramePacer.h"
 #include "shell/FrameRate.h"
 
 #include <gtest/gtest.h>
@@ -43,4 +44,26 @@ TEST(Clock, StandsStillWhileSuspendedAndGoesOnFromThere) {
     Clock::resume();
     // The 200 ms of the pause do not count.
     EXPECT_LT(Clock::milliseconds() - stood, 200u);
+}
+
+TEST(FramePacer, HoldsPlayToSeventyFramesASecondWithoutBursts) {
+    FramePacer pacer(70.0);
+    // Frames that take 5 ms to draw: the waits stretch 70 of them to a second.
+    double now = 0.0;
+    for (int i = 0; i < 70; ++i) {
+        now += 5.0;                    // drawing
+        now += pacer.afterFrame(now);  // the wait
+    }
+    EXPECT_NEAR(now, 1000.0, 1000.0 / 70.0);
+    // A stall of 100 ms: the next frames wait normally again, not catch up.
+    now += 100.0;
+    EXPECT_EQ(pacer.afterFrame(now), 0.0);
+    now += 5.0;
+    const double wait = pacer.afterFrame(now);
+    EXPECT_NEAR(wait, 1000.0 / 70.0 - 5.0, 1e-9);
+    now += wait;
+    // Frames slower than the cap never wait; --no-frame-cap never waits.
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(pacer.afterFrame(now += 20.0), 0.0);
+    pacer.setEnabled(false);
+    EXPECT_EQ(pacer.afterFrame(now + 1.0), 0.0);
 }

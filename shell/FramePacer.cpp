@@ -1,0 +1,12 @@
+#include "FramePacer.h"
+
+double FramePacer::afterFrame(double now) {
+    if (!enabled) return 0.0;
+    if (nextStart < 0.0 || now >= nextStart) {
+        nextStart = now + period;
+        return 0.0;
+    }
+    const double wait = nextStart - now;
+    nextStart += period;
+    return wait;
+}
