@@ -85,14 +85,3 @@ TEST(BestScore, ACorruptFileCountsAsNoBestAndIsReportedOnce) {
         EXPECT_EQ(BestScore(file).load(), 80);
     }
 }
-
-TEST(BestScore, TheFileFollowsTheXdgDataHome) {
-    const char* saved = getenv("XDG_DATA_HOME");
-    const std::string keep = saved ? saved : "";
-    setenv("XDG_DATA_HOME", "/data/home", 1);
-    EXPECT_EQ(BestScore::defaultPath(), "/data/home/spacefight/best-score");
-    setenv("XDG_DATA_HOME", "", 1);   // empty counts as unset
-    EXPECT_EQ(BestScore::defaultPath(), std::string(getenv("HOME")) + "/.local/share/spacefight/best-score");
-    if (saved) setenv("XDG_DATA_HOME", keep.c_str(), 1);
-    else unsetenv("XDG_DATA_HOME");
-}

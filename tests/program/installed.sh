@@ -19,14 +19,8 @@ check "the icon is a 256x256 PNG" test "$(identify -format '%m %wx%h' "$prefix/s
 mkdir "$work/elsewhere"
 cd "$work/elsewhere" || exit 1
 game="$prefix/bin/spacefight"
-check "--help: usage, status 0" bash -c "'$game' --help | grep -q '^Usage: '"
 version=$(grep -m1 -o 'CMAKE_PROJECT_VERSION:STATIC=.*' "$build/CMakeCache.txt" | cut -d= -f2)
 check "--version: name and version" test "$("$game" --version)" = "spacefight $version"
-"$game" --bogus >/dev/null 2>"$work/err"; status=$?
-check "an unknown option: status 2" test "$status" -eq 2
-check "an unknown option: the usage on stderr" grep -q '^Usage: ' "$work/err"
-"$game" --seed x >/dev/null 2>&1; status=$?
-check "a bad value: status 2" test "$status" -eq 2
 
 # Without data: one line and status 1, before any window (no DISPLAY needed) or sound.
 cp "$game" "$work/alone"
