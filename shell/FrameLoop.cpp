@@ -68,6 +68,18 @@ void placeOutsideCamera() {
 
 }
 
+namespace {
+
+// Shows the frame, then waits out what is left of its time: a sleep, not a
+// busy wait, so the core is free meanwhile.
+void showFrame() {
+    glutSwapBuffers();
+    const double wait = framePacer.afterFrame(Clock::milliseconds());
+    if (wait > 0.0) std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(wait));
+}
+
+}
+
 void endGame() {
     gameOver = true;
     if (bestScore) bestScore->offer(std::llround(myShip->getPoints()));
@@ -81,7 +93,7 @@ void displayFrame() {
     }
     if (gameOver) {
         drawGameOverScreen();
-        glutSwapBuffers();
+        showFrame();
         return;
     }
     resolveCollisions(*world, *myShip, frameTime);
@@ -108,8 +120,5 @@ void displayFrame() {
     if (myShip->getOutsideView() == 0) drawCrosshair();
     if (myShip->getEnergy() <= 0.0f) endGame();
     Pause::beginIfAsked();
-    glutSwapBuffers();
-    // A sleep, not a busy wait: the core is free while the frame's time runs out.
-    const double wait = framePacer.afterFrame(Clock::milliseconds());
-    if (wait > 0.0) std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(wait));
+    showFrame();
 }
