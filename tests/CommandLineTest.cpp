@@ -1,5 +1,4 @@
 #include "shell/CommandLine.h"
-#include "support/GameFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -58,16 +57,4 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
     EXPECT_EQ(all.options.seed, 4294967295u);
     EXPECT_EQ(all.options.dataDir, "/d");
     EXPECT_FALSE(parse({"--window", "--fullscreen"}).options.window);   // the last one counts
-}
-
-TEST(CommandLine, TheSameSeedGivesTheSameField) {
-    GameFixture game;
-    auto tumbleFor = [&](std::optional<uint32_t> seed) {
-        Asteroid::fieldSeed = seed;
-        return game.addRock(Vector3(0, 0, 0))->getTumbleStep();
-    };
-    const float first = tumbleFor(7u), again = tumbleFor(7u), other = tumbleFor(8u);
-    Asteroid::fieldSeed.reset();
-    EXPECT_EQ(first, again);
-    EXPECT_NE(first, other);
 }
