@@ -15,6 +15,15 @@ std::unique_ptr<RgbImage> TextureBank::readBmp(const std::string& fileName) {
     return loadDibImage(fileName);
 }
 
+TextureBank::~TextureBank() {
+    // Names never made are 0, which the deletion skips; a bank that made none
+    // calls nothing, so banks in tests without a drawing context are safe.
+    for (GLuint name : slots) {
+        if (name != 0) glDeleteTextures(1, &name);
+    }
+    if (!freeNames.empty()) glDeleteTextures(static_cast<GLsizei>(freeNames.size()), freeNames.data());
+}
+
 void TextureBank::loadTexture(const std::string& fileName, int slot) {
     const std::unique_ptr<RgbImage> image = readBmp(fileName);
     if (!image) return;
@@ -35,6 +44,7 @@ GLuint TextureBank::createBmpTexture(const std::string& fileName) {
     if (!image || image->pixels.empty()) return 0;
     GLuint name = 0;
     glGenTextures(1, &name);
+    if (name != 0) freeNames.push_back(name);
     glBindTexture(GL_TEXTURE_2D, name);
     glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
                  image->pixels.data());
@@ -47,6 +57,7 @@ GLuint TextureBank::createTgaTexture(const std::string& fileName) {
     TgaImage image;
     if (image.load(fileName) != TgaImage::LOADED) return 0;
     glGenTextures(1, &image.textureName);
+    if (image.textureName != 0) freeNames.push_back(image.textureName);
     glBindTexture(GL_TEXTURE_2D, image.textureName);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, 3, image.width, image.height, 0, image.pixelFormat, GL_UNSIGNED_BYTE,

@@ -7,14 +7,19 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 // OpenGL textures made from image files, either into numbered slots (the
 // start-up textures: 2 sky, 6 cockpit, 8 crosshair, 9 game over, 10-12 rock
 // surfaces, 13-64 explosion frames) or as free names for model materials.
-// Textures live until the process ends.
+// A bank's textures live as long as the bank: a model's go with the model, so
+// a new game does not pile up the old game's rock surfaces.
 class TextureBank {
 public:
-    virtual ~TextureBank() = default;
+    TextureBank() = default;
+    virtual ~TextureBank();
+    TextureBank(const TextureBank&) = delete;
+    TextureBank& operator=(const TextureBank&) = delete;
 
     // Mipmapped, linear, clamped texture into slots[slot]; a missing or
     // undecodable file leaves the slot as it was.
@@ -27,4 +32,7 @@ public:
     static std::unique_ptr<RgbImage> readBmp(const std::string& fileName);
 
     std::array<GLuint, 100> slots = {};   // 0 until loaded
+
+private:
+    std::vector<GLuint> freeNames;   // made for materials, deleted with the bank
 };

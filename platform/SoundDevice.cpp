@@ -74,6 +74,10 @@ SoundDevice::Music SoundDevice::loadMusic(const std::string& path) {
     return Mix_LoadMUS(path.c_str());
 }
 
+void SoundDevice::freeMusic(Music music) {
+    if (music) Mix_FreeMusic(music);
+}
+
 void SoundDevice::setMusicVolume(int volume) {
     if (opened) Mix_VolumeMusic(volume * MIX_MAX_VOLUME / 256);
 }

@@ -28,6 +28,7 @@ public:
     int playing(Sample sample) const;   // how many channels sound it now
 
     Music loadMusic(const std::string& path);   // null on failure
+    void freeMusic(Music music);                // stops it first if it plays
     void setMusicVolume(int volume);            // 0..256, the music's own scale
     void playMusicLooping(Music music);
 

@@ -1,6 +1,7 @@
 #include "FrameLoop.h"
 
 #include "Collisions.h"
+#include "Game.h"
 #include "Hud.h"
 #include "Input.h"
 #include "Pause.h"
@@ -32,17 +33,17 @@ namespace {
 
 // The cockpit view: the picture during its first 30 frames, then the scene
 // only where the mask is clear, cleared by one far black quad.
-void placeCockpitCamera() {
+void placeCockpitCamera(const MyShip& ship) {
     if (cockpitFrames < 30) {
         drawCockpit();
         glutPostRedisplay();
         ++cockpitFrames;
     }
-    const Vector3 p = myShip->getPosition(), f = myShip->getDirection(), u = myShip->getFrame().column(1);
+    const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
     gluLookAt(p.x, p.y, p.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
     glStencilFunc(GL_NOTEQUAL, 1, 1);
     glPushMatrix();
-    glMultMatrixf(myShip->getFrame().m);
+    glMultMatrixf(ship.getFrame().m);
     glDepthFunc(GL_ALWAYS);
     glColor3f(0, 0, 0);
     glBegin(GL_QUADS);
@@ -57,11 +58,11 @@ void placeCockpitCamera() {
 }
 
 // Two radii behind and 1.1 radii above the ship.
-void placeOutsideCamera() {
+void placeOutsideCamera(const MyShip& ship) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glDisable(GL_STENCIL_TEST);
-    const float r = myShip->getRadius();
-    const Vector3 p = myShip->getPosition(), f = myShip->getDirection(), u = myShip->getFrame().column(1);
+    const float r = ship.getRadius();
+    const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
     const Vector3 eye = p + u.normalized() * (1.1f * r) - f.normalized() * (2.0f * r);
     gluLookAt(eye.x, eye.y, eye.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
 }
@@ -81,8 +82,8 @@ void showFrame() {
 }
 
 void endGame() {
-    gameOver = true;
-    if (bestScore) bestScore->offer(std::llround(myShip->getPoints()));
+    game->over = true;
+    if (bestScore) bestScore->offer(std::llround(game->myShip->getPoints()));
 }
 
 void displayFrame() {
@@ -91,34 +92,36 @@ void displayFrame() {
         Pause::drawPausedFrame();
         return;
     }
-    if (gameOver) {
-        drawGameOverScreen();
+    if (game->over) {
+        drawGameOverScreen(game->myShip->getPoints());
         showFrame();
         return;
     }
-    resolveCollisions(*world, *myShip, frameTime);
-    world->drawMode = renderMode;
+    World& world = *game->world;
+    MyShip& ship = *game->myShip;
+    resolveCollisions(world, ship, frameTime);
+    world.drawMode = renderMode;
     glLoadIdentity();
-    if (myShip->getOutsideView() == 0) placeCockpitCamera();
-    else placeOutsideCamera();
+    if (ship.getOutsideView() == 0) placeCockpitCamera(ship);
+    else placeOutsideCamera(ship);
     centerPointer();
-    myShip->yaw(2.0f * myShip->getYawRate() * frameTime);
-    myShip->pitch(2.0f * myShip->getPitchRate() * frameTime);
+    ship.yaw(2.0f * ship.getYawRate() * frameTime);
+    ship.pitch(2.0f * ship.getPitchRate() * frameTime);
     glEnable(GL_LIGHTING);
-    world->render();
-    const Vector3 p = myShip->getPosition();
+    world.render();
+    const Vector3 p = ship.getPosition();
     sky->draw(p.x, p.y, p.z, 5000, 5000, 5000);
-    starField->draw();
+    game->starField->draw();
     const float now = static_cast<float>(Clock::milliseconds());
-    if (lastShotTime != 0.0f && lastShotTime - now > -100.0f) laser->draw(myShip);
-    world->updateEnemyShips(frameTime);
-    world->removeDestroyed();
-    drawSpeedAndPower();
+    if (game->lastShotTime != 0.0f && game->lastShotTime - now > -100.0f) game->laser->draw(&ship);
+    world.updateEnemyShips(frameTime);
+    world.removeDestroyed();
+    drawSpeedAndPower(ship);
     const std::string& fps = updateFrameRate();
-    if (showStats) drawStats(fps);
+    if (showStats) drawStats(fps, world.drawMode);
     glDisable(GL_TEXTURE_2D);
-    if (myShip->getOutsideView() == 0) drawCrosshair();
-    if (myShip->getEnergy() <= 0.0f) endGame();
+    if (ship.getOutsideView() == 0) drawCrosshair();
+    if (ship.getEnergy() <= 0.0f) endGame();
     Pause::beginIfAsked();
     showFrame();
 }

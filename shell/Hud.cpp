@@ -6,7 +6,6 @@
 #include "assets/TextureBank.h"
 #include "entities/MyShip.h"
 #include "platform/BestScore.h"
-#include "world/World.h"
 
 #include <cstdio>
 
@@ -101,14 +100,14 @@ void drawCrosshair() {
     endAdditivePicture();
 }
 
-void drawGameOverScreen() {
+void drawGameOverScreen(float points) {
     beginOverlay();
     glDisable(GL_STENCIL_TEST);
     beginAdditivePicture(9);
     texturedQuadAtCentre(500, 58);
     endAdditivePicture();
     font->print(200, 100, "Your Points: ", 0);
-    font->printNumber(350, 100, myShip->getPoints(), 0);
+    font->printNumber(350, 100, points, 0);
     if (bestScore) {
         char line[40];
         std::snprintf(line, sizeof line, "Best: %lld", static_cast<long long>(bestScore->best()));
@@ -116,17 +115,17 @@ void drawGameOverScreen() {
     }
 }
 
-void drawSpeedAndPower() {
+void drawSpeedAndPower(const MyShip& ship) {
     font->print(10, 200, "speed: ", 0);
-    font->printNumber(80, 200, myShip->getSpeed(), 0);
+    font->printNumber(80, 200, ship.getSpeed(), 0);
     font->print(10, 180, "power: ", 0);
-    font->printNumber(80, 180, myShip->getEnergy(), 0);
+    font->printNumber(80, 180, ship.getEnergy(), 0);
     // Below the fps line, which keeps its place.
     font->print(10, 135, "points: ", 0);
-    font->printNumber(90, 135, myShip->getPoints(), 0);
+    font->printNumber(90, 135, ship.getPoints(), 0);
 }
 
-void drawStats(const std::string& fpsText) {
+void drawStats(const std::string& fpsText, int drawMode) {
     font->print(10, 155, fpsText, 0);
-    font->print(10, 227, drawModeText(world->drawMode), 0);
+    font->print(10, 227, drawModeText(drawMode), 0);
 }

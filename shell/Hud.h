@@ -2,14 +2,16 @@
 
 #include <string>
 
+class MyShip;
+
 // The painted cockpit, the crosshair, the head-up text and the game-over screen.
 void drawCockpit();            // leaves a translation in the model-view matrix
 void beginOverlay();           // picture pixels: (0, 0) top left, 1024 x 768 bottom right
 void endOverlay();
 void drawCrosshair();
-void drawGameOverScreen();
-void drawSpeedAndPower();     // and the points
-void drawStats(const std::string& fpsText);   // the fps and draw-mode lines
+void drawGameOverScreen(float points);   // and the kept best, when there is one
+void drawSpeedAndPower(const MyShip& ship);   // and the points
+void drawStats(const std::string& fpsText, int drawMode);   // the fps and draw-mode lines
 
 // The draw-mode line for 0, 1 and 2.
 const char* drawModeText(int mode);

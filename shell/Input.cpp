@@ -1,5 +1,6 @@
 #include "Input.h"
 
+#include "Game.h"
 #include "Pause.h"
 #include "Scene.h"
 #include "ShellState.h"
@@ -27,14 +28,24 @@ void keyDown(unsigned char key, int, int) {
     case 27:
         GameDisplay::leaveGameMode();
         std::exit(0);
+    case 13:   // Enter: a new game, from the game-over screen only
+        if (game && game->over) {
+            // The build is not play: the first frame of the new game gets a
+            // normal frame time, not the time spent loading.
+            Clock::suspend();
+            startNewGame();
+            Clock::resume();
+            cockpitFrames = 0;   // the game-over picture covers the cockpit
+        }
+        break;
     case 'a':
-        if (myShip && !Pause::active()) myShip->changeSpeed(1.0f, true);
+        if (game && !Pause::active()) game->myShip->changeSpeed(1.0f, true);
         break;
     case 'y':
-        if (myShip && !Pause::active()) myShip->changeSpeed(1.0f, false);
+        if (game && !Pause::active()) game->myShip->changeSpeed(1.0f, false);
         break;
     case 'p':
-        if (!gameOver) Pause::toggle();
+        if (game && !game->over) Pause::toggle();
         break;
     default: break;
     }
@@ -47,11 +58,11 @@ void specialKeyDown(int key, int, int) {
     switch (key) {
     case GLUT_KEY_F1: showStats = !showStats; break;
     case GLUT_KEY_F2:
-        if (!myShip) break;
-        if (myShip->getOutsideView() == 0) {
-            myShip->setOutsideView(1);
+        if (!game) break;
+        if (game->myShip->getOutsideView() == 0) {
+            game->myShip->setOutsideView(1);
         } else {
-            myShip->setOutsideView(0);
+            game->myShip->setOutsideView(0);
             cockpitFrames = 0;   // paint the cockpit again
         }
         break;
@@ -67,8 +78,11 @@ void specialKeyDown(int key, int, int) {
 }
 
 void fireShot() {
+    World* world = game->world.get();
+    MyShip* myShip = game->myShip;
+    Laser* laser = game->laser.get();
     const int hit = laser->fire(myShip, 0.1f, world);
-    lastShotTime = static_cast<float>(Clock::milliseconds());
+    game->lastShotTime = static_cast<float>(Clock::milliseconds());
     if (hit != -1) {
         const Vector3 impact = laser->hitPoint(static_cast<unsigned>(hit));
         SpaceObject* target = world->objectAt(static_cast<unsigned>(hit));
@@ -86,7 +100,7 @@ void fireShot() {
 
 void mouseButton(int button, int state, int, int) {
     if (Pause::active()) return;
-    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN && laser && world && myShip) fireShot();
+    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN && game) fireShot();
 }
 
 void pointerDragged(int, int) {}
@@ -96,7 +110,7 @@ void pointerMoved(int x, int y) {
     const int cx = windowWidth >> 1, cy = windowHeight >> 1;
     if (x == cx && y == cy) return;   // the event the re-centring itself causes
     centerPointer();
-    if (myShip) myShip->addTurn((x - cx) / pointerDivisor, (y - cy) / pointerDivisor);
+    if (game) game->myShip->addTurn((x - cx) / pointerDivisor, (y - cy) / pointerDivisor);
 }
 
 void pointerEntry(int) {}

@@ -3,27 +3,24 @@
 #include "world/World.h"
 
 class TextureBank;
-class World;
 class Sky;
 class Font;
-class MyShip;
-class Laser;
-class StarField;
-class EnemyShip;
+class Game;
 class BestScore;
 
-// The long-lived objects of the game, built once by buildScene.
+// What lives as long as the program: the pictures, the sky, the font and the
+// kept best score. The game being played is replaced by each new game.
 extern TextureBank* textureBank;
-extern World* world;
 extern Sky* sky;
 extern Font* font;
-extern MyShip* myShip;
-extern Laser* laser;
-extern StarField* starField;
-extern EnemyShip* enemyShip;
 extern BestScore* bestScore;   // the kept best points; null when not kept
+extern Game* game;             // the game being played
 
 // Builds the fixed scene in its required order: textures, World, sky, font,
 // shared display lists and vertex arrays, the player's ship, laser, star
 // field, 26 asteroids and the enemy ship.
 void buildScene(const SoundChoice& sound = SoundChoice());
+
+// Throws the current game away and starts another with the same sound choice:
+// every rock back, full power, no points, the enemy at its start.
+void startNewGame();

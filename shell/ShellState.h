@@ -30,10 +30,8 @@ extern FrameRate frameRate;      // the samples behind frameTime and the fps lin
 extern FramePacer framePacer;    // at most 70 frames a second, unless --no-frame-cap
 extern float pointerDivisor;     // pointer pixels per unit of turn rate
 extern int cockpitFrames;        // frames the cockpit picture has been painted since it was last lost
-extern bool gameOver;
 extern int renderMode;           // 0 models, 1 display lists, 2 vertex arrays
 extern bool showStats;           // fps and draw-mode lines
 extern bool flatShading;
-extern float lastShotTime;       // milliseconds on the clock, 0 before the first shot
 extern BmpRecord cockpitMask;
 extern std::vector<uint8_t> cockpitStencil;   // the mask as one byte (0 or 1) per pixel, rows bottom-up

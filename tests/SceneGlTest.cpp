@@ -173,8 +173,6 @@ TEST(GameOver, TheBandAndThePointsReplaceTheGame) {
     Font gameFont;
     textureBank = &game.bank;
     font = &gameFont;
-    myShip = game.addPlayer();
-    myShip->addPoints(160.0f);
     TempDir dir;
     BestScore best(dir.path("best-score"));
     best.offer(240);
@@ -185,7 +183,7 @@ TEST(GameOver, TheBandAndThePointsReplaceTheGame) {
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_STENCIL_TEST);
     glDisable(GL_LIGHTING);
-    drawGameOverScreen();
+    drawGameOverScreen(160.0f);
     const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
     writeBytes(std::string(SPACEFIGHT_BIN_DIR) + "/../game-over.ppm", [&] {
         std::string header = "P6\n" + std::to_string(SIZE) + " " + std::to_string(SIZE) + "\n255\n";
@@ -213,5 +211,4 @@ TEST(GameOver, TheBandAndThePointsReplaceTheGame) {
     bestScore = nullptr;
     textureBank = nullptr;
     font = nullptr;
-    myShip = nullptr;
 }

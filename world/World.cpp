@@ -39,6 +39,7 @@ World::World(TextureBank* bank, const SoundChoice& soundChoice) : textureBank(ba
 
 World::~World() {
     for (SoundDevice::Sample s : samples) sound.freeSample(s);
+    sound.freeMusic(music);
     sound.close();
     explosions.clear();
     for (SpaceObject* object : objects) delete object;

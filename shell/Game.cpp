@@ -1,0 +1,92 @@
+#include "Game.h"
+
+#include "assets/Ms3dModel.h"
+#include "assets/StarField.h"
+#include "entities/Asteroid.h"
+#include "entities/EnemyShip.h"
+#include "entities/Laser.h"
+#include "entities/MyShip.h"
+#include "platform/ErrorReport.h"
+
+#include <cstdio>
+
+namespace {
+
+const char* const SHAPES[] = {"../bin/data/asteroids/ast1.ms3d", "../bin/data/asteroids/ast2.ms3d",
+                              "../bin/data/asteroids/ast3.ms3d"};
+const float SHAPE_RADII[] = {8.7f, 6.7f, 12.3f};
+constexpr int LIST_COUNT = 7;
+
+struct Rock {
+    int shape;   // 1..3
+    float x, y, z;
+};
+const Rock ROCKS[26] = {
+    {1, -800, 50, 0},    {2, -600, 100, -100}, {3, -200, 0, 100},   {1, -100, 60, -120},  {2, -50, 0, -50},
+    {3, 70, 10, 70},     {1, 130, 100, 200},   {2, 250, 30, -30},   {3, 600, 60, -500},   {1, 700, 80, 100},
+    {2, 0, 300, 10},     {3, -50, 400, -50},   {1, 70, 400, 110},   {2, 120, 480, -200},  {1, 800, -50, 0},
+    {2, 600, -100, 100}, {1, 100, -60, 120},   {3, -70, 70, -100},  {1, -130, -100, -200}, {2, -250, -30, 30},
+    {3, -600, -60, 500}, {1, -700, -80, -100}, {2, 0, -300, -10},   {3, 50, -400, 50},    {1, -70, -400, -110},
+    {2, -120, -480, 200},
+};
+
+}
+
+Game::Game(TextureBank* bank, const SoundChoice& sound) : world(std::make_unique<World>(bank, sound)) {}
+
+Game::~Game() {
+    starField.reset();
+    laser.reset();
+    if (world->displayListBase != 0) glDeleteLists(world->displayListBase, LIST_COUNT);
+    world.reset();
+}
+
+// One model, loaded five times in turn, fills the shared lists and arrays.
+void Game::buildSharedGeometry() {
+    struct Load {
+        const char* file;
+        int list;
+        int array;   // -1: none
+        const char* failure;
+        const char* console;
+    } loads[] = {
+        {SHAPES[0], 0, 0, "Couldn't load the model for asteroid!", "Couldn't load the model for an Asteroid!"},
+        {SHAPES[1], 1, 1, "Couldn't load the model for asteroid!", "Couldn't load the model for an Asteroid!"},
+        {SHAPES[2], 2, 2, "Couldn't load the model for asteroid!", "Couldn't load the model for an Asteroid!"},
+        {"../bin/data/ships/xwingPart1.ms3d", 5, -1, "Couldn't load the model for an EnemyShip!",
+         "Couldn't load the model for an EnemyShip!"},
+        {"../bin/data/ships/xwingPart2.ms3d", 6, -1, "Couldn't load the model for an EnemyShip!",
+         "Couldn't load the model for an EnemyShip!"},
+    };
+    sharedGeometry = std::make_unique<Ms3dModel>();
+    Ms3dModel& shared = *sharedGeometry;
+    for (const Load& load : loads) {
+        if (!shared.load(load.file)) {
+            reportError(load.failure);
+            std::fputs(load.console, stdout);
+            std::fflush(stdout);
+        }
+        shared.reloadTextures("");
+        shared.compileDisplayList(world->displayListBase + load.list);
+        if (load.array >= 0) {
+            shared.fillVertexArray(world->asteroidArrays[size_t(load.array)].data(), World::ARRAY_FLOATS);
+        }
+    }
+}
+
+void Game::populate() {
+    World* w = world.get();
+    w->displayListBase = glGenLists(LIST_COUNT);
+    buildSharedGeometry();
+    myShip = new MyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, 0, 0), Vector3(0, 0, -1), 13.0f, 1.0f,
+                        Vector3(0.05f, 0.05f, 0.05f), 0.0f, 0.0f, 500.0f, w);
+    laser = std::make_unique<Laser>();
+    starField = std::make_unique<StarField>(myShip);
+    for (const Rock& rock : ROCKS) {
+        new Asteroid(SHAPES[rock.shape - 1], Vector3(rock.x, rock.y, rock.z), Vector3(1, 1, 0),
+                     SHAPE_RADII[rock.shape - 1], Vector3(0.08f, 0.08f, 0.08f), 100.0f, w);
+    }
+    enemyShip = new EnemyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, -300, -250), Vector3(0, 0, 1), 12.0f,
+                              5.0f, Vector3(0.05f, 0.05f, 0.05f), 100.0f, w);
+    w->startMusic();
+}
