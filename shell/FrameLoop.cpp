@@ -5,10 +5,12 @@
 #include "Hud.h"
 #include "Input.h"
 #include "Pause.h"
+#include "Radar.h"
 #include "Scene.h"
 #include "ShellState.h"
 #include "assets/Sky.h"
 #include "assets/StarField.h"
+#include "assets/TextureBank.h"
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
 #include "platform/BestScore.h"
@@ -30,6 +32,8 @@ const std::string& updateFrameRate() {
 }
 
 namespace {
+
+Radar radar;
 
 // The cockpit view: the picture during its first 30 frames, then the scene
 // only where the mask is clear, cleared by one far black quad.
@@ -116,6 +120,10 @@ void displayFrame() {
     if (game->lastShotTime != 0.0f && game->lastShotTime - now > -100.0f) game->laser->draw(&ship);
     world.updateEnemyShips(frameTime);
     world.removeDestroyed();
+    if (ship.getOutsideView() == 0) {
+        radar.update(world, ship);
+        radar.draw(textureBank->slots[6]);
+    }
     drawSpeedAndPower(ship);
     const std::string& fps = updateFrameRate();
     if (showStats) drawStats(fps, world.drawMode);

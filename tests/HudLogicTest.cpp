@@ -1,5 +1,6 @@
 #include "assets/Font.h"
 #include "shell/Display.h"
+#include "shell/Radar.h"
 #include "assets/StarField.h"
 #include "entities/Random.h"
 #include "support/GameFixtures.h"
@@ -91,5 +92,30 @@ TEST(Viewport, TheLargestCentredFourByThreeAreaOfAnyWindow) {
         EXPECT_EQ(v.y, c.expected.y) << c.width << "x" << c.height;
         EXPECT_EQ(v.width, c.expected.width) << c.width << "x" << c.height;
         EXPECT_EQ(v.height, c.expected.height) << c.width << "x" << c.height;
+    }
+}
+
+// Seen from above the ship: ahead up, right right, whatever way the ship faces.
+TEST(Radar, BlipsAreRelativeToTheShip) {
+    for (const Vector3& facing : {Vector3(0, 0, -1), Vector3(1, 0, 0)}) {
+        GameFixture game;
+        MyShip* ship = game.addPlayer(Vector3(100, 0, 0), facing);
+        const Vector3 right = cross(facing, Vector3(0, 1, 0));
+        auto at = [&](const Vector3& offset) { return Vector3(100, 0, 0) + offset; };
+        game.addRock(at(facing * 500.0f));                              // ahead
+        game.addRock(at(right * 250.0f - facing * 250.0f));             // behind, right
+        game.addRock(at(Vector3(0, 600, 0) + facing * 200.0f));         // high above, ahead
+        game.addRock(at(facing * -1500.0f));                            // out of range
+        game.addEnemy(at(right * -3000.0f));                            // far left: held at the rim
+        Radar radar;
+        const std::vector<Radar::Blip>& blips = radar.update(*game.world, *ship);
+        ASSERT_EQ(blips.size(), 4u);
+        const float expected[4][4] = {{0, 0.5f, 0, 0}, {0.25f, -0.25f, 0, 0}, {0, 0.2f, 0.6f, 0}, {-1, 0, 0, 1}};
+        for (size_t i = 0; i < 4; ++i) {
+            EXPECT_NEAR(blips[i].x, expected[i][0], 1e-4f) << i;
+            EXPECT_NEAR(blips[i].y, expected[i][1], 1e-4f) << i;
+            EXPECT_NEAR(blips[i].height, expected[i][2], 1e-4f) << i;
+            EXPECT_EQ(blips[i].enemy, expected[i][3] == 1) << i;
+        }
     }
 }

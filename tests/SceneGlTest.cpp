@@ -5,6 +5,7 @@
 #include "platform/BestScore.h"
 #include "platform/Clock.h"
 #include "shell/Hud.h"
+#include "shell/Radar.h"
 #include "shell/Scene.h"
 #include "shell/ShellState.h"
 #include "support/GameFixtures.h"
@@ -211,4 +212,48 @@ TEST(GameOver, TheBandAndThePointsReplaceTheGame) {
     bestScore = nullptr;
     textureBank = nullptr;
     font = nullptr;
+}
+
+// The scope's square of the picture is put in the window's middle: one
+// picture pixel per window pixel, scope centre at (128, 128), ahead up.
+TEST(RadarDrawing, BlipsShowWhereTheyAreAndLastFramesAreWipedOut) {
+    openGlWindow(SIZE, SIZE);
+    ASSERT_EQ(chdir(SPACEFIGHT_GAME_DIR), 0);
+    GameFixture game;
+    game.bank.loadTexture("../bin/data/cockpit/cockpit.bmp", 6);
+    MyShip* ship = game.addPlayer();
+    Asteroid* rock = game.addRock(Vector3(0, 0, -500));   // ahead, half the range
+    game.addEnemy(Vector3(500, 0, 0));                     // right, half the range
+    glViewport(SIZE / 2 - 512, SIZE / 2 - (768 - 668), 1024, 768);
+    glClearStencil(1);   // all cockpit
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    Radar radar;
+    auto frame = [&] {
+        radar.update(*game.world, *ship);
+        radar.draw(game.bank.slots[6]);
+        return readPixels(0, 0, SIZE, SIZE);
+    };
+    auto pixel = [](const std::vector<uint8_t>& rgb, int x, int y) { return &rgb[(size_t(y) * SIZE + x) * 3]; };
+    auto pale = [&](const std::vector<uint8_t>& rgb, int x, int y) {
+        const uint8_t* p = pixel(rgb, x, y);
+        return p[0] > 150 && p[1] > 200 && p[2] > 150;
+    };
+    const std::vector<uint8_t> first = frame();
+    EXPECT_TRUE(pale(first, 128, 128 + 35));
+    const uint8_t* enemy = pixel(first, 128 + 35, 128);
+    EXPECT_GT(enemy[0], 200);
+    EXPECT_LT(enemy[1], 80);
+    // The scope itself is the painted one: dark inside, a grey rim at 72.
+    EXPECT_LT(pixel(first, 128 - 30, 128 - 40)[0], 40);
+    EXPECT_GT(pixel(first, 128 - 72, 128)[0], 40);
+
+    rock->setPosition(Vector3(0, 0, 500));   // now behind
+    const std::vector<uint8_t> second = frame();
+    EXPECT_FALSE(pale(second, 128, 128 + 35));
+    EXPECT_TRUE(pale(second, 128, 128 - 35));
+    // Outside the scope's square nothing was touched.
+    EXPECT_EQ(pixel(second, 20, 20)[0] + pixel(second, 20, 20)[1] + pixel(second, 20, 20)[2], 0);
+    glViewport(0, 0, SIZE, SIZE);
+    glClearStencil(0);
 }

@@ -85,8 +85,6 @@ void radar(Canvas& c, double cx, double cy, double r) {
         const double a = -PI / 3 + i * 0.02;
         c.line(cx, cy, cx + std::cos(a) * r, cy + std::sin(a) * r, 1.5, green * (0.02 * i));
     }
-    c.fillCircle(cx + r * 0.4, cy - r * 0.3, 2.5, {1.0, 0.3, 0.2});
-    c.fillCircle(cx - r * 0.55, cy + r * 0.2, 2.0, {0.6, 1.0, 0.6});
 }
 
 void rivets(Canvas& c, double x0, double y0, double x1, double y1, int count) {
@@ -134,7 +132,7 @@ Canvas cockpit() {
     }
     // Instruments.
     panel(c, 370, 584, 654, 760, {0.06, 0.07, 0.09}, {0.4, 0.42, 0.48});
-    radar(c, 512, 668, 70);
+    radar(c, 512, 668, 70);   // the game draws live blips over it: keep in step with shell/Radar.h
     gauge(c, 300, 680, 52, 0.35, {0.8, 0.85, 0.9});
     gauge(c, 724, 680, 52, 0.7, {0.8, 0.85, 0.9});
     panel(c, 60, 640, 230, 740, {0.05, 0.06, 0.08}, {0.38, 0.4, 0.46});

@@ -1,0 +1,116 @@
+#include "Radar.h"
+
+#include "Hud.h"
+#include "ShellState.h"
+#include "entities/MyShip.h"
+#include "world/World.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+struct Axes {
+    float x, y, z;
+};
+
+Axes unit(const Vector3& v) {
+    const float n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+    if (n == 0.0f) return {0, 0, 0};
+    return {v.x / n, v.y / n, v.z / n};
+}
+
+float along(const Axes& a, float x, float y, float z) {
+    return a.x * x + a.y * y + a.z * z;
+}
+
+// A square of picture pixels about a point.
+void square(float x, float y, float half) {
+    glVertex2f(x - half, y - half);
+    glVertex2f(x + half, y - half);
+    glVertex2f(x + half, y + half);
+    glVertex2f(x - half, y + half);
+}
+
+}
+
+const std::vector<Radar::Blip>& Radar::update(const World& world, const MyShip& ship) {
+    blips.clear();
+    const Vector3 p = ship.getPosition();
+    const Axes ahead = unit(ship.getDirection());
+    const Axes up = unit(ship.getFrame().column(1));
+    const Axes right = {ahead.y * up.z - ahead.z * up.y, ahead.z * up.x - ahead.x * up.z,
+                        ahead.x * up.y - ahead.y * up.x};
+    for (const SpaceObject* object : world.objects) {
+        if (object == &ship) continue;
+        const bool enemy = std::strcmp(object->getTypeName(), "EnemyShip") == 0;
+        const Vector3 o = object->getPosition();
+        const float dx = o.x - p.x, dy = o.y - p.y, dz = o.z - p.z;
+        Blip blip;
+        blip.x = along(right, dx, dy, dz) / RANGE;
+        blip.y = along(ahead, dx, dy, dz) / RANGE;
+        blip.height = along(up, dx, dy, dz) / RANGE;
+        blip.enemy = enemy;
+        const float flat = std::sqrt(blip.x * blip.x + blip.y * blip.y);
+        if (flat > 1.0f) {
+            if (!enemy) continue;
+            blip.x /= flat;
+            blip.y /= flat;
+        }
+        blips.push_back(blip);
+    }
+    return blips;
+}
+
+void Radar::draw(GLuint cockpitTexture) const {
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
+    beginOverlay();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_STENCIL_TEST);
+    glStencilFunc(GL_EQUAL, 1, 1);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+
+    // The last frame's blips go under the painted scope again: only its square
+    // is repainted, the rest of the cockpit stays as it is.
+    const float half = RADIUS + 5.0f;
+    const float x0 = CENTRE_X - half, x1 = CENTRE_X + half, y0 = CENTRE_Y - half, y1 = CENTRE_Y + half;
+    auto u = [](float x) { return x / PICTURE_WIDTH; };
+    auto v = [](float y) { return 1.0f - y / PICTURE_HEIGHT; };
+    glColor3f(1, 1, 1);
+    if (cockpitTexture != 0) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, cockpitTexture);
+    }
+    glBegin(GL_QUADS);
+    glTexCoord2f(u(x0), v(y0));
+    glVertex2f(x0, y0);
+    glTexCoord2f(u(x1), v(y0));
+    glVertex2f(x1, y0);
+    glTexCoord2f(u(x1), v(y1));
+    glVertex2f(x1, y1);
+    glTexCoord2f(u(x0), v(y1));
+    glVertex2f(x0, y1);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+
+    // Far above or below, a blip fades to a third: still there, clearly not level.
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBegin(GL_QUADS);
+    for (const Blip& b : blips) {
+        const float alpha = 1.0f - std::min(std::fabs(b.height), 1.0f) * 0.65f;
+        const float x = CENTRE_X + b.x * RADIUS, y = CENTRE_Y - b.y * RADIUS;
+        if (b.enemy) {
+            glColor4f(1.0f, 0.15f, 0.1f, alpha);
+            square(x, y, 3.5f);
+        } else {
+            glColor4f(0.75f, 1.0f, 0.8f, alpha);
+            square(x, y, 1.5f);
+        }
+    }
+    glEnd();
+    endOverlay();
+    glPopAttrib();
+}
