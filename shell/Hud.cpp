@@ -113,6 +113,7 @@ void drawGameOverScreen(float points) {
         std::snprintf(line, sizeof line, "Best: %lld", static_cast<long long>(bestScore->best()));
         font->print(200, 75, line, 0);
     }
+    font->print(200, 40, "Enter: play again   Esc: quit", 0);
 }
 
 void drawSpeedAndPower(const MyShip& ship) {
