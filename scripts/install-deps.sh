@@ -17,6 +17,7 @@ packages=(
   clang libclang-rt-14-dev             # libFuzzer, and the sanitizers' runtime for clang
   libpng-dev                           # PNG files: the desktop icon and the contact sheet
   dpkg-dev file desktop-file-utils     # the Debian package (cpack, shlibdeps) and its desktop entry
+  libbenchmark-dev gnuplot-nox         # the benchmarks: game-logic microbenchmarks, frame-time plots
 )
 
 missing=()

@@ -31,9 +31,16 @@ const std::string& updateFrameRate() {
     return text;
 }
 
+FrameSplit* frameSplit = nullptr;
+
 namespace {
 
 Radar radar;
+
+double stamp() {
+    if (!frameSplit) return 0.0;
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 
 // The cockpit view: the picture during its first 30 frames, then the scene
 // only where the mask is clear, cleared by one far black quad.
@@ -78,7 +85,9 @@ namespace {
 // Shows the frame, then waits out what is left of its time: a sleep, not a
 // busy wait, so the core is free meanwhile.
 void showFrame() {
+    const double before = stamp();
     glutSwapBuffers();
+    if (frameSplit) frameSplit->swap = stamp() - before;
     const double wait = framePacer.afterFrame(Clock::milliseconds());
     if (wait > 0.0) std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(wait));
 }
@@ -103,7 +112,9 @@ void displayFrame() {
     }
     World& world = *game->world;
     MyShip& ship = *game->myShip;
+    const double start = stamp();
     resolveCollisions(world, ship, frameTime);
+    double logic = stamp() - start;
     world.drawMode = renderMode;
     glLoadIdentity();
     if (ship.getOutsideView() == 0) placeCockpitCamera(ship);
@@ -118,12 +129,12 @@ void displayFrame() {
     game->starField->draw();
     const float now = static_cast<float>(Clock::milliseconds());
     if (game->lastShotTime != 0.0f && game->lastShotTime - now > -100.0f) game->laser->draw(&ship);
+    double mark = stamp();
     world.updateEnemyShips(frameTime);
     world.removeDestroyed();
-    if (ship.getOutsideView() == 0) {
-        radar.update(world, ship);
-        radar.draw(textureBank->slots[6]);
-    }
+    if (ship.getOutsideView() == 0 && radarShown) radar.update(world, ship);
+    logic += stamp() - mark;
+    if (ship.getOutsideView() == 0 && radarShown) radar.draw(textureBank->slots[6]);
     drawSpeedAndPower(ship);
     const std::string& fps = updateFrameRate();
     if (showStats) drawStats(fps, world.drawMode);
@@ -131,5 +142,9 @@ void displayFrame() {
     if (ship.getOutsideView() == 0) drawCrosshair();
     if (ship.getEnergy() <= 0.0f) endGame();
     Pause::beginIfAsked();
+    if (frameSplit) {
+        frameSplit->logic = logic;
+        frameSplit->submit = stamp() - start - logic;
+    }
     showFrame();
 }

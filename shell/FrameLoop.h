@@ -12,3 +12,13 @@ void endGame();
 // Measures the frame that just ended on the clock, sets frameTime and returns
 // the fps line.
 const std::string& updateFrameRate();
+
+// Where one frame's time went, in milliseconds. displayFrame fills it when
+// frameSplit points at one (the frame benchmark does this) and costs nothing
+// more otherwise.
+struct FrameSplit {
+    double logic = 0.0;    // collisions, the enemy, removals, the radar's blips
+    double submit = 0.0;   // the rest up to the swap: the draw calls
+    double swap = 0.0;     // the swap, which waits for the renderer to finish
+};
+extern FrameSplit* frameSplit;

@@ -74,6 +74,13 @@ void Game::buildSharedGeometry() {
     }
 }
 
+void Game::addRockField(const Vector3& offset) {
+    for (const Rock& rock : ROCKS) {
+        new Asteroid(SHAPES[rock.shape - 1], Vector3(rock.x, rock.y, rock.z) + offset, Vector3(1, 1, 0),
+                     SHAPE_RADII[rock.shape - 1], Vector3(0.08f, 0.08f, 0.08f), 100.0f, world.get());
+    }
+}
+
 void Game::populate() {
     World* w = world.get();
     w->displayListBase = glGenLists(LIST_COUNT);
@@ -82,10 +89,7 @@ void Game::populate() {
                         Vector3(0.05f, 0.05f, 0.05f), 0.0f, 0.0f, 500.0f, w);
     laser = std::make_unique<Laser>();
     starField = std::make_unique<StarField>(myShip);
-    for (const Rock& rock : ROCKS) {
-        new Asteroid(SHAPES[rock.shape - 1], Vector3(rock.x, rock.y, rock.z), Vector3(1, 1, 0),
-                     SHAPE_RADII[rock.shape - 1], Vector3(0.08f, 0.08f, 0.08f), 100.0f, w);
-    }
+    addRockField(Vector3(0, 0, 0));
     enemyShip = new EnemyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, -300, -250), Vector3(0, 0, 1), 12.0f,
                               5.0f, Vector3(0.05f, 0.05f, 0.05f), 100.0f, w);
     w->startMusic();

@@ -27,6 +27,11 @@ public:
     // rocks and the enemy at its start; then the music.
     void populate();
 
+    // The 26 rocks of the field, each moved by `offset`. The game places the
+    // field once; the frame benchmark adds shifted copies to see how the cost
+    // grows with the number of rocks.
+    void addRockField(const Vector3& offset);
+
     std::unique_ptr<World> world;
     MyShip* myShip = nullptr;          // owned by the world
     EnemyShip* enemyShip = nullptr;    // owned by the world

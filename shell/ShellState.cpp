@@ -11,5 +11,6 @@ int cockpitFrames = 0;
 int renderMode = 0;
 bool showStats = true;
 bool flatShading = false;
+bool radarShown = true;
 BmpRecord cockpitMask;
 std::vector<uint8_t> cockpitStencil;

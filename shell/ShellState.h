@@ -33,5 +33,6 @@ extern int cockpitFrames;        // frames the cockpit picture has been painted 
 extern int renderMode;           // 0 models, 1 display lists, 2 vertex arrays
 extern bool showStats;           // fps and draw-mode lines
 extern bool flatShading;
+extern bool radarShown;           // the benchmark turns it off to measure what it costs
 extern BmpRecord cockpitMask;
 extern std::vector<uint8_t> cockpitStencil;   // the mask as one byte (0 or 1) per pixel, rows bottom-up

@@ -1,0 +1,320 @@
+// Times the game's own frames: the scene built by buildScene, each frame drawn
+// by displayFrame, on whatever X server DISPLAY names (scripts/bench.sh starts
+// Xvfb at 1024 x 768). The clock is the game's test clock, stepped one 70 Hz
+// frame at a time, so every run flies and draws the same frames.
+//
+// Usage: frame_bench [--frames N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]
+
+#include "entities/Asteroid.h"
+#include "entities/MyShip.h"
+#include "platform/Clock.h"
+#include "platform/DataDirectory.h"
+#include "shell/Display.h"
+#include "shell/FrameLoop.h"
+#include "shell/Game.h"
+#include "shell/Input.h"
+#include "shell/Scene.h"
+#include "shell/ShellState.h"
+
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+using Steady = std::chrono::steady_clock;
+
+double millisecondsSince(Steady::time_point start) {
+    return std::chrono::duration<double, std::milli>(Steady::now() - start).count();
+}
+
+struct Options {
+    int frames = 600;
+    std::vector<int> scales = {1, 4, 16};
+    std::string json = "results.json";
+    std::string table = "results.md";
+    std::string series;   // a folder for one frame-time file per configuration; empty: none
+};
+
+struct Config {
+    std::string name;
+    int mode;        // 0 models, 1 display lists, 2 vertex arrays
+    bool outside;    // the view from behind the ship
+    bool radar;
+};
+
+struct Summary {
+    std::string name;
+    int rocks = 0;
+    int frames = 0;
+    double median = 0, p90 = 0, p99 = 0, max = 0;
+    double logic = 0, submit = 0, swap = 0;   // medians
+    std::vector<double> times;
+};
+
+double percentile(std::vector<double> values, double p) {
+    if (values.empty()) return 0.0;
+    std::sort(values.begin(), values.end());
+    const size_t index = std::min(values.size() - 1, static_cast<size_t>(p * double(values.size() - 1) + 0.5));
+    return values[index];
+}
+
+// A frame of 70 Hz play, in the game's milliseconds.
+constexpr double STEP_MS = 1000.0 / 70.0;
+
+// The rock field again, shifted to the neighbouring points of a lattice, so
+// the copies overlap the field and crowd the view as well as the lists.
+void addRockCopies(int copies) {
+    int added = 0;
+    for (int i = -1; i <= 1 && added < copies; ++i) {
+        for (int j = -1; j <= 1 && added < copies; ++j) {
+            for (int k = -1; k <= 1 && added < copies; ++k) {
+                if (i == 0 && j == 0 && k == 0) continue;
+                game->addRockField(Vector3(170.0f * i, 90.0f * j, 170.0f * k));
+                ++added;
+            }
+        }
+    }
+}
+
+void pump() {
+    glutMainLoopEvent();
+}
+
+// A fresh game on a fresh clock, flown by a fixed script: throttle to 20, a
+// slow turn, a shot every second, power topped up so the game never ends.
+Summary run(const Config& config, int scale, int frames) {
+    Clock::setForTest(1000);
+    startNewGame();
+    addRockCopies(scale - 1);
+    renderMode = config.mode;
+    radarShown = config.radar;
+    MyShip& ship = *game->myShip;
+    ship.setOutsideView(config.outside ? 1 : 0);
+    cockpitFrames = 0;
+    for (int i = 0; i < 19; ++i) ship.changeSpeed(1.0f, true);
+    ship.addTurn(0.012f, 0.004f);
+
+    FrameSplit split;
+    frameSplit = &split;
+    Summary s;
+    s.name = config.name;
+    s.rocks = 26 * scale;
+    std::vector<double> logic, submit, swap;
+    const int warmUp = 40;   // the cockpit is painted over the first 30
+    for (int i = 0; i < warmUp + frames; ++i) {
+        Clock::setForTest(static_cast<uint32_t>(1000.0 + (i + 1) * STEP_MS));
+        if (i % 70 == 35) fireShot();
+        ship.setEnergy(500);
+        const Steady::time_point start = Steady::now();
+        displayFrame();
+        const double total = millisecondsSince(start);
+        if (i % 8 == 0) pump();
+        if (i < warmUp) continue;
+        s.times.push_back(total);
+        logic.push_back(split.logic);
+        submit.push_back(split.submit);
+        swap.push_back(split.swap);
+    }
+    frameSplit = nullptr;
+    s.frames = frames;
+    s.median = percentile(s.times, 0.5);
+    s.p90 = percentile(s.times, 0.9);
+    s.p99 = percentile(s.times, 0.99);
+    s.max = percentile(s.times, 1.0);
+    s.logic = percentile(logic, 0.5);
+    s.submit = percentile(submit, 0.5);
+    s.swap = percentile(swap, 0.5);
+    return s;
+}
+
+// What the window costs with nothing in it: clear and swap.
+Summary floorRun(int frames) {
+    Summary s;
+    s.name = "clear + swap";
+    for (int i = 0; i < frames; ++i) {
+        const Steady::time_point start = Steady::now();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glutSwapBuffers();
+        s.times.push_back(millisecondsSince(start));
+        if (i % 8 == 0) pump();
+    }
+    s.frames = frames;
+    s.median = percentile(s.times, 0.5);
+    s.p90 = percentile(s.times, 0.9);
+    s.p99 = percentile(s.times, 0.99);
+    s.max = percentile(s.times, 1.0);
+    s.swap = s.median;
+    return s;
+}
+
+bool parse(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (a == "--frames" && hasValue) {
+            o.frames = std::atoi(argv[++i]);
+        } else if (a == "--scales" && hasValue) {
+            o.scales.clear();
+            std::stringstream list(argv[++i]);
+            std::string item;
+            while (std::getline(list, item, ',')) o.scales.push_back(std::atoi(item.c_str()));
+        } else if (a == "--json" && hasValue) {
+            o.json = argv[++i];
+        } else if (a == "--table" && hasValue) {
+            o.table = argv[++i];
+        } else if (a == "--series" && hasValue) {
+            o.series = argv[++i];
+        } else {
+            return false;
+        }
+    }
+    if (o.frames < 10) return false;
+    for (int scale : o.scales) {
+        if (scale < 1 || scale > 27) return false;
+    }
+    return !o.scales.empty();
+}
+
+std::string cpuName() {
+    std::ifstream in("/proc/cpuinfo");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("model name", 0) == 0) return line.substr(line.find(':') + 2);
+    }
+    return "unknown";
+}
+
+std::string quoted(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+void writeJson(const std::string& path, const std::vector<Summary>& results, double startup, const char* renderer) {
+    std::ofstream out(path);
+    out << "{\n  \"machine\": {\"cpu\": " << quoted(cpuName()) << ", \"cores\": " << std::thread::hardware_concurrency()
+        << ", \"renderer\": " << quoted(renderer) << ", \"window\": [" << windowWidth << ", " << windowHeight << "]},\n";
+    out << "  \"startup_to_first_frame_ms\": " << startup << ",\n  \"configurations\": [\n";
+    for (size_t i = 0; i < results.size(); ++i) {
+        const Summary& s = results[i];
+        out << "    {\"name\": " << quoted(s.name) << ", \"rocks\": " << s.rocks << ", \"frames\": " << s.frames
+            << ", \"median_ms\": " << s.median << ", \"p90_ms\": " << s.p90 << ", \"p99_ms\": " << s.p99
+            << ", \"max_ms\": " << s.max << ", \"logic_ms\": " << s.logic << ", \"submit_ms\": " << s.submit
+            << ", \"swap_ms\": " << s.swap << "}" << (i + 1 < results.size() ? "," : "") << "\n";
+    }
+    out << "  ]\n}\n";
+}
+
+void writeTable(const std::string& path, const std::vector<Summary>& results, double startup, const char* renderer) {
+    std::ofstream out(path);
+    char line[512];
+    out << "Renderer: " << renderer << ", " << std::thread::hardware_concurrency() << " cores (" << cpuName() << "), "
+        << windowWidth << "x" << windowHeight << ".\n\n";
+    out << "| configuration | rocks | frames | median ms | p90 ms | p99 ms | max ms | logic ms | submit ms | swap ms |\n";
+    out << "|---|---|---|---|---|---|---|---|---|---|\n";
+    for (const Summary& s : results) {
+        std::snprintf(line, sizeof line, "| %s | %d | %d | %.2f | %.2f | %.2f | %.2f | %.3f | %.2f | %.2f |\n",
+                      s.name.c_str(), s.rocks, s.frames, s.median, s.p90, s.p99, s.max, s.logic, s.submit, s.swap);
+        out << line;
+    }
+    std::snprintf(line, sizeof line, "\nStart-up to the first frame: %.0f ms.\n", startup);
+    out << line;
+}
+
+void writeSeries(const std::string& folder, const Summary& s, int index) {
+    char name[64];
+    std::snprintf(name, sizeof name, "/%02d.dat", index);
+    std::ofstream out(folder + name);
+    out << "# " << s.name << " (" << s.rocks << " rocks): frame time in ms, sorted\n";
+    std::vector<double> sorted = s.times;
+    std::sort(sorted.begin(), sorted.end());
+    for (size_t i = 0; i < sorted.size(); ++i) out << double(i) / double(sorted.size()) << " " << sorted[i] << "\n";
+}
+
+void noDraw() {}
+
+}
+
+int main(int argc, char** argv) {
+    const Steady::time_point processStart = Steady::now();
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::fputs("usage: frame_bench [--frames N>=10] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]\n",
+                   stderr);
+        return 2;
+    }
+    // The output paths are taken before the data folder becomes the working one.
+    char here[4096];
+    if (!getcwd(here, sizeof here)) return 1;
+    auto absolute = [&](std::string& path) {
+        if (!path.empty() && path[0] != '/') path = std::string(here) + "/" + path;
+    };
+    absolute(options.json);
+    absolute(options.table);
+    absolute(options.series);
+
+    std::string lookedIn;
+    if (!DataDirectory::enter("", lookedIn)) {
+        std::fprintf(stderr, "frame_bench: cannot find the game data (looked in: %s)\n", lookedIn.c_str());
+        return 1;
+    }
+    Clock::setForTest(1000);
+    framePacer.setEnabled(false);
+    Asteroid::fieldSeed = 7;
+    int toolkitArgc = 1;
+    if (!initDisplay(toolkitArgc, argv, true)) return 1;
+    initGraphicsState();
+    glutDisplayFunc(noDraw);
+    glutReshapeFunc(reshape);
+    SoundChoice silent;   // sound is mixed on its own thread; it is not what is measured here
+    silent.enabled = false;
+    buildScene(silent);
+    for (int i = 0; i < 20 && windowWidth == 0; ++i) {
+        pump();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    displayFrame();
+    const double startup = millisecondsSince(processStart);
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    const std::string rendererName = renderer ? renderer : "unknown";
+
+    const Config configs[] = {
+        {"cockpit, models", 0, false, true},
+        {"cockpit, display lists", 1, false, true},
+        {"cockpit, vertex arrays", 2, false, true},
+        {"outside view, models", 0, true, true},
+        {"cockpit, models, no radar", 0, false, false},
+    };
+    std::vector<Summary> results;
+    for (int scale : options.scales) {
+        for (const Config& config : configs) {
+            if (scale != 1 && config.name != "cockpit, display lists") continue;
+            results.push_back(run(config, scale, options.frames));
+            const Summary& s = results.back();
+            std::fprintf(stderr, "%-28s %4d rocks  median %6.2f  p99 %6.2f ms\n", s.name.c_str(), s.rocks, s.median,
+                         s.p99);
+        }
+    }
+    results.push_back(floorRun(options.frames));
+    writeJson(options.json, results, startup, rendererName.c_str());
+    writeTable(options.table, results, startup, rendererName.c_str());
+    if (!options.series.empty()) {
+        for (size_t i = 0; i < results.size(); ++i) writeSeries(options.series, results[i], int(i));
+    }
+    return 0;
+}
