@@ -40,9 +40,12 @@ void StarField::draw() {
     glPushMatrix();
     glColor3f(1.0f, 1.0f, 1.0f);
     renewRing();
-    glBegin(GL_POINTS);
-    for (const Vector3& p : starPoints) glVertex3f(p.x, p.y, p.z);
-    glEnd();
+    // One array call instead of 8000 vertex calls: the same points, a
+    // fraction of the submission time.
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, sizeof(Vector3), &starPoints[0].x);
+    glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(starPoints.size()));
+    glDisableClientState(GL_VERTEX_ARRAY);
     glPopMatrix();
     glEnable(GL_LIGHTING);
 }

@@ -3,10 +3,11 @@
 // Xvfb at 1024 x 768). The clock is the game's test clock, stepped one 70 Hz
 // frame at a time, so every run flies and draws the same frames.
 //
-// Usage: frame_bench [--frames N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]
+// Usage: frame_bench [--frames N] [--rounds N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]
 
 #include "entities/Asteroid.h"
 #include "entities/MyShip.h"
+#include "platform/BackBuffer.h"
 #include "platform/Clock.h"
 #include "platform/DataDirectory.h"
 #include "shell/Display.h"
@@ -41,6 +42,7 @@ double millisecondsSince(Steady::time_point start) {
 
 struct Options {
     int frames = 600;
+    int rounds = 2;
     std::vector<int> scales = {1, 4, 16};
     std::string json = "results.json";
     std::string table = "results.md";
@@ -52,6 +54,8 @@ struct Config {
     int mode;        // 0 models, 1 display lists, 2 vertex arrays
     bool outside;    // the view from behind the ship
     bool radar;
+    BackBuffer::Answer buffer;   // Ask: what this driver says
+    bool unoptimised;            // frames as first built
 };
 
 struct Summary {
@@ -61,13 +65,23 @@ struct Summary {
     double median = 0, p90 = 0, p99 = 0, max = 0;
     double logic = 0, submit = 0, swap = 0;   // medians
     std::vector<double> times;
+    std::vector<FrameSplit> splits;
 };
+
+double percentile(std::vector<double> values, double p);
+
+// The floor has no split: all of it is clear and swap.
+double splitsOrTotal(const std::vector<double>& swaps, double total);
 
 double percentile(std::vector<double> values, double p) {
     if (values.empty()) return 0.0;
     std::sort(values.begin(), values.end());
     const size_t index = std::min(values.size() - 1, static_cast<size_t>(p * double(values.size() - 1) + 0.5));
     return values[index];
+}
+
+double splitsOrTotal(const std::vector<double>& swaps, double total) {
+    return swaps.empty() ? total : percentile(swaps, 0.5);
 }
 
 // A frame of 70 Hz play, in the game's milliseconds.
@@ -97,9 +111,14 @@ void pump() {
 Summary run(const Config& config, int scale, int frames) {
     Clock::setForTest(1000);
     startNewGame();
+    // Frame times measured on the previous run's clock must not carry over.
+    frameRate = FrameRate();
+    frameTime = 0.0f;
     addRockCopies(scale - 1);
     renderMode = config.mode;
     radarShown = config.radar;
+    BackBuffer::override(config.buffer);
+    unoptimisedFrames = config.unoptimised;
     MyShip& ship = *game->myShip;
     ship.setOutsideView(config.outside ? 1 : 0);
     cockpitFrames = 0;
@@ -111,7 +130,6 @@ Summary run(const Config& config, int scale, int frames) {
     Summary s;
     s.name = config.name;
     s.rocks = 26 * scale;
-    std::vector<double> logic, submit, swap;
     const int warmUp = 40;   // the cockpit is painted over the first 30
     for (int i = 0; i < warmUp + frames; ++i) {
         Clock::setForTest(static_cast<uint32_t>(1000.0 + (i + 1) * STEP_MS));
@@ -123,20 +141,30 @@ Summary run(const Config& config, int scale, int frames) {
         if (i % 8 == 0) pump();
         if (i < warmUp) continue;
         s.times.push_back(total);
-        logic.push_back(split.logic);
-        submit.push_back(split.submit);
-        swap.push_back(split.swap);
+        s.splits.push_back(split);
     }
     frameSplit = nullptr;
-    s.frames = frames;
+    BackBuffer::override(BackBuffer::Answer::Ask);
+    unoptimisedFrames = false;
+    radarShown = true;
+    return s;
+}
+
+void summarise(Summary& s) {
+    std::vector<double> logic, submit, swap;
+    for (const FrameSplit& f : s.splits) {
+        logic.push_back(f.logic);
+        submit.push_back(f.submit);
+        swap.push_back(f.swap);
+    }
+    s.frames = static_cast<int>(s.times.size());
     s.median = percentile(s.times, 0.5);
     s.p90 = percentile(s.times, 0.9);
     s.p99 = percentile(s.times, 0.99);
     s.max = percentile(s.times, 1.0);
     s.logic = percentile(logic, 0.5);
     s.submit = percentile(submit, 0.5);
-    s.swap = percentile(swap, 0.5);
-    return s;
+    s.swap = splitsOrTotal(swap, s.median);
 }
 
 // What the window costs with nothing in it: clear and swap.
@@ -150,12 +178,6 @@ Summary floorRun(int frames) {
         s.times.push_back(millisecondsSince(start));
         if (i % 8 == 0) pump();
     }
-    s.frames = frames;
-    s.median = percentile(s.times, 0.5);
-    s.p90 = percentile(s.times, 0.9);
-    s.p99 = percentile(s.times, 0.99);
-    s.max = percentile(s.times, 1.0);
-    s.swap = s.median;
     return s;
 }
 
@@ -170,6 +192,8 @@ bool parse(int argc, char** argv, Options& o) {
             std::stringstream list(argv[++i]);
             std::string item;
             while (std::getline(list, item, ',')) o.scales.push_back(std::atoi(item.c_str()));
+        } else if (a == "--rounds" && hasValue) {
+            o.rounds = std::atoi(argv[++i]);
         } else if (a == "--json" && hasValue) {
             o.json = argv[++i];
         } else if (a == "--table" && hasValue) {
@@ -180,7 +204,7 @@ bool parse(int argc, char** argv, Options& o) {
             return false;
         }
     }
-    if (o.frames < 10) return false;
+    if (o.frames < 10 || o.rounds < 1) return false;
     for (int scale : o.scales) {
         if (scale < 1 || scale > 27) return false;
     }
@@ -254,7 +278,7 @@ int main(int argc, char** argv) {
     const Steady::time_point processStart = Steady::now();
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fputs("usage: frame_bench [--frames N>=10] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]\n",
+        std::fputs("usage: frame_bench [--frames N>=10] [--rounds N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]\n",
                    stderr);
         return 2;
     }
@@ -293,24 +317,45 @@ int main(int argc, char** argv) {
     const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     const std::string rendererName = renderer ? renderer : "unknown";
 
+    using A = BackBuffer::Answer;
     const Config configs[] = {
-        {"cockpit, models", 0, false, true},
-        {"cockpit, display lists", 1, false, true},
-        {"cockpit, vertex arrays", 2, false, true},
-        {"outside view, models", 0, true, true},
-        {"cockpit, models, no radar", 0, false, false},
+        {"cockpit, models", 0, false, true, A::Ask, false},
+        {"cockpit, display lists", 1, false, true, A::Ask, false},
+        {"cockpit, vertex arrays", 2, false, true, A::Ask, false},
+        {"outside view, models", 0, true, true, A::Ask, false},
+        // What each change costs or buys, against the first line.
+        {"cockpit, models, no radar", 0, false, false, A::Ask, false},
+        {"cockpit, models, buffer kept", 0, false, true, A::Kept, false},
+        {"cockpit, models, as first built", 0, false, false, A::Kept, true},
     };
+    // Rounds of every configuration in turn, so a machine that slows down for
+    // a while slows all of them alike; each round flies the same frames.
     std::vector<Summary> results;
-    for (int scale : options.scales) {
-        for (const Config& config : configs) {
-            if (scale != 1 && config.name != "cockpit, display lists") continue;
-            results.push_back(run(config, scale, options.frames));
-            const Summary& s = results.back();
-            std::fprintf(stderr, "%-28s %4d rocks  median %6.2f  p99 %6.2f ms\n", s.name.c_str(), s.rocks, s.median,
-                         s.p99);
+    Summary floor;
+    for (int round = 0; round < options.rounds; ++round) {
+        size_t index = 0;
+        for (int scale : options.scales) {
+            for (const Config& config : configs) {
+                if (scale != 1 && config.name != "cockpit, display lists") continue;
+                Summary s = run(config, scale, options.frames);
+                if (round == 0) {
+                    results.push_back(s);
+                } else {
+                    results[index].times.insert(results[index].times.end(), s.times.begin(), s.times.end());
+                    results[index].splits.insert(results[index].splits.end(), s.splits.begin(), s.splits.end());
+                }
+                ++index;
+            }
         }
+        const Summary f = floorRun(options.frames);
+        floor.name = f.name;
+        floor.times.insert(floor.times.end(), f.times.begin(), f.times.end());
     }
-    results.push_back(floorRun(options.frames));
+    results.push_back(floor);
+    for (Summary& s : results) {
+        summarise(s);
+        std::fprintf(stderr, "%-34s %4d rocks  median %6.2f  p99 %6.2f ms\n", s.name.c_str(), s.rocks, s.median, s.p99);
+    }
     writeJson(options.json, results, startup, rendererName.c_str());
     writeTable(options.table, results, startup, rendererName.c_str());
     if (!options.series.empty()) {

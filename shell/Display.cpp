@@ -9,6 +9,7 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -56,7 +57,10 @@ bool initGraphicsState() {
     glEnable(GL_LIGHTING);
     glEnable(GL_COLOR_MATERIAL);
 
-    if (readBmpRecord(cockpitMask, MASK_PATH)) cockpitStencil = cockpitMask.stencilIndices();
+    if (readBmpRecord(cockpitMask, MASK_PATH)) {
+        cockpitStencil = cockpitMask.stencilIndices();
+        cockpitPieces = coveringRects(cockpitStencil, cockpitMask.width(), cockpitMask.height(), 16);
+    }
     return true;
 }
 
@@ -128,4 +132,28 @@ void reshape(int width, int height) {
     glLoadIdentity();
     windowWidth = width;
     windowHeight = height;
+}
+
+std::vector<PictureRect> coveringRects(const std::vector<uint8_t>& mask, int width, int height, int band) {
+    std::vector<PictureRect> rects;
+    if (width <= 0 || height <= 0 || band <= 0 || mask.size() < size_t(width) * size_t(height)) return rects;
+    std::vector<uint8_t> columns(static_cast<size_t>(width));
+    for (int y0 = 0; y0 < height; y0 += band) {
+        const int y1 = std::min(height, y0 + band);
+        std::fill(columns.begin(), columns.end(), 0);
+        for (int y = y0; y < y1; ++y) {
+            const uint8_t* row = &mask[size_t(y) * size_t(width)];
+            for (int x = 0; x < width; ++x) columns[size_t(x)] |= row[x];
+        }
+        for (int x = 0; x < width;) {
+            if (!columns[size_t(x)]) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < width && columns[size_t(x)]) ++x;
+            rects.push_back({start, y0, x, y1});
+        }
+    }
+    return rects;
 }

@@ -2,6 +2,11 @@
 
 #include "ShellState.h"
 
+#include <cstdint>
+#include <vector>
+
+#include "ShellState.h"
+
 // Opening the display and the graphics state that never changes afterwards.
 bool initDisplay(int& argc, char** argv, bool windowed);
 bool initGraphicsState();
@@ -19,3 +24,9 @@ void reshape(int width, int height);
 // viewport: 1 where the cockpit covers the picture, 0 where space shows.
 // Without a mask the stencil stays 0 and the scene fills the picture.
 void drawCockpitMask();
+
+// Rectangles covering every set pixel of a width x height mask (one byte per
+// pixel, rows bottom-up): per band of rows, one rectangle per run of columns
+// set in any of its rows. Painting these instead of the whole picture leaves
+// the window's pixels alone, which the stencil would reject anyway.
+std::vector<PictureRect> coveringRects(const std::vector<uint8_t>& mask, int width, int height, int band);

@@ -13,6 +13,7 @@
 #include "assets/TextureBank.h"
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
+#include "platform/BackBuffer.h"
 #include "platform/BestScore.h"
 #include "platform/Clock.h"
 #include "platform/TerminationSignal.h"
@@ -42,17 +43,41 @@ double stamp() {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-// The cockpit view: the picture during its first 30 frames, then the scene
-// only where the mask is clear, cleared by one far black quad.
+// The cockpit view: the picture during its first 30 frames (or every frame
+// where the back buffer is not kept), then the scene only where the mask is
+// clear.
 void placeCockpitCamera(const MyShip& ship) {
     if (cockpitFrames < 30) {
         drawCockpit();
         glutPostRedisplay();
         ++cockpitFrames;
+    } else if (!BackBuffer::keepsContents()) {
+        // The buffer may hold anything: the bars beside the picture (where
+        // the window is not 4:3) and the cockpit are drawn again.
+        if (viewport.width != windowWidth || viewport.height != windowHeight) glClear(GL_COLOR_BUFFER_BIT);
+        repaintCockpit();
     }
     const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
     gluLookAt(p.x, p.y, p.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
     glStencilFunc(GL_NOTEQUAL, 1, 1);
+    if (!unoptimisedFrames) {
+        // The sky box, 2500 units about the ship on every side, lies inside the
+        // far plane and covers every pixel of the view, so the scene's area
+        // needs only its depth reset: a depth clear, not a window-sized quad.
+        glClear(GL_DEPTH_BUFFER_BIT);
+        // The quad, drawn black with colour material on, also reset the lit
+        // material every frame before the rocks; the overlays (red text, the
+        // radar's blips) leave their colour in it. Set it as the quad left it.
+        // (While colour material is on, a material call for what it tracks
+        // does nothing, so it is switched off for the call.)
+        const GLfloat white[] = {1.0f, 1.0f, 1.0f, 1.0f};
+        glDisable(GL_COLOR_MATERIAL);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, white);
+        glEnable(GL_COLOR_MATERIAL);
+        glColor3f(1, 1, 1);
+        return;
+    }
+    // As first built: a far black quad clears colour and depth where the mask is clear.
     glPushMatrix();
     glMultMatrixf(ship.getFrame().m);
     glDepthFunc(GL_ALWAYS);
@@ -70,7 +95,8 @@ void placeCockpitCamera(const MyShip& ship) {
 
 // Two radii behind and 1.1 radii above the ship.
 void placeOutsideCamera(const MyShip& ship) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The sky covers the whole view, so only the first build cleared colour too.
+    glClear(unoptimisedFrames ? GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT : GL_DEPTH_BUFFER_BIT);
     glDisable(GL_STENCIL_TEST);
     const float r = ship.getRadius();
     const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
@@ -123,9 +149,30 @@ void displayFrame() {
     ship.yaw(2.0f * ship.getYawRate() * frameTime);
     ship.pitch(2.0f * ship.getPitchRate() * frameTime);
     glEnable(GL_LIGHTING);
-    world.render();
     const Vector3 p = ship.getPosition();
-    sky->draw(p.x, p.y, p.z, 5000, 5000, 5000);
+    if (unoptimisedFrames) {
+        world.render();
+        sky->draw(p.x, p.y, p.z, 5000, 5000, 5000);
+    } else {
+        // The sky first, behind everything: with nothing to test or write in
+        // the depth buffer it is the cheapest full-window fill there is, and
+        // the rocks simply cover it.
+        // The rocks and the stars then find the state each found before.
+        const GLboolean texturing = glIsEnabled(GL_TEXTURE_2D);
+        GLint texture = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+        glDisable(GL_DEPTH_TEST);
+        glDepthMask(GL_FALSE);
+        sky->draw(p.x, p.y, p.z, 5000, 5000, 5000);
+        glDepthMask(GL_TRUE);
+        glEnable(GL_DEPTH_TEST);
+        glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
+        if (texturing) glEnable(GL_TEXTURE_2D);
+        world.render();
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glDisable(GL_TEXTURE_2D);
+        glEnable(GL_LIGHTING);
+    }
     game->starField->draw();
     const float now = static_cast<float>(Clock::milliseconds());
     if (game->lastShotTime != 0.0f && game->lastShotTime - now > -100.0f) game->laser->draw(&ship);

@@ -77,6 +77,37 @@ void drawCockpit() {
     glDisable(GL_TEXTURE_2D);
 }
 
+void repaintCockpit() {
+    if (cockpitPieces.empty() || cockpitMask.width() <= 0 || cockpitMask.height() <= 0) return;
+    glPushMatrix();
+    glEnable(GL_STENCIL_TEST);
+    glDisable(GL_LIGHTING);
+    glStencilFunc(GL_EQUAL, 1, 1);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    // The same plane as drawCockpit's quad, so every pixel samples the picture
+    // exactly as it does there.
+    glTranslatef(0.0f, 0.0f, -3.5765f);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, textureBank->slots[6]);
+    const float w = static_cast<float>(cockpitMask.width()), h = static_cast<float>(cockpitMask.height());
+    glBegin(GL_QUADS);
+    for (const PictureRect& r : cockpitPieces) {
+        const float s0 = r.x0 / w, s1 = r.x1 / w, t0 = r.y0 / h, t1 = r.y1 / h;
+        glTexCoord2f(s0, t1);
+        glVertex3f(-4 + 8 * s0, -3 + 6 * t1, 0);
+        glTexCoord2f(s1, t1);
+        glVertex3f(-4 + 8 * s1, -3 + 6 * t1, 0);
+        glTexCoord2f(s1, t0);
+        glVertex3f(-4 + 8 * s1, -3 + 6 * t0, 0);
+        glTexCoord2f(s0, t0);
+        glVertex3f(-4 + 8 * s0, -3 + 6 * t0, 0);
+    }
+    glEnd();
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glPopMatrix();
+}
+
 void beginOverlay() {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();

@@ -6,6 +6,9 @@ class MyShip;
 
 // The painted cockpit, the crosshair, the head-up text and the game-over screen.
 void drawCockpit();            // leaves a translation in the model-view matrix
+// The cockpit picture again over a frame whose buffer was not kept: only the
+// rectangles that hold cockpit pixels, and the model-view matrix as found.
+void repaintCockpit();
 void beginOverlay();           // picture pixels: (0, 0) top left, 1024 x 768 bottom right
 void endOverlay();
 void drawCrosshair();

@@ -68,6 +68,7 @@ void Radar::draw(GLuint cockpitTexture) const {
     beginOverlay();
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
+    glDisable(GL_COLOR_MATERIAL);   // the blips' colours must not stay in the rocks' material
     glEnable(GL_STENCIL_TEST);
     glStencilFunc(GL_EQUAL, 1, 1);
     glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);

@@ -12,5 +12,7 @@ int renderMode = 0;
 bool showStats = true;
 bool flatShading = false;
 bool radarShown = true;
+bool unoptimisedFrames = false;
 BmpRecord cockpitMask;
 std::vector<uint8_t> cockpitStencil;
+std::vector<PictureRect> cockpitPieces;

@@ -15,6 +15,11 @@ struct Viewport {
     int height = 0;
 };
 
+// A rectangle of the cockpit picture, in mask pixels from the lower left.
+struct PictureRect {
+    int x0, y0, x1, y1;   // x1 and y1 exclusive
+};
+
 // Overlays (crosshair, game-over band) are laid out on a 1024 x 768 picture
 // and scaled with it.
 constexpr int PICTURE_WIDTH = 1024;
@@ -33,6 +38,8 @@ extern int cockpitFrames;        // frames the cockpit picture has been painted 
 extern int renderMode;           // 0 models, 1 display lists, 2 vertex arrays
 extern bool showStats;           // fps and draw-mode lines
 extern bool flatShading;
+extern bool unoptimisedFrames;    // draw frames as first built; the picture test compares both ways
 extern bool radarShown;           // the benchmark turns it off to measure what it costs
 extern BmpRecord cockpitMask;
 extern std::vector<uint8_t> cockpitStencil;   // the mask as one byte (0 or 1) per pixel, rows bottom-up
+extern std::vector<PictureRect> cockpitPieces; // rectangles that hold every cockpit pixel of the mask

@@ -119,3 +119,27 @@ TEST(Radar, BlipsAreRelativeToTheShip) {
         }
     }
 }
+
+TEST(CockpitPieces, RectanglesCoverEverySetPixelBandByBand) {
+    const int w = 40, h = 32;
+    std::vector<uint8_t> mask(size_t(w) * h, 0);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < w; ++x) mask[size_t(y) * w + x] = 1;   // the dashboard: whole rows
+    }
+    for (int y = 16; y < h; ++y) {
+        for (int x = 0; x < 5; ++x) mask[size_t(y) * w + x] = 1;    // a frame post
+        for (int x = 30; x < w; ++x) mask[size_t(y) * w + x] = 1;
+    }
+    mask[size_t(20) * w + 20] = 1;   // one stray pixel in the window
+    const std::vector<PictureRect> rects = coveringRects(mask, w, h, 16);
+    ASSERT_EQ(rects.size(), 4u);
+    const PictureRect expected[] = {{0, 0, 40, 16}, {0, 16, 5, 32}, {20, 16, 21, 32}, {30, 16, 40, 32}};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(rects[i].x0, expected[i].x0);
+        EXPECT_EQ(rects[i].y0, expected[i].y0);
+        EXPECT_EQ(rects[i].x1, expected[i].x1);
+        EXPECT_EQ(rects[i].y1, expected[i].y1);
+    }
+    // A mask shorter than its size says is not read at all.
+    EXPECT_TRUE(coveringRects(std::vector<uint8_t>(10, 1), w, h, 16).empty());
+}

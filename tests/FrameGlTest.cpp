@@ -1,0 +1,131 @@
+#include "entities/Asteroid.h"
+#include "entities/MyShip.h"
+#include "platform/BackBuffer.h"
+#include "platform/Clock.h"
+#include "shell/Display.h"
+#include "shell/FrameLoop.h"
+#include "shell/Game.h"
+#include "shell/Input.h"
+#include "shell/Scene.h"
+#include "shell/ShellState.h"
+#include "support/GlWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+
+constexpr int SIZE = 256;
+
+// The game as the program builds it, in the test window (256 x 256: the
+// picture fills 256 x 192 of it, with bars above and below).
+void openGame() {
+    openGlWindow(SIZE, SIZE);
+    ASSERT_EQ(chdir(SPACEFIGHT_GAME_DIR), 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    initGraphicsState();   // the GL state and the cockpit mask, as other tests may have left neither
+    if (!game) {
+        SoundChoice silent;
+        silent.enabled = false;
+        buildScene(silent);
+    }
+    framePacer.setEnabled(false);
+    reshape(SIZE, SIZE);
+}
+
+// A fresh seeded game flown the same way each time: throttle up, a slow
+// turn, a shot; the picture of the last frame.
+std::vector<uint8_t> fly(int mode, bool outside, int frames) {
+    Asteroid::fieldSeed = 3;
+    Clock::setForTest(1000);
+    startNewGame();
+    // Frame times measured on the previous run's clock must not carry over.
+    frameRate = FrameRate();
+    frameTime = 0.0f;
+    renderMode = mode;
+    game->myShip->setOutsideView(outside ? 1 : 0);
+    cockpitFrames = 0;
+    for (int i = 0; i < 10; ++i) game->myShip->changeSpeed(1.0f, true);
+    game->myShip->addTurn(0.012f, 0.004f);
+    for (int i = 0; i < frames; ++i) {
+        Clock::setForTest(1000 + uint32_t((i + 1) * 14));
+        if (i == frames - 3) fireShot();
+        displayFrame();
+    }
+    return readPixels(0, 0, SIZE, SIZE);
+}
+
+int differing(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    int n = 0;
+    for (size_t i = 0; i < a.size(); i += 3) {
+        for (int k = 0; k < 3; ++k) {
+            if (std::abs(int(a[i + k]) - int(b[i + k])) > 16) {
+                ++n;
+                break;
+            }
+        }
+    }
+    return n;
+}
+
+}
+
+// The faster frames (depth clear for the black quad, the sky first, stars from
+// an array, the cockpit repainted in pieces) must show what the first ones did.
+TEST(FramePicture, OptimisedFramesMatchTheFramesAsFirstBuilt) {
+    openGame();
+    struct View {
+        int mode;
+        bool outside;
+    } views[] = {{0, false}, {1, false}, {2, false}, {0, true}};
+    for (const View& v : views) {
+        unoptimisedFrames = true;
+        BackBuffer::override(BackBuffer::Answer::Kept);
+        const std::vector<uint8_t> before = fly(v.mode, v.outside, 60);
+        unoptimisedFrames = false;
+        BackBuffer::override(BackBuffer::Answer::Lost);
+        const std::vector<uint8_t> after = fly(v.mode, v.outside, 60);
+        BackBuffer::override(BackBuffer::Answer::Ask);
+        const int changed = differing(before, after);
+        RecordProperty("differing_pixels_mode_" + std::to_string(v.mode) + (v.outside ? "_outside" : ""), changed);
+        EXPECT_LE(changed, SIZE * SIZE / 200) << "mode " << v.mode << (v.outside ? ", outside" : "");
+        // Not a blank picture compared with another.
+        int lit = 0;
+        for (size_t i = 0; i < after.size(); i += 3) lit += after[i] + after[i + 1] + after[i + 2] > 60;
+        EXPECT_GT(lit, SIZE * SIZE / 20);
+    }
+}
+
+// Page flipping hands back a buffer that may hold anything: there the cockpit,
+// painted only over the first frames, must be painted again every frame.
+TEST(FramePicture, TheCockpitIsRepaintedWhereTheBackBufferIsNotKept) {
+    openGame();
+    auto magentaInDashboard = [](const std::vector<uint8_t>& rgb) {
+        int n = 0;
+        for (int y = 34; y < 70; ++y) {   // the dashboard: the picture's lowest fifth
+            for (int x = 0; x < SIZE; ++x) {
+                const uint8_t* p = &rgb[(size_t(y) * SIZE + x) * 3];
+                n += p[0] > 200 && p[1] < 50 && p[2] > 200;
+            }
+        }
+        return n;
+    };
+    for (BackBuffer::Answer answer : {BackBuffer::Answer::Kept, BackBuffer::Answer::Lost}) {
+        BackBuffer::override(answer);
+        fly(0, false, 40);
+        glClearColor(1, 0, 1, 1);   // what a flipped-in buffer might hold
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(0, 0, 0, 0.5f);
+        displayFrame();
+        const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
+        if (answer == BackBuffer::Answer::Kept) {
+            EXPECT_GT(magentaInDashboard(rgb), SIZE * 30) << "a kept buffer is not painted over";
+        } else {
+            EXPECT_EQ(magentaInDashboard(rgb), 0);
+            EXPECT_LT(rgb[(size_t(10) * SIZE + 10) * 3], 20) << "the bar below the picture is cleared";
+        }
+    }
+    BackBuffer::override(BackBuffer::Answer::Ask);
+}
