@@ -9,7 +9,6 @@
 #include "entities/EnemyShip.h"
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
-#include "entities/Random.h"
 #include "assets/TextureBank.h"
 #include "shell/Collisions.h"
 #include "world/World.h"
@@ -18,6 +17,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <random>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -39,11 +39,13 @@ struct Field {
         dup2(null, 2);
         player = new MyShip("none.ms3d", Vector3(0, 0, 0), Vector3(0, 0, -1), 13.0f, 20.0f,
                             Vector3(0.05f, 0.05f, 0.05f), 0, 0, 500.0f, world.get());
-        Random::seed(7);
-        auto spread = [] { return float(Random::next() % 1600 - 800); };
+        // Not the game's shared generator: every rock reseeds that one.
+        std::mt19937 random(7);
+        std::uniform_real_distribution<float> spread(-800.0f, 800.0f);
         for (int i = 0; i < rocks; ++i) {
-            new Asteroid("none.ms3d", Vector3(spread(), spread() * 0.4f, spread()), Vector3(1, 1, 0), 8.7f,
-                         Vector3(0.08f, 0.08f, 0.08f), 100.0f, world.get());
+            const float x = spread(random), y = spread(random) * 0.4f, z = spread(random);
+            new Asteroid("none.ms3d", Vector3(x, y, z), Vector3(1, 1, 0), 8.7f, Vector3(0.08f, 0.08f, 0.08f), 100.0f,
+                         world.get());
         }
         new EnemyShip("none.ms3d", Vector3(0, -300, -250), Vector3(0, 0, 1), 12.0f, 5.0f,
                       Vector3(0.05f, 0.05f, 0.05f), 100.0f, world.get());

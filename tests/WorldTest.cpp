@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 TEST(World, IdsAreReusedAfterARemoval) {
     // Ids are counts, not serial numbers: after a removal the next object gets
@@ -91,4 +93,47 @@ TEST(CollisionPass, FiveHardContactsTakeAllThePower) {
         resolveCollisions(*game.world, *ship, 0.016f);
     }
     EXPECT_LE(ship->getEnergy(), 0.0f);
+}
+
+// The pass skips pairs too far apart to touch before sweeping them; on a
+// crowded field with every kind of near miss it must find what a sweep of
+// every pair finds.
+TEST(CollisionPass, SkippingFarPairsChangesNothing) {
+    GameFixture game;
+    game.addPlayer(Vector3(0, 0, 0), Vector3(0, 0, -1), 20.0f);
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> near(-60.0f, 60.0f);
+    for (int i = 0; i < 80; ++i) {
+        if (i % 3 == 0) game.addEnemy(Vector3(near(random), near(random), near(random)));
+        else game.addRock(Vector3(near(random), near(random), near(random)), 4.0f + float(i % 5));
+    }
+    auto sweepEveryPair = [&](double span) {
+        Contact c;
+        const double step = span / 150.0;
+        const World& w = *game.world;
+        for (unsigned i = 0; i + 1 < w.count(); ++i) {
+            for (unsigned j = i + 1; j < w.count(); ++j) {
+                const Vector3 pi = w.objectAt(i)->getPreviousPosition(), pj = w.objectAt(j)->getPreviousPosition();
+                const float reach = w.objectAt(i)->getRadius() + w.objectAt(j)->getRadius();
+                const Vector3 rel = w.objectAt(i)->getDirection() - w.objectAt(j)->getDirection();
+                for (double t = step; t <= span + step / 2; t += step) {
+                    if (distance(pi + rel * float(t), pj) <= reach) {
+                        c.point = pi + rel * float(t);
+                        c.time = std::min(c.time, t - step);
+                        c.first = int(i);
+                        c.second = int(j);
+                        break;
+                    }
+                }
+            }
+        }
+        return c;
+    };
+    for (double span : {0.06, 5.0, 40.0}) {   // longer spans reach far more pairs
+        for (SpaceObject* o : game.world->objects) o->setPreviousPosition(o->getPosition());
+        const Contact fast = findEarliestContact(*game.world, span), all = sweepEveryPair(span);
+        EXPECT_EQ(fast.first, all.first) << span;
+        EXPECT_EQ(fast.second, all.second) << span;
+        EXPECT_NEAR(fast.time, all.time, 1e-9) << span;
+    }
 }
