@@ -52,59 +52,58 @@ const char* drawModeText(int mode) {
     }
 }
 
-void drawCockpit() {
-    if (cockpitFrames < 2) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+namespace {
+
+// The cockpit picture's plane, in the cockpit's pixels of the stencil only.
+// At 3.5765 units the 80-degree view shows 6 units of height: an 8 x 6 quad
+// just fills a 4:3 screen. Leaves the translation in the model-view matrix.
+void beginCockpitPicture() {
     glEnable(GL_STENCIL_TEST);
     glDisable(GL_LIGHTING);
     glStencilFunc(GL_EQUAL, 1, 1);
     glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
-    // At 3.5765 units the 80-degree view shows 6 units of height: the 8 x 6
-    // quad just fills a 4:3 screen.
     glTranslatef(0.0f, 0.0f, -3.5765f);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, textureBank->slots[6]);
     glBegin(GL_QUADS);
-    glTexCoord2f(0, 1);
-    glVertex3f(-4, 3, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(4, 3, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(4, -3, 0);
-    glTexCoord2f(0, 0);
-    glVertex3f(-4, -3, 0);
+}
+
+void endCockpitPicture() {
     glEnd();
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
 }
 
+// The part of the picture between (s0, t0) and (s1, t1), texture coordinates
+// from the lower left, where the whole picture would be.
+void picturePart(float s0, float t0, float s1, float t1) {
+    glTexCoord2f(s0, t1);
+    glVertex3f(-4 + 8 * s0, -3 + 6 * t1, 0);
+    glTexCoord2f(s1, t1);
+    glVertex3f(-4 + 8 * s1, -3 + 6 * t1, 0);
+    glTexCoord2f(s1, t0);
+    glVertex3f(-4 + 8 * s1, -3 + 6 * t0, 0);
+    glTexCoord2f(s0, t0);
+    glVertex3f(-4 + 8 * s0, -3 + 6 * t0, 0);
+}
+
+}
+
+void drawCockpit() {
+    if (cockpitFrames < 2) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    beginCockpitPicture();
+    picturePart(0, 0, 1, 1);
+    endCockpitPicture();
+}
+
 void repaintCockpit() {
     if (cockpitPieces.empty() || cockpitMask.width() <= 0 || cockpitMask.height() <= 0) return;
     glPushMatrix();
-    glEnable(GL_STENCIL_TEST);
-    glDisable(GL_LIGHTING);
-    glStencilFunc(GL_EQUAL, 1, 1);
-    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
-    // The same plane as drawCockpit's quad, so every pixel samples the picture
-    // exactly as it does there.
-    glTranslatef(0.0f, 0.0f, -3.5765f);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, textureBank->slots[6]);
+    // The same plane as the whole picture, so every pixel samples it exactly as there.
+    beginCockpitPicture();
     const float w = static_cast<float>(cockpitMask.width()), h = static_cast<float>(cockpitMask.height());
-    glBegin(GL_QUADS);
-    for (const PictureRect& r : cockpitPieces) {
-        const float s0 = r.x0 / w, s1 = r.x1 / w, t0 = r.y0 / h, t1 = r.y1 / h;
-        glTexCoord2f(s0, t1);
-        glVertex3f(-4 + 8 * s0, -3 + 6 * t1, 0);
-        glTexCoord2f(s1, t1);
-        glVertex3f(-4 + 8 * s1, -3 + 6 * t1, 0);
-        glTexCoord2f(s1, t0);
-        glVertex3f(-4 + 8 * s1, -3 + 6 * t0, 0);
-        glTexCoord2f(s0, t0);
-        glVertex3f(-4 + 8 * s0, -3 + 6 * t0, 0);
-    }
-    glEnd();
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glDisable(GL_TEXTURE_2D);
+    for (const PictureRect& r : cockpitPieces) picturePart(r.x0 / w, r.y0 / h, r.x1 / w, r.y1 / h);
+    endCockpitPicture();
     glPopMatrix();
 }
 
