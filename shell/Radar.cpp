@@ -79,10 +79,12 @@ void Radar::draw(GLuint cockpitTexture) const {
     const float x0 = CENTRE_X - half, x1 = CENTRE_X + half, y0 = CENTRE_Y - half, y1 = CENTRE_Y + half;
     auto u = [](float x) { return x / PICTURE_WIDTH; };
     auto v = [](float y) { return 1.0f - y / PICTURE_HEIGHT; };
-    glColor3f(1, 1, 1);
     if (cockpitTexture != 0) {
+        glColor3f(1, 1, 1);
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, cockpitTexture);
+    } else {
+        glColor3f(0, 0, 0);   // no picture to repaint from: a dark square still wipes the old blips
     }
     glBegin(GL_QUADS);
     glTexCoord2f(u(x0), v(y0));
