@@ -24,7 +24,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -69,11 +68,6 @@ struct Summary {
     std::vector<FrameSplit> splits;
 };
 
-double percentile(std::vector<double> values, double p);
-
-// The floor has no split: all of it is clear and swap.
-double splitsOrTotal(const std::vector<double>& swaps, double total);
-
 double percentile(std::vector<double> values, double p) {
     if (values.empty()) return 0.0;
     std::sort(values.begin(), values.end());
@@ -81,6 +75,7 @@ double percentile(std::vector<double> values, double p) {
     return values[index];
 }
 
+// The floor has no split: all of it is clear and swap.
 double splitsOrTotal(const std::vector<double>& swaps, double total) {
     return swaps.empty() ? total : percentile(swaps, 0.5);
 }

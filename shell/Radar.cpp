@@ -11,20 +11,6 @@
 
 namespace {
 
-struct Axes {
-    float x, y, z;
-};
-
-Axes unit(const Vector3& v) {
-    const float n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    if (n == 0.0f) return {0, 0, 0};
-    return {v.x / n, v.y / n, v.z / n};
-}
-
-float along(const Axes& a, float x, float y, float z) {
-    return a.x * x + a.y * y + a.z * z;
-}
-
 // A square of picture pixels about a point.
 void square(float x, float y, float half) {
     glVertex2f(x - half, y - half);
@@ -38,19 +24,17 @@ void square(float x, float y, float half) {
 const std::vector<Radar::Blip>& Radar::update(const World& world, const MyShip& ship) {
     blips.clear();
     const Vector3 p = ship.getPosition();
-    const Axes ahead = unit(ship.getDirection());
-    const Axes up = unit(ship.getFrame().column(1));
-    const Axes right = {ahead.y * up.z - ahead.z * up.y, ahead.z * up.x - ahead.x * up.z,
-                        ahead.x * up.y - ahead.y * up.x};
+    const Vector3 ahead = ship.getDirection().unitCopy();
+    const Vector3 up = ship.getFrame().column(1).unitCopy();
+    const Vector3 right = cross(ahead, up);
     for (const SpaceObject* object : world.objects) {
         if (object == &ship) continue;
         const bool enemy = std::strcmp(object->getTypeName(), "EnemyShip") == 0;
-        const Vector3 o = object->getPosition();
-        const float dx = o.x - p.x, dy = o.y - p.y, dz = o.z - p.z;
+        const Vector3 offset = object->getPosition() - p;
         Blip blip;
-        blip.x = along(right, dx, dy, dz) / RANGE;
-        blip.y = along(ahead, dx, dy, dz) / RANGE;
-        blip.height = along(up, dx, dy, dz) / RANGE;
+        blip.x = dot(right, offset) / RANGE;
+        blip.y = dot(ahead, offset) / RANGE;
+        blip.height = dot(up, offset) / RANGE;
         blip.enemy = enemy;
         const float flat = std::sqrt(blip.x * blip.x + blip.y * blip.y);
         if (flat > 1.0f) {
