@@ -4,6 +4,7 @@
 // frame at a time, so every run flies and draws the same frames.
 //
 // Usage: frame_bench [--frames N] [--rounds N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]
+//                    [--only CONFIGURATION]   one configuration by name, e.g. under perf
 
 #include "entities/Asteroid.h"
 #include "entities/MyShip.h"
@@ -47,6 +48,7 @@ struct Options {
     std::string json = "results.json";
     std::string table = "results.md";
     std::string series;   // a folder for one frame-time file per configuration; empty: none
+    std::string only;     // one configuration's name, for profiling it; empty: all
 };
 
 struct Config {
@@ -220,6 +222,8 @@ bool parse(int argc, char** argv, Options& o) {
             o.table = argv[++i];
         } else if (a == "--series" && hasValue) {
             o.series = argv[++i];
+        } else if (a == "--only" && hasValue) {
+            o.only = argv[++i];
         } else {
             return false;
         }
@@ -302,7 +306,8 @@ int main(int argc, char** argv) {
     const Steady::time_point processStart = Steady::now();
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fputs("usage: frame_bench [--frames N>=10] [--rounds N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]\n",
+        std::fputs("usage: frame_bench [--frames N>=10] [--rounds N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]\n"
+                   "                   [--only CONFIGURATION]\n",
                    stderr);
         return 2;
     }
@@ -361,6 +366,7 @@ int main(int argc, char** argv) {
         for (int scale : options.scales) {
             for (const Config& config : configs) {
                 if (scale != 1 && config.name != "cockpit, display lists") continue;
+                if (!options.only.empty() && config.name != options.only) continue;
                 Summary s = run(config, scale, options.frames);
                 if (round == 0) {
                     results.push_back(s);

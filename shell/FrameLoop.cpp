@@ -1,5 +1,6 @@
 #include "FrameLoop.h"
 
+#include "CockpitCopy.h"
 #include "Collisions.h"
 #include "Game.h"
 #include "Hud.h"
@@ -37,6 +38,7 @@ FrameSplit* frameSplit = nullptr;
 namespace {
 
 Radar radar;
+CockpitCopy cockpitCopy;
 
 double stamp() {
     if (!frameSplit) return 0.0;
@@ -49,13 +51,21 @@ double stamp() {
 void placeCockpitCamera(const MyShip& ship) {
     if (cockpitFrames < 30) {
         drawCockpit();
+        // The finished picture is kept aside where the buffer will not keep
+        // it. What it holds outside the cockpit does not matter: the scene
+        // covers all of that every frame.
+        if (cockpitFrames == 29) {
+            cockpitCopy.forget();
+            if (!BackBuffer::keepsContents()) cockpitCopy.save(viewport);
+        }
         glutPostRedisplay();
         ++cockpitFrames;
     } else if (!BackBuffer::keepsContents()) {
         // The buffer may hold anything: the bars beside the picture (where
-        // the window is not 4:3) and the cockpit are drawn again.
+        // the window is not 4:3) and the cockpit are drawn again, by a copy
+        // where the driver offers one.
         if (viewport.width != windowWidth || viewport.height != windowHeight) glClear(GL_COLOR_BUFFER_BIT);
-        repaintCockpit();
+        if (!cockpitCopy.restore(cockpitPieces, cockpitMask.width(), cockpitMask.height())) repaintCockpit();
     }
     const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
     gluLookAt(p.x, p.y, p.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
