@@ -60,6 +60,7 @@ bool initGraphicsState() {
     if (readBmpRecord(cockpitMask, MASK_PATH)) {
         cockpitStencil = cockpitMask.stencilIndices();
         cockpitPieces = coveringRects(cockpitStencil, cockpitMask.width(), cockpitMask.height(), 16);
+        cockpitWindow = clearBounds(cockpitStencil, cockpitMask.width(), cockpitMask.height());
     }
     return true;
 }
@@ -156,4 +157,21 @@ std::vector<PictureRect> coveringRects(const std::vector<uint8_t>& mask, int wid
         }
     }
     return rects;
+}
+
+PictureRect clearBounds(const std::vector<uint8_t>& mask, int width, int height) {
+    PictureRect r = {width, height, 0, 0};
+    if (width <= 0 || height <= 0 || mask.size() < size_t(width) * size_t(height)) return {0, 0, 0, 0};
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* row = &mask[size_t(y) * size_t(width)];
+        for (int x = 0; x < width; ++x) {
+            if (row[x]) continue;
+            r.x0 = std::min(r.x0, x);
+            r.x1 = std::max(r.x1, x + 1);
+            r.y0 = std::min(r.y0, y);
+            r.y1 = std::max(r.y1, y + 1);
+        }
+    }
+    if (r.x1 == 0) return {0, 0, 0, 0};
+    return r;
 }

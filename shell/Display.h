@@ -30,3 +30,8 @@ void drawCockpitMask();
 // set in any of its rows. Painting these instead of the whole picture leaves
 // the window's pixels alone, which the stencil would reject anyway.
 std::vector<PictureRect> coveringRects(const std::vector<uint8_t>& mask, int width, int height, int band);
+
+// The smallest rectangle holding every clear pixel of the mask: the only part
+// of the picture the scene can show in. Empty (all zeros) when none is clear
+// or the mask is shorter than its size says.
+PictureRect clearBounds(const std::vector<uint8_t>& mask, int width, int height);

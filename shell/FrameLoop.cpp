@@ -45,6 +45,18 @@ double stamp() {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
+// The viewport's pixels under the mask's window rectangle, rounded outwards.
+void scissorToWindow() {
+    const int w = cockpitMask.width(), h = cockpitMask.height();
+    if (w <= 0 || h <= 0) return;
+    const PictureRect& r = cockpitWindow;
+    const int64_t vw = viewport.width, vh = viewport.height;
+    const int x0 = static_cast<int>(r.x0 * vw / w), y0 = static_cast<int>(r.y0 * vh / h);
+    const int x1 = static_cast<int>((r.x1 * vw + w - 1) / w), y1 = static_cast<int>((r.y1 * vh + h - 1) / h);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(viewport.x + x0, viewport.y + y0, x1 - x0, y1 - y0);
+}
+
 // The cockpit view: the picture during its first 30 frames (or every frame
 // where the back buffer is not kept), then the scene only where the mask is
 // clear.
@@ -74,6 +86,9 @@ void placeCockpitCamera(const MyShip& ship) {
         // The sky box, 2500 units about the ship on every side, lies inside the
         // far plane and covers every pixel of the view, so the scene's area
         // needs only its depth reset: a depth clear, not a window-sized quad.
+        // Nothing of the scene shows outside the cockpit's window, so the
+        // renderer is not even given the dashboard's rows to test.
+        if (!cockpitStencil.empty()) scissorToWindow();
         glClear(GL_DEPTH_BUFFER_BIT);
         // The quad, drawn black with colour material on, also reset the lit
         // material every frame before the rocks; the overlays (red text, the
@@ -191,6 +206,7 @@ void displayFrame() {
     world.removeDestroyed();
     if (ship.getOutsideView() == 0 && radarShown) radar.update(world, ship);
     logic += stamp() - mark;
+    glDisable(GL_SCISSOR_TEST);
     if (ship.getOutsideView() == 0 && radarShown) radar.draw(textureBank->slots[6]);
     drawSpeedAndPower(ship);
     const std::string& fps = updateFrameRate();

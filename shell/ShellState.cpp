@@ -16,3 +16,4 @@ bool unoptimisedFrames = false;
 BmpRecord cockpitMask;
 std::vector<uint8_t> cockpitStencil;
 std::vector<PictureRect> cockpitPieces;
+PictureRect cockpitWindow = {0, 0, 0, 0};

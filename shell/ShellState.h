@@ -43,3 +43,4 @@ extern bool radarShown;           // the benchmark turns it off to measure what 
 extern BmpRecord cockpitMask;
 extern std::vector<uint8_t> cockpitStencil;   // the mask as one byte (0 or 1) per pixel, rows bottom-up
 extern std::vector<PictureRect> cockpitPieces; // rectangles that hold every cockpit pixel of the mask
+extern PictureRect cockpitWindow;              // the smallest rectangle of the mask holding all space pixels

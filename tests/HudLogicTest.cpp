@@ -142,4 +142,13 @@ TEST(CockpitPieces, RectanglesCoverEverySetPixelBandByBand) {
     }
     // A mask shorter than its size says is not read at all.
     EXPECT_TRUE(coveringRects(std::vector<uint8_t>(10, 1), w, h, 16).empty());
+
+    // The window's bounds: the clear columns between the posts, above the dashboard.
+    const PictureRect window = clearBounds(mask, w, h);
+    EXPECT_EQ(window.x0, 5);
+    EXPECT_EQ(window.y0, 16);
+    EXPECT_EQ(window.x1, 30);
+    EXPECT_EQ(window.y1, 32);
+    EXPECT_EQ(clearBounds(std::vector<uint8_t>(size_t(w) * h, 1), w, h).x1, 0) << "no window at all";
+    EXPECT_EQ(clearBounds(std::vector<uint8_t>(10, 0), w, h).x1, 0);
 }
