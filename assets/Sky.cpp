@@ -11,6 +11,10 @@ void Sky::draw(float cx, float cy, float cz, float sx, float sy, float sz) {
     const float x0 = cx - sx / 2, y0 = cy - sy / 2, z0 = cz - sz / 2;
     const float x1 = x0 + sx, y1 = y0 + sy, z1 = z0 + sz;
     glEnable(GL_TEXTURE_2D);
+    // The sky is never tinted: its texels go straight to the screen, which
+    // spares the renderer a colour to interpolate and multiply at each of
+    // the most pixels any draw in the frame covers.
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     struct Corner {
         float s, t, x, y, z;
     };
@@ -30,6 +34,7 @@ void Sky::draw(float cx, float cy, float cz, float sx, float sy, float sz) {
         }
         glEnd();
     }
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_LIGHTING);
