@@ -11,6 +11,7 @@
 #include "platform/BackBuffer.h"
 #include "platform/Clock.h"
 #include "platform/DataDirectory.h"
+#include "platform/SwapInterval.h"
 #include "shell/Display.h"
 #include "shell/FrameLoop.h"
 #include "shell/Game.h"
@@ -332,6 +333,7 @@ int main(int argc, char** argv) {
     int toolkitArgc = 1;
     if (!initDisplay(toolkitArgc, argv, true)) return 1;
     initGraphicsState();
+    SwapInterval::set(0);   // uncapped, as --no-frame-cap plays
     glutDisplayFunc(noDraw);
     glutReshapeFunc(reshape);
     SoundChoice silent;   // sound is mixed on its own thread; it is not what is measured here

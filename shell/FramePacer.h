@@ -15,6 +15,8 @@ public:
     double afterFrame(double now);
 
     void setEnabled(bool on) { enabled = on; }
+    bool isEnabled() const { return enabled; }
+    double framesPerSecond() const { return 1000.0 / period; }
 
 private:
     double period;             // milliseconds per frame

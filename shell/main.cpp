@@ -7,6 +7,7 @@
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
+#include "platform/SwapInterval.h"
 #include "platform/TerminationSignal.h"
 
 #include <GL/freeglut.h>
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
     int toolkitArgc = 1;
     if (!initDisplay(toolkitArgc, argv, command.options.window)) return 1;
     initGraphicsState();
+    // Where the display refreshes at most as often as play is paced, swaps
+    // wait for it too; uncapped, they never wait.
+    SwapInterval::holdTo(framePacer.isEnabled() ? framePacer.framesPerSecond() : 0.0);
     registerCallbacks();
     // The window's size is not known yet, so this does nothing; the frame loop
     // centres the pointer from the first frame on.

@@ -1,10 +1,12 @@
 #include "platform/Clock.h"
+#include "platform/SwapInterval.h"
 #include "shell/FramePacer.h"
 #include "shell/FrameRate.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 TEST(FrameRate, MeanOfFiveFramesFillsUpFromZero) {
@@ -66,4 +68,16 @@ TEST(FramePacer, HoldsPlayToSeventyFramesASecondWithoutBursts) {
     for (int i = 0; i < 5; ++i) EXPECT_EQ(pacer.afterFrame(now += 20.0), 0.0);
     pacer.setEnabled(false);
     EXPECT_EQ(pacer.afterFrame(now + 1.0), 0.0);
+}
+
+// Swaps wait for the display only where that cannot make play faster than the
+// pacer, and never when uncapped.
+TEST(SwapInterval, WaitsForRefreshesOnlyWhereTheDisplayIsNoFasterThanTheCap) {
+    EXPECT_EQ(SwapInterval::choose(60.0, 70.0), 1);
+    EXPECT_EQ(SwapInterval::choose(70.08, 70.0), 1);   // a "70 Hz" mode as drivers report it
+    EXPECT_EQ(SwapInterval::choose(75.0, 70.0), 0);    // would otherwise alternate one and two refreshes
+    EXPECT_EQ(SwapInterval::choose(144.0, 70.0), 0);
+    EXPECT_EQ(SwapInterval::choose(0.0, 70.0), -1);    // unknown: the driver's own choice stands
+    EXPECT_EQ(SwapInterval::choose(std::nan(""), 70.0), -1);
+    EXPECT_EQ(SwapInterval::choose(60.0, 0.0), 0);     // --no-frame-cap
 }
