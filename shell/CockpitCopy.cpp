@@ -7,18 +7,19 @@ CockpitCopy::~CockpitCopy() {
     if (texture != 0 && glXGetCurrentContext()) glDeleteTextures(1, &texture);
 }
 
-bool CockpitCopy::save(const Viewport& area_) {
+bool CockpitCopy::save(const Viewport& area) {
     isSaved = false;
-    if (area_.width <= 0 || area_.height <= 0) return false;
+    if (area.width <= 0 || area.height <= 0) return false;
     if (texture == 0) glGenTextures(1, &texture);
     if (texture == 0) return false;
     GLint bound = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    while (glGetError() != GL_NO_ERROR) {
+    // Errors of earlier calls must not be taken for the copy's.
+    for (int i = 0; i < 8 && glGetError() != GL_NO_ERROR; ++i) {
     }
     glBindTexture(GL_TEXTURE_2D, texture);
     glReadBuffer(GL_BACK);
-    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, area_.x, area_.y, area_.width, area_.height, 0);
+    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, area.x, area.y, area.width, area.height, 0);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
@@ -26,7 +27,6 @@ bool CockpitCopy::save(const Viewport& area_) {
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
     // A driver without textures of any size says so here.
     if (glGetError() != GL_NO_ERROR) return false;
-    area = area_;
     isSaved = true;
     return true;
 }

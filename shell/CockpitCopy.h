@@ -22,7 +22,8 @@ public:
     // kept, where the copy fails (too large a texture for the driver).
     bool save(const Viewport& area);
     // Puts the pieces (rectangles of a maskWidth x maskHeight picture laid
-    // over the viewport) back from the copy; false if nothing is kept.
+    // over the viewport) back from the copy; false if nothing is kept. The
+    // viewport must be the one saved: a new one means a new copy.
     // Leaves depth and stencil testing on and texturing off, as the
     // cockpit's own painting does.
     bool restore(const std::vector<PictureRect>& pieces, int maskWidth, int maskHeight) const;
@@ -31,6 +32,5 @@ public:
 
 private:
     GLuint texture = 0;
-    Viewport area;
     bool isSaved = false;
 };
