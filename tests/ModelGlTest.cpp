@@ -28,19 +28,6 @@ std::vector<uint8_t> checker() {
     return rgb;
 }
 
-int differingPixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int tolerance) {
-    int count = 0;
-    for (size_t i = 0; i < a.size(); i += 3) {
-        for (int k = 0; k < 3; ++k) {
-            if (std::abs(int(a[i + k]) - int(b[i + k])) > tolerance) {
-                ++count;
-                break;
-            }
-        }
-    }
-    return count;
-}
-
 }
 
 TEST(ModelDrawing, DisplayListAndVertexArraysShowWhatImmediateModeShows) {

@@ -3,6 +3,9 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 void openGlWindow(int width, int height) {
     static bool open = false;
     if (open) return;
@@ -25,6 +28,21 @@ std::vector<uint8_t> readPixels(int x, int y, int width, int height) {
     glReadBuffer(GL_BACK);
     glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, out.data());
     return out;
+}
+
+int differingPixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int tolerance) {
+    // Pictures of different sizes differ everywhere.
+    if (a.size() != b.size()) return static_cast<int>(std::max(a.size(), b.size()) / 3);
+    int count = 0;
+    for (size_t i = 0; i + 2 < a.size(); i += 3) {
+        for (int k = 0; k < 3; ++k) {
+            if (std::abs(int(a[i + k]) - int(b[i + k])) > tolerance) {
+                ++count;
+                break;
+            }
+        }
+    }
+    return count;
 }
 
 std::vector<uint8_t> readStencil(int x, int y, int width, int height) {

@@ -12,6 +12,9 @@ void openGlWindow(int width = 256, int height = 256);
 
 // RGB bytes of a rectangle of the back buffer, bottom row first.
 std::vector<uint8_t> readPixels(int x, int y, int width, int height);
+// Pixels of two RGB pictures of one size that differ by more than
+// `tolerance` in any channel.
+int differingPixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int tolerance);
 // The stencil values of a rectangle, bottom row first.
 std::vector<uint8_t> readStencil(int x, int y, int width, int height);
 
