@@ -28,7 +28,7 @@ source "$(dirname "$0")/lib.sh"
 $IM "$bin_dir/data/cockpit/cockpit.bmp" "$work/picture.png"
 for size in 1024x768 1920x1080 800x600; do
   read -r W H <<<"${size/x/ }"
-  xvfb-run -a -s "-screen 0 ${size}x24" "$0" "$game_dir" "$bin_dir" --one "$size" "$work"
+  xvfb-run -a -s "-screen 0 ${size}x24 -noreset" "$0" "$game_dir" "$bin_dir" --one "$size" "$work"
   [ -f "$work/$size.png" ] || { fail "no screenshot at $size"; continue; }
   # The picture's area, as the game computes it.
   vw=$W vh=$((W * 3 / 4))
