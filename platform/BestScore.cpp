@@ -3,15 +3,16 @@
 #include "ErrorReport.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -34,6 +35,33 @@ bool parse(const std::string& text, int64_t& out) {
     return true;
 }
 
+// Every missing folder of `dir` made private to the player, like other per-user state.
+bool makeFolders(const fs::path& dir) {
+    if (dir.empty()) return true;
+    std::error_code error;
+    if (fs::is_directory(dir, error)) return true;
+    if (!makeFolders(dir.parent_path())) return false;
+    return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+// An exclusive advisory lock on a folder, held while it lives.
+class FolderLock {
+public:
+    explicit FolderLock(const fs::path& dir) : fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (fd < 0) return;
+        while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~FolderLock() {
+        if (fd >= 0) ::close(fd);   // closing releases the lock
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int fd;
+};
+
 }
 
 BestScore::BestScore(std::string path) : file(std::move(path)) {}
@@ -46,40 +74,68 @@ std::string BestScore::defaultPath() {
     return "";
 }
 
-int64_t BestScore::load() {
-    kept = 0;
-    if (file.empty()) return 0;
-    std::error_code error;
-    if (!fs::exists(file, error) && !error) return 0;   // no best yet
-    std::ifstream in(file, std::ios::binary);
+BestScore::Stored BestScore::read(int64_t& value) {
+    value = 0;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) return Stored::Missing;
+    if (fd < 0) {
+        reportOnce("cannot read the best score in " + file + " (" + std::strerror(errno) +
+                   "); it is left as it is and no best is shown");
+        return Stored::Damaged;
+    }
     std::string text(LARGEST_FILE + 1, '\0');
-    if (in) in.read(text.data(), std::streamsize(text.size()));
-    if (!in && !in.eof()) {
-        reportOnce("cannot read the best score in " + file + "; counting none");
-        return 0;
+    size_t length = 0;
+    ssize_t n = 0;
+    while (length < text.size() && (n = ::read(fd, &text[length], text.size() - length)) != 0) {
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) break;
+        length += size_t(n);
     }
-    text.resize(size_t(in.gcount()));
-    int64_t value = 0;
+    const int readError = n < 0 ? errno : 0;
+    ::close(fd);
+    if (readError != 0) {
+        reportOnce("cannot read the best score in " + file + " (" + std::strerror(readError) +
+                   "); it is left as it is and no best is shown");
+        return Stored::Damaged;
+    }
+    text.resize(length);
     if (text.size() > LARGEST_FILE || !parse(text, value)) {
-        reportOnce("the best score in " + file + " is damaged; counting none");
-        return 0;
+        reportOnce("the best score in " + file + " is damaged; it is left as it is and no best is shown");
+        return Stored::Damaged;
     }
-    kept = value;
+    return Stored::Read;
+}
+
+std::optional<int64_t> BestScore::load() {
+    kept = 0;
+    if (file.empty()) return kept;
+    int64_t value = 0;
+    if (read(value) == Stored::Damaged) kept.reset();
+    else kept = value;
     return kept;
 }
 
 bool BestScore::offer(int64_t points) {
-    if (points <= kept) return true;
-    if (!write(points)) return false;
-    kept = points;
-    return true;
+    // Shown as the best whatever the file says or whether it can be written:
+    // the player has just made it.
+    if (kept) kept = std::max(*kept, points);
+    if (file.empty()) return false;
+    const fs::path target(file);
+    if (!makeFolders(target.parent_path())) {
+        reportOnce("cannot save the best score in " + file + ": " + std::strerror(errno));
+        return false;
+    }
+    const FolderLock lock(target.parent_path().empty() ? fs::path(".") : target.parent_path());
+    int64_t stored = 0;
+    // Another game may have saved meanwhile, or the file been damaged since.
+    if (read(stored) == Stored::Damaged) return false;
+    if (kept) kept = std::max(*kept, stored);
+    if (points <= stored) return true;
+    return write(points);
 }
 
 bool BestScore::write(int64_t points) {
-    if (file.empty()) return false;
     const fs::path target(file);
-    std::error_code error;
-    fs::create_directories(target.parent_path(), error);
     std::string temporary = (target.parent_path() / ".best-score.XXXXXX").string();
     int failure = 0;   // the first errno
     auto step = [&](bool done) {
@@ -111,5 +167,5 @@ bool BestScore::write(int64_t points) {
 void BestScore::reportOnce(const std::string& text) {
     if (reported) return;
     reported = true;
-    reportError(text);
+    reportWarning(text);
 }

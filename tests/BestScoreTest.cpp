@@ -1,18 +1,28 @@
+// Guards the player's record: never lost to a race, a damaged file or a full disk.
 #include "platform/BestScore.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
-
 #include <filesystem>
+#include <thread>
 
-TEST(BestScore, KeptAcrossGamesOnlyWhenBeatenInAFolderMadeForIt) {
+namespace {
+
+size_t filesIn(const std::string& dir) {
+    return size_t(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()));
+}
+
+}
+
+TEST(BestScore, KeptOnlyWhenBeatenInAPrivateFolderMadeForIt) {
     TempDir dir;
     const std::string file = dir.path("new/folder/best-score");
     {
@@ -20,18 +30,49 @@ TEST(BestScore, KeptAcrossGamesOnlyWhenBeatenInAFolderMadeForIt) {
         EXPECT_EQ(score.load(), 0);   // no file yet: no best, no message
         EXPECT_TRUE(score.offer(160));
         EXPECT_TRUE(score.offer(80));   // not better: kept as it was
+        EXPECT_EQ(score.best(), 160);
     }
     EXPECT_EQ(readBytes(file), (std::vector<uint8_t>{'1', '6', '0', '\n'}));
+    // Per-user state: both missing folders private to the player.
+    for (const char* folder : {"new", "new/folder"}) {
+        struct stat info = {};
+        ASSERT_EQ(stat(dir.path(folder).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u) << folder;
+    }
     BestScore again(file);
     EXPECT_EQ(again.load(), 160);
     EXPECT_TRUE(again.offer(240));
     EXPECT_EQ(BestScore(file).load(), 240);
-    // No temporary files are left beside it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("new/folder")),
-                            std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(filesIn(dir.path("new/folder")), 1u) << "no temporary files are left beside it";
 }
 
-TEST(BestScore, AFailedSaveLeavesTheOldFileAndIsReportedOnce) {
+// Two games that both read "no best" at their start and end one after the other.
+TEST(BestScore, TwoGamesEndingAtOnceKeepTheHigherPoints) {
+    TempDir dir;
+    const std::string file = dir.path("best-score");
+    BestScore high(file), low(file);
+    high.load();
+    low.load();
+    EXPECT_TRUE(high.offer(300));
+    EXPECT_TRUE(low.offer(200));
+    EXPECT_EQ(BestScore(file).load(), 300);
+    EXPECT_EQ(low.best(), 300) << "the game-over screen shows the stored best";
+
+    // And truly at once, many times over: the lock keeps every round's larger value.
+    for (int round = 0; round < 50; ++round) {
+        const std::string racing = dir.path("race-" + std::to_string(round));
+        BestScore a(racing), b(racing);
+        a.load();
+        b.load();
+        std::thread first([&] { a.offer(1000 + round); });
+        std::thread second([&] { b.offer(500 + round); });
+        first.join();
+        second.join();
+        ASSERT_EQ(BestScore(racing).load(), 1000 + round) << "round " << round;
+    }
+}
+
+TEST(BestScore, AFailedSaveLeavesTheOldFileReportsOnceAndShowsTheNewBest) {
     TempDir dir;
     const std::string file = dir.path("best-score");
     writeBytes(file, {'8', '0', '\n'});
@@ -62,25 +103,44 @@ TEST(BestScore, AFailedSaveLeavesTheOldFileAndIsReportedOnce) {
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(first);
     EXPECT_FALSE(second);
-    EXPECT_EQ(messages.rfind("Error: cannot save the best score in " + file, 0), 0u) << messages;
+    EXPECT_EQ(score.best(), 240) << "the screen shows this game's record, not the stale one";
+    EXPECT_EQ(messages.rfind("Warning: cannot save the best score in " + file, 0), 0u) << messages;
     EXPECT_EQ(messages.find('\n'), messages.size() - 1);   // one line
     EXPECT_EQ(readBytes(file), (std::vector<uint8_t>{'8', '0', '\n'}));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("")), std::filesystem::directory_iterator()), 1);
+    EXPECT_EQ(filesIn(dir.path("")), 1u);
 }
 
-TEST(BestScore, ACorruptFileCountsAsNoBestAndIsReportedOnce) {
+// A file the game cannot make sense of may still be the player's record.
+TEST(BestScore, ADamagedOrUnreadableFileIsNeverOverwritten) {
     TempDir dir;
     const std::string file = dir.path("best-score");
-    for (const std::vector<uint8_t>& bytes :
-         {std::vector<uint8_t>{}, std::vector<uint8_t>{'-', '5'}, std::vector<uint8_t>(100, '9')}) {
-        writeBytes(file, bytes);
+    const std::string damaged = "Warning: the best score in " + file +
+                                " is damaged; it is left as it is and no best is shown\n";
+    struct Case {
+        std::vector<uint8_t> bytes;
+        bool unreadable;
+        std::string message;
+    } cases[] = {
+        {{}, false, damaged},
+        {{'-', '5'}, false, damaged},
+        {std::vector<uint8_t>(100, '9'), false, damaged},
+        {{'1', '2', '\n'}, true, ""},   // root reads any file: made a folder instead
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(file);
+        if (c.unreadable) std::filesystem::create_directory(file);
+        else writeBytes(file, c.bytes);
         BestScore score(file);
         testing::internal::CaptureStderr();
-        EXPECT_EQ(score.load(), 0);
-        EXPECT_EQ(score.load(), 0);
+        EXPECT_FALSE(score.load().has_value());
+        score.load();
+        EXPECT_FALSE(score.offer(80));
+        EXPECT_FALSE(score.best().has_value()) << "the game-over screen says the best is unknown";
         const std::string messages = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(messages, "Error: the best score in " + file + " is damaged; counting none\n");
-        EXPECT_TRUE(score.offer(80));   // and the next game's best replaces it
-        EXPECT_EQ(BestScore(file).load(), 80);
+        if (!c.message.empty()) EXPECT_EQ(messages, c.message);
+        else EXPECT_EQ(messages.rfind("Warning: cannot read the best score in " + file, 0), 0u) << messages;
+        EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 1) << "reported once";
+        if (!c.unreadable) EXPECT_EQ(readBytes(file), c.bytes) << "left byte for byte";
+        EXPECT_EQ(filesIn(dir.path("")), 1u);
     }
 }
