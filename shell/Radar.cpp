@@ -36,11 +36,18 @@ const std::vector<Radar::Blip>& Radar::update(const World& world, const MyShip& 
         blip.y = dot(ahead, offset) / RANGE;
         blip.height = dot(up, offset) / RANGE;
         blip.enemy = enemy;
-        const float flat = std::sqrt(blip.x * blip.x + blip.y * blip.y);
-        if (flat > 1.0f) {
+        // The range is a sphere: a rock far above or below is out of range
+        // however close it stands in the ship's plane.
+        const float distance = std::sqrt(blip.x * blip.x + blip.y * blip.y + blip.height * blip.height);
+        if (distance > 1.0f) {
             if (!enemy) continue;
-            blip.x /= flat;
-            blip.y /= flat;
+            // Held at the rim in its direction on the scope; straight above
+            // or below it has none, so it stays at the centre.
+            const float flat = std::sqrt(blip.x * blip.x + blip.y * blip.y);
+            if (flat > 1e-6f) {
+                blip.x /= flat;
+                blip.y /= flat;
+            }
         }
         blips.push_back(blip);
     }

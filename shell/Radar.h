@@ -26,7 +26,7 @@ public:
     };
 
     // The blips for the world as the ship sees it. Rocks farther than the
-    // range are left out; the enemy always shows, held at the rim when far,
+    // range (in space, not only in the ship's plane) are left out; the enemy always shows, held at the rim when far,
     // so the player can always turn towards it.
     const std::vector<Blip>& update(const World& world, const MyShip& ship);
 

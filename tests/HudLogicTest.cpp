@@ -95,7 +95,8 @@ TEST(Viewport, TheLargestCentredFourByThreeAreaOfAnyWindow) {
     }
 }
 
-// Seen from above the ship: ahead up, right right, whatever way the ship faces.
+// Seen from above the ship: ahead up, right right, whatever way the ship faces;
+// the range is a sphere, so a rock far below does not show as near.
 TEST(Radar, BlipsAreRelativeToTheShip) {
     for (const Vector3& facing : {Vector3(0, 0, -1), Vector3(1, 0, 0)}) {
         GameFixture game;
@@ -106,6 +107,7 @@ TEST(Radar, BlipsAreRelativeToTheShip) {
         game.addRock(at(right * 250.0f - facing * 250.0f));             // behind, right
         game.addRock(at(Vector3(0, 600, 0) + facing * 200.0f));         // high above, ahead
         game.addRock(at(facing * -1500.0f));                            // out of range
+        game.addRock(at(Vector3(0, -1200, 0) + facing * 100.0f));       // near in the plane, far below: out
         game.addEnemy(at(right * -3000.0f));                            // far left: held at the rim
         Radar radar;
         const std::vector<Radar::Blip>& blips = radar.update(*game.world, *ship);
