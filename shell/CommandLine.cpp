@@ -48,16 +48,28 @@ std::string CommandLine::usage(const char* program) {
            "                  window (the default)\n"
            "  --mute          no sound at all\n"
            "  --no-music      sound effects without the music\n"
-           "  --seed N        the asteroid field from seed N (0 to 4294967295)\n"
+           "  --seed N        seed N (0 to 4294967295) for the random draws: the rocks'\n"
+           "                  tumbling and the enemy's return corner (the field itself\n"
+           "                  is always the same); default: the calendar time\n"
            "  --data DIR      read the game's data from DIR\n"
            "  --no-frame-cap  draw as many frames as possible (default: at most 70 a second)\n"
-           "  --help          show this help and exit\n"
+           "  -h, --help      show this help and exit\n"
            "  --version       show the version and exit\n"
            "\n"
-           "Controls: mouse steers, left button fires, a/y throttle, F1 statistics,\n"
-           "F2 cockpit or outside view, F3/F4/F5 draw mode, F6 shading, Escape quits.\n"
-           "The data is looked for in --data, then $SPACEFIGHT_DATA, then ../bin/ from\n"
-           "the working directory, then beside the program.\n";
+           "Keys:\n"
+           "  mouse           steer (the pointer sets turn rates)\n"
+           "  left button     fire\n"
+           "  a / y           throttle up / down\n"
+           "  F1              frame rate and draw-mode lines on or off\n"
+           "  F2              cockpit or outside view\n"
+           "  F3, F4, F5      draw models directly, by display lists, by vertex arrays\n"
+           "  F6              flat or smooth shading\n"
+           "  p               pause, and go on\n"
+           "  Enter           play again, on the game-over screen\n"
+           "  Escape          quit\n"
+           "\n"
+           "The data is looked for in --data, then $SPACEFIGHT_DATA, then beside the\n"
+           "program, then in ../bin/ from the working directory.\n";
 }
 
 CommandLine CommandLine::parse(int argc, char** argv) {
@@ -66,15 +78,17 @@ CommandLine CommandLine::parse(int argc, char** argv) {
     auto fail = [&](const std::string& why) {
         result.play = false;
         result.status = 2;
-        result.output = program + std::string(": ") + why + "\n" + usage(program);
+        result.output = program + std::string(": ") + why + "\nTry '" + program + " --help' for more information.\n";
         return result;
     };
     optind = 0;   // a fresh scan, also when parse runs more than once
     opterr = 0;   // the messages are ours
     for (;;) {
-        const int c = getopt_long(argc, argv, ":", LONG_OPTIONS, nullptr);
+        optopt = 0;
+        const int c = getopt_long(argc, argv, ":h", LONG_OPTIONS, nullptr);
         if (c == -1) break;
         switch (c) {
+        case 'h':
         case HELP:
             result.play = false;
             result.output = usage(program);
@@ -99,7 +113,11 @@ CommandLine CommandLine::parse(int argc, char** argv) {
             result.options.dataDir = optarg;
             break;
         case ':': return fail(std::string("option '") + argv[optind - 1] + "' needs a value");
-        default: return fail(std::string("unrecognized option '") + argv[optind - 1] + "'");
+        default:
+            // An unknown letter may stand among others ("-xy"): name the letter,
+            // not the word around it.
+            if (optopt != 0) return fail(std::string("invalid option -- '") + char(optopt) + "'");
+            return fail(std::string("unrecognized option '") + argv[optind - 1] + "'");
         }
     }
     if (optind < argc) return fail(std::string("unexpected argument '") + argv[optind] + "'");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -28,9 +29,11 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
     } cases[] = {
         {{}, true, 0, ""},
         {{"--help"}, false, 0, "Usage: spacefight [OPTION]..."},
+        {{"-h"}, false, 0, "Usage: spacefight [OPTION]..."},
         {{"--version"}, false, 0, "spacefight "},
-        {{"--bogus"}, false, 2, "spacefight: unrecognized option '--bogus'\nUsage:"},
-        {{"--seed", "x"}, false, 2, "spacefight: invalid seed 'x'\nUsage:"},
+        {{"--bogus"}, false, 2, "spacefight: unrecognized option '--bogus'\nTry 'spacefight --help'"},
+        {{"--window", "-xy"}, false, 2, "spacefight: invalid option -- 'x'\n"},   // the letter, not the word before
+        {{"--seed", "x"}, false, 2, "spacefight: invalid seed 'x'\nTry 'spacefight --help' for more information.\n"},
         {{"--seed", "-1"}, false, 2, "spacefight: invalid seed '-1'"},
         {{"--seed"}, false, 2, "spacefight: option '--seed' needs a value"},
         {{"--data="}, false, 2, "spacefight: --data needs a directory"},
@@ -47,7 +50,13 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
         EXPECT_EQ(line.play, c.play) << what;
         EXPECT_EQ(line.status, c.status) << what;
         EXPECT_EQ(line.output.rfind(c.outputStarts, 0), 0u) << what << ": " << line.output;
+        // A mistake is two lines, not the whole usage.
+        if (c.status != 0) EXPECT_EQ(std::count(line.output.begin(), line.output.end(), '\n'), 2) << what;
     }
+    // Every key a player has is listed.
+    const std::string help = parse({"--help"}).output;
+    for (const char* key : {"mouse", "left button", "a / y", "F1", "F2", "F3, F4, F5", "F6", "  p ", "Enter", "Escape"})
+        EXPECT_NE(help.find(key), std::string::npos) << key;
 
     const CommandLine all = parse({"--window", "--mute", "--no-music", "--seed=4294967295", "--data", "/d"});
     EXPECT_TRUE(all.play);
