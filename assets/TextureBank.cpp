@@ -2,6 +2,7 @@
 
 #include "BmpDecoder.h"
 #include "TgaImage.h"
+#include "platform/DataDirectory.h"
 
 #include <GL/glu.h>
 
@@ -9,7 +10,7 @@
 
 std::unique_ptr<RgbImage> TextureBank::readBmp(const std::string& fileName) {
     if (fileName.empty()) return nullptr;
-    FILE* probe = std::fopen(fileName.c_str(), "r");
+    FILE* probe = std::fopen(DataDirectory::resolve(fileName).c_str(), "r");
     if (!probe) return nullptr;   // a missing texture is not worth a message
     std::fclose(probe);
     return loadDibImage(fileName);

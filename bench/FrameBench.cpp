@@ -111,8 +111,7 @@ Summary run(const Config& config, int scale, int frames) {
     Clock::setForTest(1000);
     startNewGame();
     // Frame times measured on the previous run's clock must not carry over.
-    frameRate = FrameRate();
-    frameTime = 0.0f;
+    frameClock.reset();
     addRockCopies(scale - 1);
     renderMode = config.mode;
     radarShown = config.radar;
@@ -312,23 +311,13 @@ int main(int argc, char** argv) {
                    stderr);
         return 2;
     }
-    // The output paths are taken before the data folder becomes the working one.
-    char here[4096];
-    if (!getcwd(here, sizeof here)) return 1;
-    auto absolute = [&](std::string& path) {
-        if (!path.empty() && path[0] != '/') path = std::string(here) + "/" + path;
-    };
-    absolute(options.json);
-    absolute(options.table);
-    absolute(options.series);
-
     std::string lookedIn;
-    if (!DataDirectory::enter("", lookedIn)) {
+    if (!DataDirectory::find("", lookedIn)) {
         std::fprintf(stderr, "frame_bench: cannot find the game data (looked in: %s)\n", lookedIn.c_str());
         return 1;
     }
     Clock::setForTest(1000);
-    framePacer.setEnabled(false);
+    frameClock.pacer().setEnabled(false);
     Asteroid::fieldSeed = 7;
     int toolkitArgc = 1;
     if (!initDisplay(toolkitArgc, argv, true)) return 1;

@@ -1,7 +1,5 @@
 #include "DataDirectory.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -12,43 +10,11 @@ namespace {
 
 // The one file every candidate is tested by.
 const char* const PROBE = "data/fonts/font_256x256.raw";
+const std::string GAME_PREFIX = "../bin/";
 
-// A private folder holding "bin" (a link to the data) and "game" (the working
-// directory), for data whose folder is not itself named "bin". Removed again
-// when the process exits.
-std::string farm;
-
-void removeFarm() {
-    if (farm.empty()) return;
-    std::error_code ignored;
-    fs::current_path("/", ignored);
-    fs::remove_all(farm, ignored);
-    farm.clear();
-}
-
-bool enterDirectory(const fs::path& data) {
-    std::error_code error;
-    const fs::path real = fs::canonical(data, error);
-    if (error) return false;
-    if (real.filename() == "bin") {
-        fs::current_path(real, error);   // from "bin", "../bin" is itself
-        return !error;
-    }
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/spacefight-XXXXXX";
-    if (!mkdtemp(pattern.data())) return false;
-    farm = pattern;
-    static bool hooked = false;
-    if (!hooked) {
-        std::atexit(removeFarm);
-        hooked = true;
-    }
-    fs::create_symlink(real, fs::path(farm) / "bin", error);
-    if (!error) fs::create_directory(fs::path(farm) / "game", error);
-    if (!error) fs::current_path(fs::path(farm) / "game", error);
-    if (error) removeFarm();
-    return !error;
-}
+// Absolute, so that nothing depends on the working directory afterwards;
+// empty until a folder is found.
+std::string root;
 
 }
 
@@ -58,11 +24,13 @@ std::vector<std::string> DataDirectory::candidates(const std::string& explicitDi
     std::vector<std::string> dirs;
     const char* env = std::getenv("SPACEFIGHT_DATA");
     if (env && *env) dirs.push_back(env);
-    dirs.push_back("../bin");
+    // Beside the program before the working directory: an installed game must
+    // not be handed another folder's files because of where it was started.
     if (!exeDir.empty()) {
         dirs.push_back(exeDir + "/../bin");
         dirs.push_back(exeDir + "/../share/games/spacefight");
     }
+    dirs.push_back("../bin");
     return dirs;
 }
 
@@ -71,16 +39,28 @@ bool DataDirectory::holdsData(const std::string& dir) {
     return fs::is_regular_file(fs::path(dir) / PROBE, error);
 }
 
-bool DataDirectory::enter(const std::string& explicitDir, std::string& lookedIn) {
+bool DataDirectory::find(const std::string& explicitDir, std::string& lookedIn) {
     lookedIn.clear();
     for (const std::string& dir : candidates(explicitDir, programDir())) {
         if (holdsData(dir)) {
-            if (dir == "../bin") return true;   // today's layout: nothing to change
-            if (enterDirectory(dir)) return true;
+            std::error_code error;
+            const fs::path absolute = fs::absolute(dir, error);
+            setRoot(error ? dir : absolute.lexically_normal().string());
+            return true;
         }
         lookedIn += (lookedIn.empty() ? "" : ", ") + dir;
     }
     return false;
+}
+
+std::string DataDirectory::resolve(const std::string& name) {
+    if (root.empty() || name.compare(0, GAME_PREFIX.size(), GAME_PREFIX) != 0) return name;
+    return root + name.substr(GAME_PREFIX.size());
+}
+
+void DataDirectory::setRoot(const std::string& dir) {
+    root = dir;
+    if (!root.empty() && root.back() != '/') root += '/';
 }
 
 std::string DataDirectory::programDir() {

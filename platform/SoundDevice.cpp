@@ -1,5 +1,7 @@
 #include "SoundDevice.h"
 
+#include "DataDirectory.h"
+
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
@@ -36,7 +38,7 @@ void SoundDevice::close() {
 
 SoundDevice::Sample SoundDevice::loadSample(const std::string& path) {
     if (!opened) return nullptr;   // decoding needs the device's format
-    return Mix_LoadWAV(path.c_str());
+    return Mix_LoadWAV(DataDirectory::resolve(path).c_str());
 }
 
 void SoundDevice::freeSample(Sample sample) {
@@ -71,7 +73,7 @@ void SoundDevice::play(Sample sample, int maxPlaybacks) {
 
 SoundDevice::Music SoundDevice::loadMusic(const std::string& path) {
     if (!opened) return nullptr;
-    return Mix_LoadMUS(path.c_str());
+    return Mix_LoadMUS(DataDirectory::resolve(path).c_str());
 }
 
 void SoundDevice::freeMusic(Music music) {
