@@ -12,6 +12,10 @@ bool exitHookInstalled = false;
 
 bool tryGameMode(const std::string& mode) {
     glutGameModeString(mode.c_str());
+    // Entering a mode the display cannot switch to makes the toolkit warn on
+    // standard error; where falling back is the normal case (Xvfb, Wayland,
+    // desktops without mode switching) the player should hear nothing.
+    if (!glutGameModeGet(GLUT_GAME_MODE_POSSIBLE)) return false;
     glutEnterGameMode();
     return glutGameModeGet(GLUT_GAME_MODE_ACTIVE) != 0;
 }
