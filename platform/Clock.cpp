@@ -22,6 +22,10 @@ uint32_t Clock::milliseconds() {
     return running(suspended ? suspendedAt : std::chrono::steady_clock::now());
 }
 
+double Clock::monotonicMilliseconds() {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - processStart).count();
+}
+
 void Clock::suspend() {
     if (suspended) return;
     suspended = true;

@@ -10,6 +10,10 @@ class Clock {
 public:
     static uint32_t milliseconds();
 
+    // Real time for pacing frames: 64-bit monotonic milliseconds since the
+    // process started, never suspended, never frozen by tests, never wrapping.
+    static double monotonicMilliseconds();
+
     // A pause: the clock stands still from suspend until resume, and then goes
     // on from where it stood, so nothing timed by it jumps.
     static void suspend();

@@ -2,6 +2,7 @@
 
 #include "FrameLoop.h"
 #include "Input.h"
+#include "Screens.h"
 #include "ShellState.h"
 #include "platform/GameDisplay.h"
 #include "platform/Pointer.h"
@@ -76,7 +77,8 @@ bool registerCallbacks() {
     // Auto-repeat stays on: holding a throttle key keeps changing the speed.
     glutIgnoreKeyRepeat(0);
     glutDisplayFunc(displayFrame);
-    glutIdleFunc(displayFrame);
+    // Between events the next frame is drawn at once, except while paused.
+    glutIdleFunc(idleFrame);
     glutReshapeFunc(reshape);
     return true;
 }
@@ -133,6 +135,7 @@ void reshape(int width, int height) {
     glLoadIdentity();
     windowWidth = width;
     windowHeight = height;
+    screens.handle(ScreenEvent::Resize);
 }
 
 std::vector<PictureRect> coveringRects(const std::vector<uint8_t>& mask, int width, int height, int band) {

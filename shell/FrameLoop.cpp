@@ -5,9 +5,9 @@
 #include "Game.h"
 #include "Hud.h"
 #include "Input.h"
-#include "Pause.h"
 #include "Radar.h"
 #include "Scene.h"
+#include "Screens.h"
 #include "ShellState.h"
 #include "assets/Sky.h"
 #include "assets/StarField.h"
@@ -15,7 +15,6 @@
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
 #include "platform/BackBuffer.h"
-#include "platform/BestScore.h"
 #include "platform/Clock.h"
 #include "platform/TerminationSignal.h"
 #include "world/World.h"
@@ -25,13 +24,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <thread>
-
-const std::string& updateFrameRate() {
-    const std::string& text = frameRate.update(Clock::milliseconds() * 0.001f);
-    frameTime = frameRate.frameTime();
-    return text;
-}
 
 FrameSplit* frameSplit = nullptr;
 
@@ -131,36 +123,29 @@ void placeOutsideCamera(const MyShip& ship) {
 
 }
 
-namespace {
-
 // Shows the frame, then waits out what is left of its time: a sleep, not a
 // busy wait, so the core is free meanwhile.
 void showFrame() {
     const double before = stamp();
     glutSwapBuffers();
     if (frameSplit) frameSplit->swap = stamp() - before;
-    const double wait = framePacer.afterFrame(Clock::milliseconds());
-    if (wait > 0.0) std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(wait));
-}
-
-}
-
-void endGame() {
-    game->over = true;
-    if (bestScore) bestScore->offer(std::llround(game->myShip->getPoints()));
+    frameClock.pace();
 }
 
 void displayFrame() {
-    TerminationSignal::exitIfReceived();
-    if (Pause::active()) {
-        Pause::drawPausedFrame();
-        return;
-    }
-    if (game->over) {
-        drawGameOverScreen(game->myShip->getPoints());
-        showFrame();
-        return;
-    }
+    if (TerminationSignal::received()) screens.handle(ScreenEvent::Signal);
+    screens.display();
+}
+
+void idleFrame() {
+    screens.idle();
+}
+
+void playFrame() {
+    // Back from a stall (a stopped process, a machine that slept): the time
+    // away is not flown.
+    if (frameClock.stalled()) screens.handle(ScreenEvent::ClockStall);
+    const float frameTime = frameClock.frameTime();
     World& world = *game->world;
     MyShip& ship = *game->myShip;
     const double start = stamp();
@@ -206,15 +191,18 @@ void displayFrame() {
     world.removeDestroyed();
     if (ship.getOutsideView() == 0 && radarShown) radar.update(world, ship);
     logic += stamp() - mark;
+    // The game ends with this frame: its view, before the crosshair and the
+    // head-up lines, stays behind the game-over screen.
+    if (ship.getEnergy() <= 0.0f) screens.keepView();
     glDisable(GL_SCISSOR_TEST);
     if (ship.getOutsideView() == 0 && radarShown) radar.draw(textureBank->slots[6]);
     drawSpeedAndPower(ship);
-    const std::string& fps = updateFrameRate();
+    const std::string& fps = frameClock.measure();
     if (showStats) drawStats(fps, world.drawMode);
     glDisable(GL_TEXTURE_2D);
     if (ship.getOutsideView() == 0) drawCrosshair();
-    if (ship.getEnergy() <= 0.0f) endGame();
-    Pause::beginIfAsked();
+    // The end of the game, or of a frame that a pause was asked for in.
+    screens.handle(ship.getEnergy() <= 0.0f ? ScreenEvent::PowerGone : ScreenEvent::FrameDrawn);
     if (frameSplit) {
         frameSplit->logic = logic;
         frameSplit->submit = stamp() - start - logic;

@@ -2,16 +2,15 @@
 
 #include <string>
 
-// The display and idle callback: advances and draws one frame.
+// The display callback: whatever the current screen shows (Screens.h).
 void displayFrame();
+// The idle callback: the next frame, except while paused.
+void idleFrame();
 
-// The player's power is gone: from now on only the game-over screen is drawn,
-// and the points are offered to the kept best score.
-void endGame();
-
-// Measures the frame that just ended on the clock, sets frameTime and returns
-// the fps line.
-const std::string& updateFrameRate();
+// One frame of play: advances the game, draws it and shows it.
+void playFrame();
+// Swaps the buffers, then waits out what is left of the frame's period.
+void showFrame();
 
 // Where one frame's time went, in milliseconds. displayFrame fills it when
 // frameSplit points at one (the frame benchmark does this) and costs nothing

@@ -7,6 +7,11 @@ double FramePacer::afterFrame(double now) {
         return 0.0;
     }
     const double wait = nextStart - now;
+    if (wait > period) {
+        // The clock went back: start the schedule again rather than sleep it off.
+        nextStart = now + period;
+        return period;
+    }
     nextStart += period;
     return wait;
 }

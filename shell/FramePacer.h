@@ -11,7 +11,8 @@ public:
 
     // The frame just shown ended at `now` (milliseconds); returns how long to
     // wait (milliseconds, 0 for none) before the next one begins. A frame that
-    // ran late restarts the schedule, so no burst of frames follows a stall.
+    // ran late restarts the schedule, so no burst of frames follows a stall;
+    // whatever the clock does, no wait is longer than one frame period.
     double afterFrame(double now);
 
     void setEnabled(bool on) { enabled = on; }

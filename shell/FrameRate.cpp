@@ -2,6 +2,10 @@
 
 #include <cstdio>
 
+void FrameRate::skip(float now) {
+    if (started) lastTime = now;
+}
+
 const std::string& FrameRate::update(float now) {
     if (!started) {
         lastTime = now;

@@ -10,6 +10,12 @@ public:
     // Records a frame that ended at `now` (seconds) and returns the fps line.
     const std::string& update(float now);
 
+    // The time up to `now` (seconds) was not play (a pause, the game-over
+    // screen, a stall): the next frame is measured from now.
+    void skip(float now);
+    // Seconds since the last frame was recorded; 0 before the first.
+    float sinceLastFrame(float now) const { return started ? now - lastTime : 0.0f; }
+
     float frameTime() const { return meanSample; }   // seconds; 0 before two frames
     const std::string& text() const { return fpsText; }
 

@@ -38,7 +38,6 @@ public:
     std::unique_ptr<Laser> laser;
     std::unique_ptr<StarField> starField;
     float lastShotTime = 0.0f;         // milliseconds on the clock, 0 before the first shot
-    bool over = false;                 // power ran out: only the game-over screen is drawn
 
 private:
     void buildSharedGeometry();

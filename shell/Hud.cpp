@@ -7,11 +7,14 @@
 #include "entities/MyShip.h"
 #include "platform/BestScore.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <GL/gl.h>
 
 namespace {
+
+constexpr int GAME_OVER_PASSES = 8;
 
 void texturedQuadAtCentre(int halfWidth, int halfHeight) {
     const int cx = PICTURE_WIDTH / 2, cy = PICTURE_HEIGHT / 2;
@@ -134,23 +137,28 @@ void drawGameOverScreen(float points) {
     beginOverlay();
     glDisable(GL_STENCIL_TEST);
     beginAdditivePicture(9);
-    texturedQuadAtCentre(500, 58);
+    // Added onto the same picture frame after frame, the band's colours
+    // saturated within a few frames; drawn onto a fresh copy of the last view
+    // each frame, it is added that many times at once.
+    for (int pass = 0; pass < GAME_OVER_PASSES; ++pass) texturedQuadAtCentre(500, 58);
     endAdditivePicture();
     font->print(200, 100, "Your Points: ", 0);
     font->printNumber(350, 100, points, 0);
+    // Above the points, below the band: clear of the dashboard's dials.
     if (bestScore) {
-        char line[40];
-        std::snprintf(line, sizeof line, "Best: %lld", static_cast<long long>(bestScore->best()));
-        font->print(200, 75, line, 0);
+        font->print(200, 125, "Best: ", 0);
+        if (bestScore->best()) font->printNumber(350, 125, static_cast<float>(*bestScore->best()), 0);
+        else font->print(350, 125, "unknown", 0);
     }
-    font->print(200, 40, "Enter: play again   Esc: quit", 0);
+    font->print(200, 150, "Enter: play again   Esc: quit", 0);
 }
 
 void drawSpeedAndPower(const MyShip& ship) {
     font->print(10, 200, "speed: ", 0);
     font->printNumber(80, 200, ship.getSpeed(), 0);
     font->print(10, 180, "power: ", 0);
-    font->printNumber(80, 180, ship.getEnergy(), 0);
+    // The last bump may cost more than was left; gone is 0, not less.
+    font->printNumber(80, 180, std::max(ship.getEnergy(), 0.0f), 0);
     // Below the fps line, which keeps its place.
     font->print(10, 135, "points: ", 0);
     font->printNumber(90, 135, ship.getPoints(), 0);

@@ -1,19 +1,17 @@
 #include "Input.h"
 
 #include "Game.h"
-#include "Pause.h"
 #include "Scene.h"
+#include "Screens.h"
 #include "ShellState.h"
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
-#include "platform/GameDisplay.h"
 #include "platform/Pointer.h"
 #include "world/World.h"
 
 #include <GL/freeglut.h>
 
-#include <cstdlib>
 
 void centerPointer() {
     // Before the first reshape there is no centre: warping to (0, 0) then would
@@ -25,27 +23,14 @@ void centerPointer() {
 
 void keyDown(unsigned char key, int, int) {
     switch (key) {
-    case 27:
-        GameDisplay::leaveGameMode();
-        std::exit(0);
-    case 13:   // Enter: a new game, from the game-over screen only
-        if (game && game->over) {
-            // The build is not play: the first frame of the new game gets a
-            // normal frame time, not the time spent loading.
-            Clock::suspend();
-            startNewGame();
-            Clock::resume();
-            cockpitFrames = 0;   // the game-over picture covers the cockpit
-        }
-        break;
+    case 27: screens.handle(ScreenEvent::EscapeKey); break;
+    case 13: screens.handle(ScreenEvent::EnterKey); break;
+    case 'p': screens.handle(ScreenEvent::PauseKey); break;
     case 'a':
-        if (game && !Pause::active()) game->myShip->changeSpeed(1.0f, true);
+        if (game && screens.playing()) game->myShip->changeSpeed(1.0f, true);
         break;
     case 'y':
-        if (game && !Pause::active()) game->myShip->changeSpeed(1.0f, false);
-        break;
-    case 'p':
-        if (game && !game->over) Pause::toggle();
+        if (game && screens.playing()) game->myShip->changeSpeed(1.0f, false);
         break;
     default: break;
     }
@@ -54,7 +39,7 @@ void keyDown(unsigned char key, int, int) {
 void keyUp(unsigned char, int, int) {}
 
 void specialKeyDown(int key, int, int) {
-    if (Pause::active()) return;
+    if (!screens.playing()) return;
     switch (key) {
     case GLUT_KEY_F1: showStats = !showStats; break;
     case GLUT_KEY_F2:
@@ -99,14 +84,13 @@ void fireShot() {
 }
 
 void mouseButton(int button, int state, int, int) {
-    if (Pause::active()) return;
-    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN && game) fireShot();
+    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN && game) screens.handle(ScreenEvent::Click);
 }
 
 void pointerDragged(int, int) {}
 
 void pointerMoved(int x, int y) {
-    if (Pause::active()) return;   // the pointer is the desktop's while paused
+    if (!screens.playing()) return;   // the pointer is the desktop's while paused
     const int cx = windowWidth >> 1, cy = windowHeight >> 1;
     if (x == cx && y == cy) return;   // the event the re-centring itself causes
     centerPointer();

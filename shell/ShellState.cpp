@@ -3,9 +3,7 @@
 int windowWidth = 0;
 int windowHeight = 0;
 Viewport viewport;
-float frameTime = 0.0f;
-FrameRate frameRate;
-FramePacer framePacer(70.0);
+FrameClock frameClock;
 float pointerDivisor = 1000.0f;
 int cockpitFrames = 0;
 int renderMode = 0;

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "BmpRecord.h"
-#include "FramePacer.h"
-#include "FrameRate.h"
+#include "FrameClock.h"
 
 #include <cstdint>
 #include <vector>
@@ -30,9 +29,7 @@ constexpr int PICTURE_HEIGHT = 768;
 extern int windowWidth;          // pixels, set by reshape
 extern int windowHeight;         // pixels, set by reshape
 extern Viewport viewport;        // the largest centred 4:3 area of the window, set by reshape
-extern float frameTime;          // seconds: mean of the last five frames
-extern FrameRate frameRate;      // the samples behind frameTime and the fps line
-extern FramePacer framePacer;    // at most 70 frames a second, unless --no-frame-cap
+extern FrameClock frameClock;    // frameTime (the mean of the last five frames), the pacer, the game clock
 extern float pointerDivisor;     // pointer pixels per unit of turn rate
 extern int cockpitFrames;        // frames the cockpit picture has been painted since it was last lost
 extern int renderMode;           // 0 models, 1 display lists, 2 vertex arrays

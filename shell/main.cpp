@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     // Before any window or sound device opens: without its data the game
     // cannot start, and the player should hear why at once.
     std::string lookedIn;
-    if (!DataDirectory::enter(command.options.dataDir, lookedIn)) {
+    if (!DataDirectory::find(command.options.dataDir, lookedIn)) {
         reportError("cannot find the game data (looked in: " + lookedIn + "); use --data DIR");
         return 1;
     }
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     bestScore = new BestScore(BestScore::defaultPath());
     bestScore->load();
     Asteroid::fieldSeed = command.options.seed;
-    framePacer.setEnabled(command.options.frameCap);
+    frameClock.pacer().setEnabled(command.options.frameCap);
     pointerDivisor = 1000.0f;
     // Our options are read; the toolkit gets the program name alone.
     int toolkitArgc = 1;
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     initGraphicsState();
     // Where the display refreshes at most as often as play is paced, swaps
     // wait for it too; uncapped, they never wait.
-    SwapInterval::holdTo(framePacer.isEnabled() ? framePacer.framesPerSecond() : 0.0);
+    SwapInterval::holdTo(frameClock.pacer().isEnabled() ? frameClock.pacer().framesPerSecond() : 0.0);
     registerCallbacks();
     // The window's size is not known yet, so this does nothing; the frame loop
     // centres the pointer from the first frame on.
@@ -48,6 +48,8 @@ int main(int argc, char** argv) {
     sound.enabled = !command.options.mute;
     sound.music = command.options.music;
     buildScene(sound);
+    // A signal that came while loading is honoured by the first frame.
+    TerminationSignal::loaded();
     glutMainLoop();
     return 0;
 }

@@ -7,8 +7,10 @@
 #include "shell/Game.h"
 #include "shell/Input.h"
 #include "shell/Scene.h"
+#include "shell/Screens.h"
 #include "shell/ShellState.h"
 #include "support/GlWindow.h"
+#include "support/ShellGame.h"
 
 #include <gtest/gtest.h>
 
@@ -19,41 +21,19 @@ namespace {
 
 constexpr int SIZE = 256;
 
-// The game as the program builds it, in the test window (256 x 256: the
-// picture fills 256 x 192 of it, with bars above and below).
-void openGame() {
-    openGlWindow(SIZE, SIZE);
-    ASSERT_EQ(chdir(SPACEFIGHT_GAME_DIR), 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    initGraphicsState();   // the GL state and the cockpit mask, as other tests may have left neither
-    if (!game) {
-        SoundChoice silent;
-        silent.enabled = false;
-        buildScene(silent);
-    }
-    framePacer.setEnabled(false);
-    reshape(SIZE, SIZE);
-}
-
 // A fresh seeded game flown the same way each time: throttle up, a slow
 // turn, a shot; the picture of the last frame.
 std::vector<uint8_t> fly(int mode, bool outside, int frames) {
     Asteroid::fieldSeed = 3;
-    Clock::setForTest(1000);
-    startNewGame();
-    // Frame times measured on the previous run's clock must not carry over.
-    frameRate = FrameRate();
-    frameTime = 0.0f;
+    uint32_t now = 1000;
+    startFreshGame(now);
     renderMode = mode;
     game->myShip->setOutsideView(outside ? 1 : 0);
-    cockpitFrames = 0;
     for (int i = 0; i < 10; ++i) game->myShip->changeSpeed(1.0f, true);
     game->myShip->addTurn(0.012f, 0.004f);
-    for (int i = 0; i < frames; ++i) {
-        Clock::setForTest(1000 + uint32_t((i + 1) * 14));
-        if (i == frames - 3) fireShot();
-        displayFrame();
-    }
+    playFrames(frames - 3, now);
+    fireShot();
+    playFrames(3, now);
     return readPixels(0, 0, SIZE, SIZE);
 }
 
@@ -63,7 +43,7 @@ std::vector<uint8_t> fly(int mode, bool outside, int frames) {
 // an array, the scene scissored to the window, the cockpit put back from its
 // copy) must show what the first ones did.
 TEST(FramePicture, OptimisedFramesMatchTheFramesAsFirstBuilt) {
-    openGame();
+    openShellGame(SIZE);
     struct View {
         int mode;
         bool outside;
@@ -89,7 +69,7 @@ TEST(FramePicture, OptimisedFramesMatchTheFramesAsFirstBuilt) {
 // Page flipping hands back a buffer that may hold anything: there the cockpit,
 // painted only over the first frames, must be painted again every frame.
 TEST(FramePicture, TheCockpitIsRepaintedWhereTheBackBufferIsNotKept) {
-    openGame();
+    openShellGame(SIZE);
     // Rows 34 to 70 are the dashboard, the picture's lowest fifth.
     auto magentaIn = [](const std::vector<uint8_t>& rgb, int fromRow, int toRow) {
         int n = 0;

@@ -66,6 +66,8 @@ TEST(FramePacer, HoldsPlayToSeventyFramesASecondWithoutBursts) {
     now += wait;
     // Frames slower than the cap never wait; --no-frame-cap never waits.
     for (int i = 0; i < 5; ++i) EXPECT_EQ(pacer.afterFrame(now += 20.0), 0.0);
+    // A clock that jumps back never makes it wait longer than one period.
+    EXPECT_LE(pacer.afterFrame(now - 1e6), 1000.0 / 70.0);
     pacer.setEnabled(false);
     EXPECT_EQ(pacer.afterFrame(now + 1.0), 0.0);
 }

@@ -1,22 +1,31 @@
+// Guards the screens where they meet: play again, pause and game over, the frame
+// times across them, what they draw on any driver, and the memory of many games.
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
+#include "platform/BackBuffer.h"
+#include "platform/Clock.h"
+#include "shell/Display.h"
 #include "shell/FrameLoop.h"
 #include "shell/Game.h"
 #include "shell/Input.h"
 #include "shell/Scene.h"
+#include "shell/Screens.h"
+#include "shell/ShellState.h"
 #include "support/GlWindow.h"
+#include "support/ShellGame.h"
 
-#include <GL/gl.h>
+#include <GL/freeglut.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+
+constexpr int SIZE = 256;
 
 long residentKilobytes() {
     long pages = 0, resident = 0;
@@ -36,27 +45,33 @@ void playToTheEnd() {
     game->enemyShip->setPosition(Vector3(1500, 1500, -1500));
     game->myShip->setEnergy(0);
     game->lastShotTime = 1234.0f;
-    endGame();
+    screens.handle(ScreenEvent::PowerGone);
+}
+
+int magentaPixels(const std::vector<uint8_t>& rgb) {
+    int n = 0;
+    for (size_t i = 0; i + 2 < rgb.size(); i += 3) n += rgb[i] > 200 && rgb[i + 1] < 50 && rgb[i + 2] > 200;
+    return n;
+}
+
+int litPixels(const std::vector<uint8_t>& rgb) {
+    int n = 0;
+    for (size_t i = 0; i + 2 < rgb.size(); i += 3) n += rgb[i] + rgb[i + 1] + rgb[i + 2] > 60;
+    return n;
 }
 
 }
 
-// The whole game from the generated assets, as the program builds it, with the
-// sound device open on SDL's silent driver.
 TEST(NewGame, EnterOnTheGameOverScreenStartsAFreshGameAndFreesTheOld) {
-    openGlWindow(256, 256);
-    ASSERT_EQ(chdir(SPACEFIGHT_GAME_DIR), 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    testing::internal::CaptureStdout();
-    buildScene();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    openShellGame(SIZE);
     ASSERT_EQ(game->world->count(), 28u);
 
     playToTheEnd();
-    ASSERT_TRUE(game->over);
+    ASSERT_EQ(screens.current(), Screen::GameOver);
     keyDown('p', 0, 0);   // no pause on the game-over screen
+    EXPECT_EQ(screens.current(), Screen::GameOver);
     keyDown(13, 0, 0);
-    EXPECT_FALSE(game->over);
+    EXPECT_EQ(screens.current(), Screen::Playing);
     EXPECT_EQ(game->world->count(), 28u);
     EXPECT_EQ(game->myShip->getEnergy(), 500.0f);
     EXPECT_EQ(game->myShip->getPoints(), 0.0f);
@@ -91,4 +106,109 @@ TEST(NewGame, EnterOnTheGameOverScreenStartsAFreshGameAndFreesTheOld) {
     RecordProperty("rss_growth_kb", static_cast<int>(after - before));
     EXPECT_LE(after - before, 1024) << "resident kB before " << before << ", after " << after;
 #endif
+}
+
+// Ten seconds on the game-over screen once made the new game's first five
+// frames two seconds each: the enemy leapt, everything turning lurched.
+TEST(Screens, TheFirstFramesOfANewGameGetNormalFrameTimes) {
+    openShellGame(SIZE);
+    uint32_t now = 1000;
+    startFreshGame(now);
+    playFrames(10, now);
+    game->myShip->setEnergy(0);
+    playFrames(1, now);
+    ASSERT_EQ(screens.current(), Screen::GameOver);
+    now += 10000;   // the player reads the points
+    playFrames(5, now);
+    keyDown(13, 0, 0);
+    for (int i = 0; i < 5; ++i) {
+        playFrames(1, now);
+        EXPECT_LT(frameClock.frameTime(), 0.02f) << "frame " << i + 1 << " of the new game";
+    }
+    // The same after a pause, and after the process stood still for a minute.
+    keyDown('p', 0, 0);
+    playFrames(1, now);
+    ASSERT_EQ(screens.current(), Screen::Paused);
+    now += 30000;
+    keyDown('p', 0, 0);
+    playFrames(1, now);
+    EXPECT_LT(frameClock.frameTime(), 0.02f) << "after a pause";
+    now += 60000;
+    playFrames(1, now);
+    EXPECT_LT(frameClock.frameTime(), 0.02f) << "after a stall";
+}
+
+// "p" in the frame where power ran out once left the game on "PAUSED" for good.
+TEST(Screens, APauseAskedForInTheLastFrameEndsWithTheGame) {
+    openShellGame(SIZE);
+    uint32_t now = 1000;
+    startFreshGame(now);
+    playFrames(3, now);
+    keyDown('p', 0, 0);
+    game->myShip->setEnergy(-50);
+    playFrames(1, now);
+    EXPECT_EQ(screens.current(), Screen::GameOver);
+    keyDown(13, 0, 0);
+    EXPECT_EQ(screens.current(), Screen::Playing);
+}
+
+// A click on the game-over screen once fired, and sounded, at nothing.
+TEST(Screens, NothingFiresOnTheGameOverOrPausedScreen) {
+    openShellGame(SIZE);
+    uint32_t now = 1000;
+    startFreshGame(now);
+    playFrames(2, now);
+    keyDown('p', 0, 0);
+    playFrames(1, now);
+    ASSERT_EQ(screens.current(), Screen::Paused);
+    mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+    keyDown('p', 0, 0);
+    playToTheEnd();
+    game->lastShotTime = 0.0f;
+    mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+    EXPECT_EQ(game->lastShotTime, 0.0f);
+    keyDown(13, 0, 0);
+    mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+    EXPECT_NE(game->lastShotTime, 0.0f) << "in play it fires";
+}
+
+// Resized while paused, the kept frame once stayed at its old size beside a
+// dead area; now the whole frame is shown stretched over the window.
+TEST(Screens, APausedFrameFillsTheWindowAfterAResize) {
+    openShellGame(SIZE);
+    uint32_t now = 1000;
+    startFreshGame(now);
+    reshape(SIZE / 2, SIZE / 2);
+    playFrames(40, now);
+    keyDown('p', 0, 0);
+    playFrames(1, now);
+    ASSERT_EQ(screens.current(), Screen::Paused);
+    reshape(SIZE, SIZE);
+    displayFrame();
+    // The cockpit, kept at 128 x 128, now reaches the window's top right too.
+    EXPECT_GT(litPixels(readPixels(SIZE / 2, SIZE / 2, SIZE / 2, SIZE / 2)), SIZE * SIZE / 32);
+    keyDown('p', 0, 0);
+}
+
+// On drivers that hand back a back buffer holding anything, the game-over band
+// once stood on that garbage.
+TEST(Screens, TheGameOverScreenStandsOnTheLastViewWhateverTheBufferHeld) {
+    openShellGame(SIZE);
+    BackBuffer::override(BackBuffer::Answer::Lost);
+    uint32_t now = 1000;
+    startFreshGame(now);
+    playFrames(40, now);
+    game->myShip->setEnergy(0);
+    playFrames(1, now);
+    ASSERT_EQ(screens.current(), Screen::GameOver);
+    for (int i = 0; i < 3; ++i) {
+        glClearColor(1, 0, 1, 1);   // what a flipped-in buffer might hold
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(0, 0, 0, 0.5f);
+        playFrames(1, now);
+        const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
+        EXPECT_EQ(magentaPixels(rgb), 0) << "frame " << i;
+        EXPECT_GT(litPixels(rgb), SIZE * SIZE / 8) << "the last view, not a black screen";
+    }
+    BackBuffer::override(BackBuffer::Answer::Ask);
 }

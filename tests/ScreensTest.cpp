@@ -1,0 +1,56 @@
+// Guards the one table of what each event does on each screen: no pause that
+// outlives the game, no shot where nothing plays, no frame time that spans a wait.
+#include "shell/Screens.h"
+
+#include <gtest/gtest.h>
+
+TEST(Screens, EveryEventOnEveryScreen) {
+    using S = Screen;
+    using E = ScreenEvent;
+    using A = ScreenAction;
+    struct Row {
+        S from;
+        E event;
+        S next;
+        A action;
+        bool restartsClock;
+    } rows[] = {
+        // "p": asked in play, taken once the frame is drawn; asked twice, forgotten.
+        {S::Playing, E::PauseKey, S::Pausing, A::None, false},
+        {S::Pausing, E::PauseKey, S::Playing, A::None, false},
+        {S::Pausing, E::FrameDrawn, S::Paused, A::None, false},
+        {S::Playing, E::FrameDrawn, S::Playing, A::None, false},
+        {S::Paused, E::PauseKey, S::Playing, A::None, true},
+        {S::GameOver, E::PauseKey, S::GameOver, A::None, false},
+        // Power gone: the game ends, a pause asked for in its last frame with it.
+        {S::Playing, E::PowerGone, S::GameOver, A::None, false},
+        {S::Pausing, E::PowerGone, S::GameOver, A::None, false},
+        // Enter: a new game from the game-over screen only.
+        {S::GameOver, E::EnterKey, S::Playing, A::NewGame, true},
+        {S::Playing, E::EnterKey, S::Playing, A::None, false},
+        {S::Paused, E::EnterKey, S::Paused, A::None, false},
+        // The fire button fires only in play.
+        {S::Playing, E::Click, S::Playing, A::Fire, false},
+        {S::Pausing, E::Click, S::Pausing, A::Fire, false},
+        {S::Paused, E::Click, S::Paused, A::None, false},
+        {S::GameOver, E::Click, S::GameOver, A::None, false},
+        // A resize redraws the kept frame; the other screens draw anew anyway.
+        {S::Paused, E::Resize, S::Paused, A::Redraw, false},
+        {S::Playing, E::Resize, S::Playing, A::None, false},
+        {S::GameOver, E::Resize, S::GameOver, A::None, false},
+        // Escape and signals end the program on every screen.
+        {S::Paused, E::EscapeKey, S::Paused, A::Quit, false},
+        {S::GameOver, E::Signal, S::GameOver, A::Quit, false},
+        {S::Playing, E::Signal, S::Playing, A::Quit, false},
+        // Back from a stall, play goes on from now.
+        {S::Playing, E::ClockStall, S::Playing, A::None, true},
+        {S::Paused, E::ClockStall, S::Paused, A::None, false},
+    };
+    for (const Row& r : rows) {
+        const ScreenStep step = Screens::decide(r.from, r.event);
+        const std::string what = "screen " + std::to_string(int(r.from)) + ", event " + std::to_string(int(r.event));
+        EXPECT_EQ(step.next, r.next) << what;
+        EXPECT_EQ(step.action, r.action) << what;
+        EXPECT_EQ(step.restartsClock, r.restartsClock) << what;
+    }
+}

@@ -1,0 +1,42 @@
+#include "ShellGame.h"
+
+#include "GlWindow.h"
+#include "platform/Clock.h"
+#include "shell/Display.h"
+#include "shell/FrameLoop.h"
+#include "shell/Game.h"
+#include "shell/Scene.h"
+#include "shell/Screens.h"
+#include "shell/ShellState.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <unistd.h>
+
+void openShellGame(int size) {
+    openGlWindow(size, size);
+    ASSERT_EQ(chdir(SPACEFIGHT_GAME_DIR), 0);
+    // The sound device opens for real, on SDL's silent driver.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    initGraphicsState();   // the GL state and the cockpit mask, as other tests may have left neither
+    if (!game) buildScene();
+    frameClock.pacer().setEnabled(false);
+    reshape(size, size);
+}
+
+void startFreshGame(uint32_t start) {
+    Clock::setForTest(start);
+    screens.reset();
+    startNewGame();
+    frameClock.reset();
+    cockpitFrames = 0;
+}
+
+void playFrames(int frames, uint32_t& now, uint32_t step) {
+    for (int i = 0; i < frames; ++i) {
+        now += step;
+        Clock::setForTest(now);
+        displayFrame();
+    }
+}
