@@ -27,7 +27,7 @@ cp "$game" "$work/alone"
 env -u DISPLAY -u SPACEFIGHT_DATA "$work/alone" >"$work/out" 2>"$work/err"; status=$?
 check "no data: status 1" test "$status" -eq 1
 check "no data: one line naming the places and --data" \
-  test "$(cat "$work/err")" = "Error: cannot find the game data (looked in: ../bin, $work/../bin, $work/../share/games/spacefight); use --data DIR"
+  test "$(cat "$work/err")" = "Error: cannot find the game data (looked in: $work/../bin, $work/../share/games/spacefight, ../bin); use --data DIR"
 check "no data: nothing on standard output" test ! -s "$work/out"
 env -u DISPLAY "$game" --data "$work/nowhere" >/dev/null 2>"$work/err"; status=$?
 check "--data without data: status 1" test "$status" -eq 1
@@ -49,6 +49,21 @@ wait "$pid"; status=$?; pid=
 check "Escape ends the installed game with status 0" test "$status" -eq 0
 check "a windowed start prints nothing" test ! -s "$work/out" -a ! -s "$work/err"
 cat "$work/out" "$work/err"
+
+# A relative --data means the player's own directory; the game leaves nothing
+# in $TMPDIR, and a closed terminal (SIGHUP) ends it cleanly with 128 + 1.
+mkdir "$work/tmp"
+(cd "$prefix/share/games" && TMPDIR="$work/tmp" SDL_AUDIODRIVER=dummy exec "$game" --data spacefight \
+   >"$work/out" 2>"$work/err") &
+pid=$!
+timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' >/dev/null 2>&1
+check "a relative --data plays" kill -0 "$pid"
+check "full screen where game mode cannot be had: not a line from the toolkit" test ! -s "$work/err"
+sleep 1
+kill -HUP "$pid"
+wait "$pid"; status=$?; pid=
+check "SIGHUP ends the game with status 129" test "$status" -eq 129
+check "nothing of the game is left in \$TMPDIR" test -z "$(ls -A "$work/tmp")"
 
 # The Debian package: its fields and files.
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null 2>&1) || { echo "FAILED: cpack"; exit 1; }
