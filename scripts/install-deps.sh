@@ -1,24 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian packages spacefight needs to build, play and test.
+# Installs the Debian packages spacefight needs.
+#   scripts/install-deps.sh          everything: build, play, test, fuzz, benchmark, package
+#   scripts/install-deps.sh --play   only what building and playing the game needs
 # Only missing packages are fetched, so a second run costs a second.
 set -euo pipefail
 
-packages=(
+play=(
   g++ cmake make pkg-config            # toolchain
   freeglut3-dev libglu1-mesa-dev       # GLUT window and event loop, GLU
   libgl1-mesa-dri                      # Mesa's software renderer (llvmpipe)
-  libgtest-dev                         # unit tests
-  xvfb xauth xdotool                   # tests and screenshots without a display
-  imagemagick                          # independent BMP decoding in tests, screenshots
   libfreetype-dev fonts-dejavu-core    # glyphs for the font and the game-over picture
   libmp3lame-dev                       # MP3 encoding of the sound effects
   libsdl2-mixer-dev                    # sound: effects and the music module
+  libpng-dev                           # PNG files: the desktop icons and the contact sheet
+)
+develop=(
+  libgtest-dev                         # unit tests
+  xvfb xauth xdotool                   # tests and screenshots without a display
+  imagemagick                          # independent BMP decoding in tests, screenshots
   sox libsox-fmt-mp3 assimp-utils      # tests read the generated sounds and models independently
   clang libclang-rt-14-dev             # libFuzzer, and the sanitizers' runtime for clang
-  libpng-dev                           # PNG files: the desktop icon and the contact sheet
-  dpkg-dev file desktop-file-utils     # the Debian package (cpack, shlibdeps) and its desktop entry
+  file desktop-file-utils appstream    # the desktop entry's and the metadata's checks
+  build-essential dpkg-dev debhelper lintian   # the Debian packages (scripts/package.sh)
   libbenchmark-dev gnuplot-nox         # the benchmarks: game-logic microbenchmarks, frame-time plots
 )
+
+case "${1:-}" in
+  --play) packages=("${play[@]}") ;;
+  "") packages=("${play[@]}" "${develop[@]}") ;;
+  *) echo "usage: scripts/install-deps.sh [--play]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 // Writes every file the game reads under "../bin/" into the folder given on the
 // command line: pictures, font images, models, sounds and music, all made here
-// from code and fixed seeds, so every run writes the same bytes. With --icon,
-// writes the desktop icon (PNG) instead.
+// from code and fixed seeds, so every run writes the same bytes. With --icons,
+// writes the desktop icon (PNG) in four sizes instead.
 #include "AudioFiles.h"
 #include "FontImages.h"
 #include "Icon.h"
@@ -81,16 +81,22 @@ void makeSounds() {
 }
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--icon") {
-        const fs::path icon = argv[2];
-        std::error_code ignored;
-        if (icon.has_parent_path()) fs::create_directories(icon.parent_path(), ignored);
-        if (writePng(icon.string(), Icon::SIZE, Icon::SIZE, 4, Icon::rgba())) return 0;
-        std::fprintf(stderr, "asset generator: cannot write %s\n", argv[2]);
-        return 1;
+    if (argc == 3 && std::string(argv[1]) == "--icons") {
+        // The sizes menus and software centres pick from, in the hicolor theme's layout.
+        for (const int size : {48, 64, 128, 256}) {
+            const std::string side = std::to_string(size);
+            const fs::path icon = fs::path(argv[2]) / (side + "x" + side) / "apps" / "spacefight.png";
+            std::error_code ignored;
+            fs::create_directories(icon.parent_path(), ignored);
+            if (!writePng(icon.string(), size, size, 4, Icon::rgba(size))) {
+                std::fprintf(stderr, "asset generator: cannot write %s\n", icon.c_str());
+                return 1;
+            }
+        }
+        return 0;
     }
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR [FONT_DIR]\n       %s --icon FILE.png\n", argv[0], argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR [FONT_DIR]\n       %s --icons HICOLOR_DIR\n", argv[0], argv[0]);
         return 2;
     }
     out = argv[1];

@@ -63,4 +63,34 @@ std::vector<uint8_t> rgba() {
     return out;
 }
 
+std::vector<uint8_t> rgba(int size) {
+    const std::vector<uint8_t> large = rgba();
+    if (size >= SIZE || size <= 0) return large;
+    const double scale = double(SIZE) / size;   // large pixels per small one
+    std::vector<uint8_t> out(size_t(size) * size * 4);
+    // How much of large pixel i (along one axis) small pixel o covers.
+    auto cover = [&](int o, int i) {
+        return std::max(0.0, std::min(o * scale + scale, i + 1.0) - std::max(o * scale, double(i)));
+    };
+    for (int oy = 0; oy < size; ++oy) {
+        for (int ox = 0; ox < size; ++ox) {
+            double sum[4] = {0, 0, 0, 0}, area = 0;
+            for (int y = int(oy * scale); y < std::min(SIZE, int(std::ceil((oy + 1) * scale))); ++y) {
+                for (int x = int(ox * scale); x < std::min(SIZE, int(std::ceil((ox + 1) * scale))); ++x) {
+                    const double w = cover(ox, x) * cover(oy, y);
+                    const uint8_t* p = &large[(size_t(y) * SIZE + x) * 4];
+                    const double a = p[3] / 255.0;
+                    for (int k = 0; k < 3; ++k) sum[k] += w * a * p[k];
+                    sum[3] += w * a;
+                    area += w;
+                }
+            }
+            uint8_t* q = &out[(size_t(oy) * size + ox) * 4];
+            for (int k = 0; k < 3; ++k) q[k] = uint8_t(std::lround(sum[3] > 0 ? sum[k] / sum[3] : 0.0));
+            q[3] = uint8_t(std::lround(std::clamp(sum[3] / area, 0.0, 1.0) * 255));
+        }
+    }
+    return out;
+}
+
 }
