@@ -23,6 +23,9 @@ void TerminationSignal::install() {
     loading = 1;
     struct sigaction action = {};
     action.sa_handler = recordSignal;
+    // Calls the signal interrupts go on, as with signal(): the toolkit's and
+    // the sound thread's reads and waits need not know of it.
+    action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaction(signal, &action, nullptr);
 }
