@@ -13,7 +13,7 @@ float gameSeconds() {
 
 }
 
-const std::string& FrameClock::measure() {
+const std::string& FrameClock::updateFrameRate() {
     const std::string& text = rate.update(gameSeconds());
     time = rate.frameTime();
     return text;

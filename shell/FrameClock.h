@@ -17,7 +17,7 @@ public:
 
     // Measures the frame that just ended on the game clock, sets frameTime
     // and returns the fps line.
-    const std::string& measure();
+    const std::string& updateFrameRate();
     float frameTime() const { return time; }   // seconds
     const std::string& fpsText() const { return rate.text(); }
 

@@ -197,7 +197,7 @@ void playFrame() {
     glDisable(GL_SCISSOR_TEST);
     if (ship.getOutsideView() == 0 && radarShown) radar.draw(textureBank->slots[6]);
     drawSpeedAndPower(ship);
-    const std::string& fps = frameClock.measure();
+    const std::string& fps = frameClock.updateFrameRate();
     if (showStats) drawStats(fps, world.drawMode);
     glDisable(GL_TEXTURE_2D);
     if (ship.getOutsideView() == 0) drawCrosshair();

@@ -8,7 +8,6 @@
 #include "platform/BestScore.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include <GL/gl.h>
 
