@@ -54,6 +54,15 @@ int magentaPixels(const std::vector<uint8_t>& rgb) {
     return n;
 }
 
+// A fresh game flown `frames` frames, then its power gone in the next.
+void flyToGameOver(uint32_t& now, int frames) {
+    startFreshGame(now);
+    playFrames(frames, now);
+    game->myShip->setEnergy(0);
+    playFrames(1, now);
+    ASSERT_EQ(screens.current(), Screen::GameOver);
+}
+
 int litPixels(const std::vector<uint8_t>& rgb) {
     int n = 0;
     for (size_t i = 0; i + 2 < rgb.size(); i += 3) n += rgb[i] + rgb[i + 1] + rgb[i + 2] > 60;
@@ -113,11 +122,7 @@ TEST(NewGame, EnterOnTheGameOverScreenStartsAFreshGameAndFreesTheOld) {
 TEST(Screens, TheFirstFramesOfANewGameGetNormalFrameTimes) {
     openShellGame(SIZE);
     uint32_t now = 1000;
-    startFreshGame(now);
-    playFrames(10, now);
-    game->myShip->setEnergy(0);
-    playFrames(1, now);
-    ASSERT_EQ(screens.current(), Screen::GameOver);
+    flyToGameOver(now, 10);
     now += 10000;   // the player reads the points
     playFrames(5, now);
     keyDown(13, 0, 0);
@@ -196,11 +201,7 @@ TEST(Screens, TheGameOverScreenStandsOnTheLastViewWhateverTheBufferHeld) {
     openShellGame(SIZE);
     BackBuffer::override(BackBuffer::Answer::Lost);
     uint32_t now = 1000;
-    startFreshGame(now);
-    playFrames(40, now);
-    game->myShip->setEnergy(0);
-    playFrames(1, now);
-    ASSERT_EQ(screens.current(), Screen::GameOver);
+    flyToGameOver(now, 40);
     for (int i = 0; i < 3; ++i) {
         glClearColor(1, 0, 1, 1);   // what a flipped-in buffer might hold
         glClear(GL_COLOR_BUFFER_BIT);
