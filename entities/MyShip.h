@@ -15,6 +15,8 @@ public:
         yawRate += dx;
         pitchRate += dy;
     }
+    // Flying straight again: both turn rates zero.
+    void stopTurning() { yawRate = pitchRate = 0.0f; }
     float getYawRate() const { return yawRate; }
     float getPitchRate() const { return pitchRate; }
     int getOutsideView() const { return outsideView; }

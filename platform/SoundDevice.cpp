@@ -84,6 +84,16 @@ void SoundDevice::setMusicVolume(int volume) {
     if (opened) Mix_VolumeMusic(volume * MIX_MAX_VOLUME / 256);
 }
 
+void SoundDevice::setEffectsVolume(int percent) {
+    if (opened) Mix_Volume(-1, percent * MIX_MAX_VOLUME / 100);
+}
+
+void SoundDevice::pauseMusic(bool paused) {
+    if (!opened) return;
+    if (paused) Mix_PauseMusic();
+    else Mix_ResumeMusic();
+}
+
 void SoundDevice::playMusicLooping(Music music) {
     if (opened && music) Mix_PlayMusic(music, -1);
 }

@@ -30,7 +30,9 @@ public:
     Music loadMusic(const std::string& path);   // null on failure
     void freeMusic(Music music);                // stops it first if it plays
     void setMusicVolume(int volume);            // 0..256, the music's own scale
+    void setEffectsVolume(int percent);         // every channel: 0..100 of full level
     void playMusicLooping(Music music);
+    void pauseMusic(bool paused);               // the music stops where it is, or goes on from there
 
 private:
     bool opened = false;

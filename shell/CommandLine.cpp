@@ -11,7 +11,7 @@
 
 namespace {
 
-enum Option { HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, NO_FRAME_CAP, SEED, DATA };
+enum Option { HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, NO_FRAME_CAP, SEED, DATA, CONFIG };
 
 const option LONG_OPTIONS[] = {
     {"help", no_argument, nullptr, HELP},
@@ -23,6 +23,7 @@ const option LONG_OPTIONS[] = {
     {"no-frame-cap", no_argument, nullptr, NO_FRAME_CAP},
     {"seed", required_argument, nullptr, SEED},
     {"data", required_argument, nullptr, DATA},
+    {"config", required_argument, nullptr, CONFIG},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -53,23 +54,37 @@ std::string CommandLine::usage(const char* program) {
            "                  is always the same); default: the calendar time\n"
            "  --data DIR      read the game's data from DIR\n"
            "  --no-frame-cap  draw as many frames as possible (default: at most 70 a second)\n"
+           "  --config FILE   read the settings from FILE instead of\n"
+           "                  $XDG_CONFIG_HOME/spacefight/settings.conf\n"
            "  -h, --help      show this help and exit\n"
            "  --version       show the version and exit\n"
            "\n"
            "Keys:\n"
            "  mouse           steer (the pointer sets turn rates)\n"
            "  left button     fire\n"
-           "  a / y           throttle up / down\n"
+           "  a / y or z      throttle up / down\n"
+           "  Page Up / Down  full throttle / full stop\n"
+           "  arrow keys      steer while held\n"
+           "  c               straighten: both turn rates to zero\n"
            "  F1              frame rate and draw-mode lines on or off\n"
            "  F2              cockpit or outside view\n"
            "  F3, F4, F5      draw models directly, by display lists, by vertex arrays\n"
            "  F6              flat or smooth shading\n"
            "  p               pause, and go on\n"
+           "  h, F10          the keys as bound now; play pauses while shown\n"
+           "  + / -, ] / [    music, effects volume up / down\n"
+           "  m               music on or off\n"
            "  Enter           play again, on the game-over screen\n"
            "  Escape          quit\n"
            "\n"
+           "Keys can be bound again in the settings file.\n"
            "The data is looked for in --data, then $SPACEFIGHT_DATA, then beside the\n"
            "program, then in ../bin/ from the working directory.\n";
+}
+
+void CommandLine::overrule(Settings& settings) const {
+    if (options.window) settings.window = *options.window;
+    if (options.frameCap) settings.frameCap = *options.frameCap;
 }
 
 CommandLine CommandLine::parse(int argc, char** argv) {
@@ -111,6 +126,10 @@ CommandLine CommandLine::parse(int argc, char** argv) {
         case DATA:
             if (*optarg == '\0') return fail("--data needs a directory");
             result.options.dataDir = optarg;
+            break;
+        case CONFIG:
+            if (*optarg == '\0') return fail("--config needs a file");
+            result.options.configFile = optarg;
             break;
         case ':': return fail(std::string("option '") + argv[optind - 1] + "' needs a value");
         default:

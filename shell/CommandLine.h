@@ -1,17 +1,20 @@
 #pragma once
 
+#include "input/Settings.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 
 // What the player asked for on the command line.
 struct GameOptions {
-    bool window = false;                 // a resizable window, never game mode
+    std::optional<bool> window;          // a resizable window, never game mode; unset: the settings say
     bool mute = false;                   // no sound device at all
     bool music = true;                   // the music module with the effects
-    bool frameCap = true;                // at most 70 frames a second
+    std::optional<bool> frameCap;        // at most 70 frames a second; unset: the settings say
     std::optional<uint32_t> seed;        // the asteroid field's; the calendar time without it
     std::string dataDir;                 // --data, empty when not given
+    std::string configFile;              // --config, empty when not given
 };
 
 // GNU-style options (getopt_long). Parsing never exits: the result says
@@ -26,4 +29,8 @@ public:
     std::string output;        // to standard output when status is 0, else to standard error
 
     static std::string usage(const char* program);
+
+    // The command line wins over the settings file: what it says replaces
+    // what the file said.
+    void overrule(Settings& settings) const;
 };

@@ -70,6 +70,7 @@ bool registerCallbacks() {
     glutKeyboardFunc(keyDown);
     glutKeyboardUpFunc(keyUp);
     glutSpecialFunc(specialKeyDown);
+    glutSpecialUpFunc(specialKeyUp);
     glutMouseFunc(mouseButton);
     glutMotionFunc(pointerDragged);
     glutPassiveMotionFunc(pointerMoved);

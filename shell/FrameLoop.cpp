@@ -156,6 +156,7 @@ void playFrame() {
     if (ship.getOutsideView() == 0) placeCockpitCamera(ship);
     else placeOutsideCamera(ship);
     centerPointer();
+    steerByKeys(ship, frameTime);
     ship.yaw(2.0f * ship.getYawRate() * frameTime);
     ship.pitch(2.0f * ship.getPitchRate() * frameTime);
     glEnable(GL_LIGHTING);
@@ -199,8 +200,12 @@ void playFrame() {
     drawSpeedAndPower(ship);
     const std::string& fps = frameClock.updateFrameRate();
     if (showStats) drawStats(fps, world.drawMode);
+    if (const std::string* status = statusLine()) drawStatusLine(*status);
     glDisable(GL_TEXTURE_2D);
-    if (ship.getOutsideView() == 0) drawCrosshair();
+    if (ship.getOutsideView() == 0) {
+        drawCrosshair();
+        if (settings.turnMarker) drawTurnMarker(ship.getYawRate(), ship.getPitchRate());
+    }
     // The end of the game, or of a frame that a pause was asked for in.
     screens.handle(ship.getEnergy() <= 0.0f ? ScreenEvent::PowerGone : ScreenEvent::FrameDrawn);
     if (frameSplit) {

@@ -8,6 +8,8 @@
 #include "platform/BestScore.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 #include <GL/gl.h>
 
@@ -161,6 +163,65 @@ void drawSpeedAndPower(const MyShip& ship) {
     // Below the fps line, which keeps its place.
     font->print(10, 135, "points: ", 0);
     font->printNumber(90, 135, ship.getPoints(), 0);
+}
+
+void drawStatusLine(const std::string& text) {
+    font->print(320 - 5 * int(text.size()), 330, text, 0);
+}
+
+void drawTurnMarker(float yawRate, float pitchRate) {
+    // 0.1 of turn rate (100 pointer pixels) is 40 picture pixels; held to
+    // the crosshair's rim beyond 0.125.
+    constexpr float SCALE = 400.0f, RIM = 50.0f;
+    float dx = yawRate * SCALE, dy = pitchRate * SCALE;
+    const float length = std::sqrt(dx * dx + dy * dy);
+    if (length > RIM) {
+        dx *= RIM / length;
+        dy *= RIM / length;
+    }
+    const float x = PICTURE_WIDTH / 2 + dx, y = PICTURE_HEIGHT / 2 + dy;
+    beginOverlay();
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glColor3f(1.0f, 0.75f, 0.2f);
+    glBegin(GL_LINE_LOOP);   // a small diamond
+    glVertex2f(x, y - 6);
+    glVertex2f(x + 6, y);
+    glVertex2f(x, y + 6);
+    glVertex2f(x - 6, y);
+    glEnd();
+    glPopAttrib();
+    endOverlay();
+}
+
+void drawHelpOverlay() {
+    beginOverlay();
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+    glDisable(GL_STENCIL_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Dark enough that the additive letters read over the cockpit's bright struts too.
+    glColor4f(0.0f, 0.0f, 0.05f, 0.92f);
+    glRecti(40, 60, PICTURE_WIDTH - 40, PICTURE_HEIGHT - 60);
+    glPopAttrib();
+    endOverlay();
+    if (!font) return;
+    const std::string title = "KEYS  -  paused; " + settings.keys.describe(Action::Help) + " or escape goes on";
+    font->print(320 - 5 * int(title.size()), 430, title, 0);
+    // Two columns of action: keys, in font units (640 x 480).
+    const size_t count = size_t(Action::Count), half = (count + 1) / 2;
+    for (size_t a = 0; a < count; ++a) {
+        std::string name = KeyBindings::actionName(Action(a));
+        std::replace(name.begin(), name.end(), '_', ' ');
+        const std::string line = name + ": " + settings.keys.describe(Action(a));
+        font->print(a < half ? 40 : 330, 395 - 22 * int(a % half), line, 0);
+    }
+    font->print(40, 395 - 22 * int(half) - 10, "Enter: play again after the game is over   mouse: steer", 0);
 }
 
 void drawStats(const std::string& fpsText, int drawMode) {

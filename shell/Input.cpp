@@ -9,6 +9,10 @@
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "world/World.h"
+#include "input/KeySteering.h"
+
+#include <algorithm>
+#include <string>
 
 #include <GL/freeglut.h>
 
@@ -21,45 +25,123 @@ void centerPointer() {
     Pointer::moveTo(windowWidth >> 1, windowHeight >> 1);
 }
 
-void keyDown(unsigned char key, int, int) {
-    switch (key) {
-    case 27: screens.handle(ScreenEvent::EscapeKey); break;
-    case 13: screens.handle(ScreenEvent::EnterKey); break;
-    case 'p': screens.handle(ScreenEvent::PauseKey); break;
-    case 'a':
-        if (game && screens.playing()) game->myShip->changeSpeed(1.0f, true);
-        break;
-    case 'y':
-        if (game && screens.playing()) game->myShip->changeSpeed(1.0f, false);
-        break;
-    default: break;
-    }
+namespace {
+
+KeySteering keySteering;
+
+std::string statusText;        // a short line on the HUD, such as "music 60%"
+double statusUntil = 0.0;      // real milliseconds; the line shows until then
+
+void showStatus(const std::string& text) {
+    statusText = text;
+    statusUntil = Clock::monotonicMilliseconds() + 2000.0;
 }
 
-void keyUp(unsigned char, int, int) {}
+// Volumes in steps of a tenth, shown for two seconds.
+void changeVolume(int& percent, int step, const char* what) {
+    percent = std::clamp(percent + step, 0, 100);
+    applySoundLevels();
+    showStatus(std::string(what) + " " + std::to_string(percent) + "%");
+}
 
-void specialKeyDown(int key, int, int) {
-    if (!screens.playing()) return;
-    switch (key) {
-    case GLUT_KEY_F1: showStats = !showStats; break;
-    case GLUT_KEY_F2:
-        if (!game) break;
-        if (game->myShip->getOutsideView() == 0) {
-            game->myShip->setOutsideView(1);
+void steer(KeySteering::Direction direction, bool pressed) {
+    keySteering.hold(direction, pressed && screens.playing());
+}
+
+// What a bound key does: pressed (true) or released (false).
+void act(Action action, bool pressed) {
+    switch (action) {
+    case Action::SteerUp: return steer(KeySteering::UP, pressed);
+    case Action::SteerDown: return steer(KeySteering::DOWN, pressed);
+    case Action::SteerLeft: return steer(KeySteering::LEFT, pressed);
+    case Action::SteerRight: return steer(KeySteering::RIGHT, pressed);
+    default: break;
+    }
+    if (!pressed) return;
+    // The screens decide these on every screen.
+    switch (action) {
+    case Action::Fire: return screens.handle(ScreenEvent::Click);
+    case Action::Pause: return screens.handle(ScreenEvent::PauseKey);
+    case Action::Help: return screens.handle(ScreenEvent::HelpKey);
+    case Action::Quit: return screens.handle(ScreenEvent::EscapeKey);
+    case Action::MusicUp: return changeVolume(settings.musicVolume, 10, "music");
+    case Action::MusicDown: return changeVolume(settings.musicVolume, -10, "music");
+    case Action::EffectsUp: return changeVolume(settings.effectsVolume, 10, "effects");
+    case Action::EffectsDown: return changeVolume(settings.effectsVolume, -10, "effects");
+    case Action::MusicOnOff:
+        settings.musicOn = !settings.musicOn;
+        applySoundLevels();
+        return showStatus(settings.musicOn ? "music on" : "music off");
+    default: break;
+    }
+    // The rest only while playing.
+    if (!game || !screens.playing()) return;
+    MyShip& ship = *game->myShip;
+    switch (action) {
+    case Action::ThrottleUp: ship.changeSpeed(1.0f, true); break;
+    case Action::ThrottleDown: ship.changeSpeed(1.0f, false); break;
+    case Action::FullThrottle: ship.setSpeed(100.0f); break;
+    case Action::FullStop: ship.setSpeed(0.0f); break;
+    case Action::Straighten:
+        ship.stopTurning();
+        keySteering.forget();
+        break;
+    case Action::Stats: showStats = !showStats; break;
+    case Action::View:
+        if (ship.getOutsideView() == 0) {
+            ship.setOutsideView(1);
         } else {
-            game->myShip->setOutsideView(0);
+            ship.setOutsideView(0);
             cockpitFrames = 0;   // paint the cockpit again
         }
         break;
-    case GLUT_KEY_F3: renderMode = 0; break;
-    case GLUT_KEY_F4: renderMode = 1; break;
-    case GLUT_KEY_F5: renderMode = 2; break;
-    case GLUT_KEY_F6:
+    case Action::DrawModels: renderMode = 0; break;
+    case Action::DrawLists: renderMode = 1; break;
+    case Action::DrawArrays: renderMode = 2; break;
+    case Action::Shading:
         flatShading = !flatShading;
         glShadeModel(flatShading ? GL_FLAT : GL_SMOOTH);
         break;
     default: break;
     }
+}
+
+void key(Key k, bool pressed) {
+    // Escape always closes the help, whatever Quit is bound to.
+    if (k == 27 && pressed && screens.current() == Screen::Help) return screens.handle(ScreenEvent::EscapeKey);
+    const Action action = settings.keys.actionOf(k);
+    if (action != Action::Count) act(action, pressed);
+}
+
+}
+
+void keyDown(unsigned char k, int, int) {
+    if (k == 13) return screens.handle(ScreenEvent::EnterKey);   // play again: not bindable
+    key(k, true);
+}
+
+void keyUp(unsigned char k, int, int) {
+    key(k, false);
+}
+
+void specialKeyDown(int k, int, int) {
+    key(SPECIAL + k, true);
+}
+
+void specialKeyUp(int k, int, int) {
+    key(SPECIAL + k, false);
+}
+
+void steerByKeys(MyShip& ship, float seconds) {
+    keySteering.update(ship, seconds, settings.invertPitch);
+}
+
+void forgetKeySteering() {
+    keySteering.release();
+}
+
+const std::string* statusLine() {
+    return Clock::monotonicMilliseconds() < statusUntil ? &statusText : nullptr;
 }
 
 void fireShot() {
@@ -84,7 +166,7 @@ void fireShot() {
 }
 
 void mouseButton(int button, int state, int, int) {
-    if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN && game) screens.handle(ScreenEvent::Click);
+    if (game) key(BUTTON + button, state == GLUT_DOWN);
 }
 
 void pointerDragged(int, int) {}
@@ -94,7 +176,8 @@ void pointerMoved(int x, int y) {
     const int cx = windowWidth >> 1, cy = windowHeight >> 1;
     if (x == cx && y == cy) return;   // the event the re-centring itself causes
     centerPointer();
-    if (game) game->myShip->addTurn((x - cx) / pointerDivisor, (y - cy) / pointerDivisor);
+    const float dy = float(y - cy) * (settings.invertPitch ? -1.0f : 1.0f);
+    if (game) game->myShip->addTurn(float(x - cx) / pointerDivisor, dy / pointerDivisor);
 }
 
 void pointerEntry(int) {}

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+
+class MyShip;
+
 // Moves the pointer to the window's centre (halves rounded down).
 void centerPointer();
 
@@ -7,6 +11,7 @@ void centerPointer();
 void keyDown(unsigned char key, int x, int y);
 void keyUp(unsigned char key, int x, int y);
 void specialKeyDown(int key, int x, int y);
+void specialKeyUp(int key, int x, int y);
 void mouseButton(int button, int state, int x, int y);
 void pointerDragged(int x, int y);
 void pointerMoved(int x, int y);
@@ -15,3 +20,11 @@ void pointerEntry(int state);
 // One shot of the player's laser: the nearest object on the beam loses energy
 // and, if it survives, shows a hit explosion; the laser sound plays.
 void fireShot();
+
+// Turns the ship by the held steering keys over `seconds` of play.
+void steerByKeys(MyShip& ship, float seconds);
+// Every steering key released and its part forgotten (a new game).
+void forgetKeySteering();
+
+// The short line a volume key shows for two seconds, or null.
+const std::string* statusLine();

@@ -1,6 +1,7 @@
 #include "Scene.h"
 
 #include "Game.h"
+#include "ShellState.h"
 #include "assets/Font.h"
 #include "assets/Sky.h"
 #include "assets/TextureBank.h"
@@ -36,10 +37,26 @@ void loadTextures() {
 
 }
 
+namespace {
+
+SoundChoice withLevels(SoundChoice choice) {
+    choice.effectsVolume = settings.effectsVolume;
+    choice.musicVolume = settings.musicVolume;
+    choice.musicOn = settings.musicOn;
+    return choice;
+}
+
+}
+
+void applySoundLevels() {
+    soundChoice = withLevels(soundChoice);
+    if (game) game->world->setSoundLevels(soundChoice);
+}
+
 void buildScene(const SoundChoice& sound) {
-    soundChoice = sound;
+    soundChoice = withLevels(sound);
     loadTextures();
-    game = new Game(textureBank, sound);
+    game = new Game(textureBank, soundChoice);
     sky = new Sky(textureBank);
     font = new Font();
     game->populate();
@@ -52,6 +69,6 @@ void startNewGame() {
     // What the old game freed goes back to the system before the new one is
     // built, so the allocator's idle blocks do not add up over many games.
     malloc_trim(0);
-    game = new Game(textureBank, soundChoice);
+    game = new Game(textureBank, withLevels(soundChoice));
     game->populate();
 }

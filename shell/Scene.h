@@ -21,6 +21,10 @@ extern Game* game;             // the game being played
 // field, 26 asteroids and the enemy ship.
 void buildScene(const SoundChoice& sound = SoundChoice());
 
+// The player's volumes and music switch (settings) applied to the game
+// being played, and to every new one.
+void applySoundLevels();
+
 // Throws the current game away and starts another with the same sound choice:
 // every rock back, full power, no points, the enemy at its start.
 void startNewGame();

@@ -9,11 +9,14 @@ enum class Screen {
     Playing,    // frames advance the game
     Pausing,    // still playing: "p" was pressed, the pause begins once this frame is drawn, so it can be kept
     Paused,     // the kept frame and "PAUSED"; nothing moves, the game clock stands still
+    HelpAsked,  // still playing: the help key was pressed, the help opens once this frame is drawn
+    Help,       // the keys over the kept frame; play is paused behind it
     GameOver,   // power is gone: the last view, the game-over band and the points
 };
 
 enum class ScreenEvent {
     PauseKey,      // "p"
+    HelpKey,       // "h" or F10
     EnterKey,
     EscapeKey,
     Click,         // the fire button
@@ -41,7 +44,11 @@ public:
     void handle(ScreenEvent event);
     Screen current() const { return screen; }
     // Play is going on: controls steer, throttle and fire.
-    bool playing() const { return screen == Screen::Playing || screen == Screen::Pausing; }
+    bool playing() const {
+        return screen == Screen::Playing || screen == Screen::Pausing || screen == Screen::HelpAsked;
+    }
+    // Play stands still: the kept frame is shown, nothing is drawn anew.
+    bool stands() const { return screen == Screen::Paused || screen == Screen::Help; }
 
     // The display callback: one frame of play, or the paused or game-over screen.
     void display();
@@ -58,6 +65,7 @@ public:
 private:
     void change(Screen to, bool restartsClock);
     void drawPaused() const;
+    void drawHelp() const;
     void drawGameOver() const;
 
     Screen screen = Screen::Playing;

@@ -4,6 +4,7 @@ int windowWidth = 0;
 int windowHeight = 0;
 Viewport viewport;
 FrameClock frameClock;
+Settings settings;
 float pointerDivisor = 1000.0f;
 int cockpitFrames = 0;
 int renderMode = 0;

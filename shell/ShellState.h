@@ -2,6 +2,7 @@
 
 #include "BmpRecord.h"
 #include "FrameClock.h"
+#include "input/Settings.h"
 
 #include <cstdint>
 #include <vector>
@@ -30,7 +31,8 @@ extern int windowWidth;          // pixels, set by reshape
 extern int windowHeight;         // pixels, set by reshape
 extern Viewport viewport;        // the largest centred 4:3 area of the window, set by reshape
 extern FrameClock frameClock;    // frameTime (the mean of the last five frames), the pacer, the game clock
-extern float pointerDivisor;     // pointer pixels per unit of turn rate
+extern Settings settings;        // what the player set: file, command line and keys while playing
+extern float pointerDivisor;     // pointer pixels per unit of turn rate: 1000 / the pointer sensitivity
 extern int cockpitFrames;        // frames the cockpit picture has been painted since it was last lost
 extern int renderMode;           // 0 models, 1 display lists, 2 vertex arrays
 extern bool showStats;           // fps and draw-mode lines

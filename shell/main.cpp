@@ -7,6 +7,7 @@
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
+#include "input/Settings.h"
 #include "platform/SwapInterval.h"
 #include "platform/TerminationSignal.h"
 
@@ -27,15 +28,20 @@ int main(int argc, char** argv) {
         reportError("cannot find the game data (looked in: " + lookedIn + "); use --data DIR");
         return 1;
     }
+    const bool named = !command.options.configFile.empty();
+    for (const std::string& warning : settings.read(named ? command.options.configFile : Settings::defaultPath(), named))
+        reportWarning(warning);
+    command.overrule(settings);
     TerminationSignal::install();
     bestScore = new BestScore(BestScore::defaultPath());
     bestScore->load();
     Asteroid::fieldSeed = command.options.seed;
-    frameClock.pacer().setEnabled(command.options.frameCap);
-    pointerDivisor = 1000.0f;
+    frameClock.pacer().setEnabled(settings.frameCap);
+    pointerDivisor = 1000.0f / settings.pointerSensitivity;
+    showStats = settings.showStats;
     // Our options are read; the toolkit gets the program name alone.
     int toolkitArgc = 1;
-    if (!initDisplay(toolkitArgc, argv, command.options.window)) return 1;
+    if (!initDisplay(toolkitArgc, argv, settings.window)) return 1;
     initGraphicsState();
     // Where the display refreshes at most as often as play is paced, swaps
     // wait for it too; uncapped, they never wait.

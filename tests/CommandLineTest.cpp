@@ -60,10 +60,10 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
 
     const CommandLine all = parse({"--window", "--mute", "--no-music", "--seed=4294967295", "--data", "/d"});
     EXPECT_TRUE(all.play);
-    EXPECT_TRUE(all.options.window);
+    EXPECT_EQ(all.options.window, true);
     EXPECT_TRUE(all.options.mute);
     EXPECT_FALSE(all.options.music);
     EXPECT_EQ(all.options.seed, 4294967295u);
     EXPECT_EQ(all.options.dataDir, "/d");
-    EXPECT_FALSE(parse({"--window", "--fullscreen"}).options.window);   // the last one counts
+    EXPECT_EQ(parse({"--window", "--fullscreen"}).options.window, false);   // the last one counts
 }

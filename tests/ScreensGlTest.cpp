@@ -5,6 +5,7 @@
 #include "platform/BackBuffer.h"
 #include "platform/Clock.h"
 #include "shell/Display.h"
+#include "shell/Hud.h"
 #include "shell/FrameLoop.h"
 #include "shell/Game.h"
 #include "shell/Input.h"
@@ -212,4 +213,32 @@ TEST(Screens, TheGameOverScreenStandsOnTheLastViewWhateverTheBufferHeld) {
         EXPECT_GT(litPixels(rgb), SIZE * SIZE / 8) << "the last view, not a black screen";
     }
     BackBuffer::override(BackBuffer::Answer::Ask);
+}
+
+// The help lists what this player's settings bind, not a fixed picture: a
+// rebound key changes its own line and nothing else.
+TEST(Screens, TheHelpShowsTheKeysAsBound) {
+    openShellGame(SIZE);
+    auto overlay = [] {
+        glClear(GL_COLOR_BUFFER_BIT);
+        drawHelpOverlay();
+        return readPixels(0, 0, SIZE, SIZE);
+    };
+    const std::vector<uint8_t> before = overlay();
+    std::string clash;
+    ASSERT_TRUE(settings.keys.bind(Action::Straighten, {'x'}, clash));
+    const std::vector<uint8_t> after = overlay();
+    settings = Settings();
+    // "straighten" is the ninth line of the left column: font rows 219..235 of
+    // 480 over the 192 picture rows from row 32.
+    int inLine = 0, elsewhere = 0;
+    for (int y = 0; y < SIZE; ++y) {
+        for (int x = 0; x < SIZE; ++x) {
+            const size_t i = (size_t(y) * SIZE + x) * 3;
+            const bool differs = std::abs(before[i] - after[i]) + std::abs(before[i + 1] - after[i + 1]) > 40;
+            (y >= 32 + 215 * 192 / 480 && y < 32 + 240 * 192 / 480 ? inLine : elsewhere) += differs;
+        }
+    }
+    EXPECT_GT(inLine, 5);
+    EXPECT_EQ(elsewhere, 0);
 }

@@ -22,6 +22,17 @@ TEST(Screens, EveryEventOnEveryScreen) {
         {S::Playing, E::FrameDrawn, S::Playing, A::None, false},
         {S::Paused, E::PauseKey, S::Playing, A::None, true},
         {S::GameOver, E::PauseKey, S::GameOver, A::None, false},
+        // The help: asked in play, shown once the frame is drawn, over a pause too;
+        // h, F10 or Escape close it (Escape does not quit there).
+        {S::Playing, E::HelpKey, S::HelpAsked, A::None, false},
+        {S::HelpAsked, E::FrameDrawn, S::Help, A::None, false},
+        {S::Paused, E::HelpKey, S::Help, A::None, false},
+        {S::Help, E::HelpKey, S::Playing, A::None, true},
+        {S::Help, E::EscapeKey, S::Playing, A::None, true},
+        {S::Help, E::Click, S::Help, A::None, false},
+        {S::Help, E::Resize, S::Help, A::Redraw, false},
+        {S::HelpAsked, E::PowerGone, S::GameOver, A::None, false},
+        {S::GameOver, E::HelpKey, S::GameOver, A::None, false},
         // Power gone: the game ends, a pause asked for in its last frame with it.
         {S::Playing, E::PowerGone, S::GameOver, A::None, false},
         {S::Pausing, E::PowerGone, S::GameOver, A::None, false},

@@ -28,13 +28,23 @@ World::World(TextureBank* bank, const SoundChoice& soundChoice) : textureBank(ba
     loadSample("../bin/data/Sounds/laser.wav");
     loadSample("../bin/data/Sounds/explosion.mp3");
     loadSample("../bin/data/Sounds/nearExplosion.mp3");
+    levels = soundChoice;
+    sound.setEffectsVolume(soundChoice.effectsVolume);
     if (!soundChoice.music) return;
     music = sound.loadMusic("../bin/data/Sounds/invtro94.s3m");
     if (!music) {
         say("Error loading Background Music!\n");
     } else {
-        sound.setMusicVolume(100);
+        // The music's own level is 100 of the mixer's 256.
+        sound.setMusicVolume(100 * soundChoice.musicVolume / 100);
     }
+}
+
+void World::setSoundLevels(const SoundChoice& choice) {
+    sound.setEffectsVolume(choice.effectsVolume);
+    if (music) sound.setMusicVolume(100 * choice.musicVolume / 100);
+    if (music && choice.musicOn != levels.musicOn) sound.pauseMusic(!choice.musicOn);
+    levels = choice;
 }
 
 World::~World() {
@@ -175,4 +185,5 @@ void World::playSample(unsigned number) {
 
 void World::startMusic() {
     sound.playMusicLooping(music);
+    if (!levels.musicOn) sound.pauseMusic(true);
 }

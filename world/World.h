@@ -21,6 +21,9 @@ class MyShip;
 struct SoundChoice {
     bool enabled = true;   // false: no sound device is opened at all, and nothing is said of it
     bool music = true;     // false: the effects without the module
+    int effectsVolume = 100;   // percent of the effects' own level
+    int musicVolume = 100;     // percent of the music's own level
+    bool musicOn = true;       // false: the module is loaded but stands still
 };
 
 // The one container of everything in space: the objects (which it owns from
@@ -54,6 +57,9 @@ public:
     bool loadSample(const char* path);
     void playSample(unsigned number);
     void startMusic();
+    // The player's levels, while playing: effects and music in percent of
+    // their own levels, the music standing still or going on.
+    void setSoundLevels(const SoundChoice& levels);
 
     std::vector<SpaceObject*> objects;
     std::vector<std::unique_ptr<Explosion>> explosions;
@@ -66,6 +72,7 @@ public:
 
 private:
     SoundDevice sound;
+    SoundChoice levels;   // the levels in force
     std::vector<SoundDevice::Sample> samples;   // in load order
     SoundDevice::Music music = nullptr;
 };

@@ -17,8 +17,17 @@ peak_after() {
     awk '{ for (i = 1; i <= NF; i++) { v = $i < 0 ? -$i : $i; if (v > m) m = v } } END { print m + 0 }'
 }
 
+# RMS of one second of the captured audio from byte offset $1 on (44.1 kHz, 16-bit stereo).
+rms_after() {
+  tail -c +"$(( $1 + 1 ))" "$work/audio.raw" | head -c 176400 | od -An -v -t d2 |
+    awk '{ for (i = 1; i <= NF; i++) { s += $i * $i; n++ } } END { printf "%d\n", sqrt(s / (n ? n : 1)) }'
+}
+
+# The help bound to F9 as well, as a player's settings file may.
+printf 'key.help = h f9\n' >"$work/settings.conf"
 cd "$game_dir" || exit 1
-SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" ./spacefight >"$work/out.log" 2>"$work/err.log" &
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" ./spacefight --config "$work/settings.conf" \
+  >"$work/out.log" 2>"$work/err.log" &
 pid=$!
 sleep 4
 kill -0 "$pid" 2>/dev/null || { echo "spacefight ended on its own"; cat "$work/out.log" "$work/err.log"; exit 1; }
@@ -31,6 +40,17 @@ sleep 1
 shot still2
 # Rocks close by tumble (a few thousand pixels); a spinning ship changes most of the view.
 check "the ship does not turn by itself" test "$(differing still1 still2 1000x500+12+40)" -lt 20000
+
+# An arrow key held turns the view; released, the turn dies away and stops.
+xdotool keydown Left
+sleep 1.2
+xdotool keyup Left
+sleep 1
+shot arrow1
+check "an arrow key held turns the view" test "$(differing still2 arrow1 1000x500+12+40)" -gt 5000
+sleep 1
+shot arrow2
+check "released, the arrow key's turn stops" test "$(differing arrow1 arrow2 1000x500+12+40)" -lt 20000
 
 shot start
 # Where the mask is set the screen shows the cockpit picture: the dashboard.
@@ -45,6 +65,23 @@ xdotool key --delay 30 a a a a a a a a a a
 sleep 0.5
 shot faster
 check "ten presses of a change the speed digits" test "$(differing start faster 70x24+128+424)" -gt 20
+xdotool key --delay 30 z z z z z
+sleep 0.5
+shot slower
+check "z lowers the speed shown" test "$(differing faster slower 70x24+128+424)" -gt 20
+
+# Music down five times: the music, all there is to hear now, is quieter.
+size=$(stat -c %s "$work/audio.raw")
+sleep 1.2
+loud=$(rms_after "$size")
+xdotool key --delay 30 minus minus minus minus minus
+sleep 0.3
+size=$(stat -c %s "$work/audio.raw")
+sleep 1.2
+quiet=$(rms_after "$size")
+check "music down: quieter (RMS $loud, then $quiet)" test "$((quiet * 10))" -lt "$((loud * 8))"
+shot volume
+check "the volume line shows" test "$(white_pixels volume 200x30+412+220)" -gt 30
 
 xdotool key F1
 sleep 0.5
@@ -70,6 +107,23 @@ xdotool key p
 sleep 1
 shot resumed
 check "resumed: the view turns on" test "$(differing paused2 resumed 900x500+60+40)" -gt 5000
+
+# The help, on the player's own key: the keys over the game, which stands still.
+xdotool key F9
+# A loaded machine may take a moment to draw it: wait for the picture to stand still.
+for _ in 1 2 3 4 5 6; do
+  sleep 0.5
+  shot help1
+  sleep 0.5
+  shot help2
+  [ "$(differing help1 help2 1024x768+0+0)" -eq 0 ] && break
+done
+check "help: the panel darkens the view" test "$(differing resumed help1 800x500+112+140)" -gt 50000
+check "help: the game stands still behind it" test "$(differing help1 help2 1024x768+0+0)" -eq 0
+xdotool key Escape
+sleep 0.5
+kill -0 "$pid" 2>/dev/null
+check "Escape closes the help, it does not quit" test "$?" -eq 0
 
 before=$(stat -c %s "$work/audio.raw")
 xdotool click 1

@@ -1,0 +1,120 @@
+#include "KeyBindings.h"
+
+#include <GL/freeglut.h>
+
+#include <cctype>
+
+namespace {
+
+struct Named {
+    const char* name;
+    Key key;
+};
+
+const Named SPECIAL_NAMES[] = {
+    {"f1", SPECIAL + GLUT_KEY_F1},   {"f2", SPECIAL + GLUT_KEY_F2},     {"f3", SPECIAL + GLUT_KEY_F3},
+    {"f4", SPECIAL + GLUT_KEY_F4},   {"f5", SPECIAL + GLUT_KEY_F5},     {"f6", SPECIAL + GLUT_KEY_F6},
+    {"f7", SPECIAL + GLUT_KEY_F7},   {"f8", SPECIAL + GLUT_KEY_F8},     {"f9", SPECIAL + GLUT_KEY_F9},
+    {"f10", SPECIAL + GLUT_KEY_F10}, {"f11", SPECIAL + GLUT_KEY_F11},   {"f12", SPECIAL + GLUT_KEY_F12},
+    {"up", SPECIAL + GLUT_KEY_UP},   {"down", SPECIAL + GLUT_KEY_DOWN}, {"left", SPECIAL + GLUT_KEY_LEFT},
+    {"right", SPECIAL + GLUT_KEY_RIGHT}, {"pageup", SPECIAL + GLUT_KEY_PAGE_UP},
+    {"pagedown", SPECIAL + GLUT_KEY_PAGE_DOWN}, {"home", SPECIAL + GLUT_KEY_HOME}, {"end", SPECIAL + GLUT_KEY_END},
+    {"insert", SPECIAL + GLUT_KEY_INSERT}, {"delete", 127}, {"space", ' '}, {"tab", '\t'}, {"backspace", 8},
+    {"escape", 27}, {"mouse1", BUTTON + GLUT_LEFT_BUTTON}, {"mouse2", BUTTON + GLUT_MIDDLE_BUTTON},
+    {"mouse3", BUTTON + GLUT_RIGHT_BUTTON},
+};
+
+const char* const ACTION_NAMES[] = {
+    "steer_up", "steer_down", "steer_left", "steer_right",
+    "throttle_up", "throttle_down", "full_throttle", "full_stop", "straighten",
+    "fire", "pause", "view", "draw_models", "draw_lists", "draw_arrays", "shading", "stats", "help",
+    "music_up", "music_down", "effects_up", "effects_down", "music_on_off", "quit",
+};
+static_assert(sizeof ACTION_NAMES / sizeof *ACTION_NAMES == size_t(Action::Count), "a name for every action");
+
+}
+
+KeyBindings::KeyBindings() {
+    auto set = [&](Action a, std::vector<Key> k) { keys[size_t(a)] = std::move(k); };
+    set(Action::SteerUp, {SPECIAL + GLUT_KEY_UP});
+    set(Action::SteerDown, {SPECIAL + GLUT_KEY_DOWN});
+    set(Action::SteerLeft, {SPECIAL + GLUT_KEY_LEFT});
+    set(Action::SteerRight, {SPECIAL + GLUT_KEY_RIGHT});
+    set(Action::ThrottleUp, {'a'});
+    set(Action::ThrottleDown, {'y', 'z'});   // "y" where the design has it; "z" where most keyboards have it
+    set(Action::FullThrottle, {SPECIAL + GLUT_KEY_PAGE_UP});
+    set(Action::FullStop, {SPECIAL + GLUT_KEY_PAGE_DOWN});
+    set(Action::Straighten, {'c'});
+    set(Action::Fire, {BUTTON + GLUT_LEFT_BUTTON});
+    set(Action::Pause, {'p'});
+    set(Action::View, {SPECIAL + GLUT_KEY_F2});
+    set(Action::DrawModels, {SPECIAL + GLUT_KEY_F3});
+    set(Action::DrawLists, {SPECIAL + GLUT_KEY_F4});
+    set(Action::DrawArrays, {SPECIAL + GLUT_KEY_F5});
+    set(Action::Shading, {SPECIAL + GLUT_KEY_F6});
+    set(Action::Stats, {SPECIAL + GLUT_KEY_F1});
+    set(Action::Help, {'h', SPECIAL + GLUT_KEY_F10});
+    set(Action::MusicUp, {'+', '='});
+    set(Action::MusicDown, {'-'});
+    set(Action::EffectsUp, {']'});
+    set(Action::EffectsDown, {'['});
+    set(Action::MusicOnOff, {'m'});
+    set(Action::Quit, {27});
+}
+
+Action KeyBindings::actionOf(Key key) const {
+    for (size_t a = 0; a < keys.size(); ++a) {
+        for (Key k : keys[a]) {
+            if (k == key) return Action(a);
+        }
+    }
+    return Action::Count;
+}
+
+bool KeyBindings::bind(Action action, const std::vector<Key>& newKeys, std::string& clash) {
+    for (Key k : newKeys) {
+        const Action other = actionOf(k);
+        if (other != Action::Count && other != action) {
+            clash = keyName(k) + " already does " + actionName(other);
+            return false;
+        }
+    }
+    keys[size_t(action)] = newKeys;
+    return true;
+}
+
+const char* KeyBindings::actionName(Action action) {
+    return size_t(action) < size_t(Action::Count) ? ACTION_NAMES[size_t(action)] : "";
+}
+
+Action KeyBindings::actionNamed(const std::string& name) {
+    for (size_t a = 0; a < size_t(Action::Count); ++a) {
+        if (name == ACTION_NAMES[a]) return Action(a);
+    }
+    return Action::Count;
+}
+
+std::string KeyBindings::keyName(Key key) {
+    for (const Named& n : SPECIAL_NAMES) {
+        if (n.key == key) return n.name;
+    }
+    if (key > ' ' && key < 127) return std::string(1, char(key));
+    return "key" + std::to_string(key);
+}
+
+Key KeyBindings::keyNamed(const std::string& name) {
+    for (const Named& n : SPECIAL_NAMES) {
+        if (name == n.name) return n.key;
+    }
+    // One printable character; letters in lower case, as the game tells
+    // "a" from "A" and Caps Lock must not change what a key does.
+    if (name.size() == 1 && name[0] > ' ' && name[0] < 127 && !std::isupper(static_cast<unsigned char>(name[0])))
+        return name[0];
+    return NO_KEY;
+}
+
+std::string KeyBindings::describe(Action action) const {
+    std::string text;
+    for (Key k : keysOf(action)) text += (text.empty() ? "" : " or ") + keyName(k);
+    return text.empty() ? "(none)" : text;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+// What a key can be bound to. Enter (play again) and the pointer are fixed.
+enum class Action {
+    SteerUp, SteerDown, SteerLeft, SteerRight,
+    ThrottleUp, ThrottleDown, FullThrottle, FullStop, Straighten,
+    Fire, Pause, View, DrawModels, DrawLists, DrawArrays, Shading, Stats, Help,
+    MusicUp, MusicDown, EffectsUp, EffectsDown, MusicOnOff, Quit,
+    Count
+};
+
+// A key or button as one number: characters as themselves (0..255), the
+// toolkit's special keys from SPECIAL on, mouse buttons from BUTTON on.
+using Key = int;
+constexpr Key SPECIAL = 256;
+constexpr Key BUTTON = 512;
+constexpr Key NO_KEY = -1;
+
+// Which keys do which action. The defaults are the game's own keys; a
+// settings file may bind others.
+class KeyBindings {
+public:
+    KeyBindings();   // the defaults
+
+    // The action a key does, or Action::Count for none.
+    Action actionOf(Key key) const;
+    const std::vector<Key>& keysOf(Action action) const { return keys[size_t(action)]; }
+
+    // Binds `action` to exactly `newKeys`. Refused (false, nothing changed,
+    // `clash` naming the other action) when a key already does another action.
+    bool bind(Action action, const std::vector<Key>& newKeys, std::string& clash);
+
+    // "throttle_up" and the like, as in the settings file; empty past the end.
+    static const char* actionName(Action action);
+    static Action actionNamed(const std::string& name);   // Action::Count when unknown
+    // Key names as in the settings file and the help: "a", "f1", "up", "space", "mouse1".
+    static std::string keyName(Key key);
+    static Key keyNamed(const std::string& name);   // NO_KEY when unknown
+    // The keys of an action for people: "y or z".
+    std::string describe(Action action) const;
+
+private:
+    std::array<std::vector<Key>, size_t(Action::Count)> keys;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "KeyBindings.h"
+
+#include <string>
+#include <vector>
+
+// Everything a player may set, with the game's own defaults: a player who
+// changes nothing gets the game as designed. Read from a file of
+// `key = value` lines with `#` comments; the game never writes it.
+struct Settings {
+    float pointerSensitivity = 1.0f;   // turn rate per pixel, times 1/1000
+    bool invertPitch = false;          // pointer and keys: up turns down
+    bool turnMarker = true;            // the turn rates shown about the crosshair
+    int effectsVolume = 100;           // percent of the effects' own level
+    int musicVolume = 100;             // percent of the music's own level
+    int deadZone = 15;                 // percent of a stick's travel that does nothing
+    bool window = false;               // a window rather than full screen
+    bool frameCap = true;              // at most 70 frames a second
+    bool showStats = true;             // the fps and draw-mode lines at start
+    KeyBindings keys;
+    bool musicOn = true;               // while playing only: the music key stops and starts it
+
+    // $XDG_CONFIG_HOME/spacefight/settings.conf, or ~/.config/... without it.
+    static std::string defaultPath();
+
+    // Reads `path` over the current values. A missing file is normal and
+    // silent, unless `named` (the player named it on the command line). Each bad line is one warning naming the file and the line, and
+    // its setting keeps its value; an unreadable file is one warning and
+    // changes nothing. Returns the warnings, each a line without "Warning: ".
+    std::vector<std::string> read(const std::string& path, bool named = false);
+    // The same over text already in memory (what read uses; fuzzed).
+    std::vector<std::string> parse(const std::string& name, const std::string& text);
+
+    // A file with every key at its default, as README and the manual page show it.
+    std::string example() const;
+};
