@@ -134,10 +134,12 @@ void showFrame() {
 
 void displayFrame() {
     if (TerminationSignal::received()) screens.handle(ScreenEvent::Signal);
+    pollGamepad();
     screens.display();
 }
 
 void idleFrame() {
+    if (screens.stands()) pollGamepad();   // otherwise the frame drawn next polls it
     screens.idle();
 }
 

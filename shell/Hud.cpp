@@ -197,9 +197,11 @@ void drawTurnMarker(float yawRate, float pitchRate) {
 }
 
 void drawHelpOverlay() {
+    // Over the whole picture, the cockpit included: not cut by its mask.
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_STENCIL_TEST);
     beginOverlay();
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
-    glDisable(GL_STENCIL_TEST);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
@@ -210,7 +212,10 @@ void drawHelpOverlay() {
     glRecti(40, 60, PICTURE_WIDTH - 40, PICTURE_HEIGHT - 60);
     glPopAttrib();
     endOverlay();
-    if (!font) return;
+    if (!font) {
+        glPopAttrib();
+        return;
+    }
     const std::string title = "KEYS  -  paused; " + settings.keys.describe(Action::Help) + " or escape goes on";
     font->print(320 - 5 * int(title.size()), 430, title, 0);
     // Two columns of action: keys, in font units (640 x 480).
@@ -221,7 +226,12 @@ void drawHelpOverlay() {
         const std::string line = name + ": " + settings.keys.describe(Action(a));
         font->print(a < half ? 40 : 330, 395 - 22 * int(a % half), line, 0);
     }
-    font->print(40, 395 - 22 * int(half) - 10, "Enter: play again after the game is over   mouse: steer", 0);
+    const int below = 395 - 22 * int(half) - 10;
+    font->print(40, below, "Enter: play again after the game is over   mouse: steer", 0);
+    font->print(40, below - 26, "Gamepad: left stick steers; right trigger throttle up,", 0);
+    font->print(40, below - 48, "left trigger down; A or right shoulder fires;", 0);
+    font->print(40, below - 70, "Start pauses or plays again; Back shows this help", 0);
+    glPopAttrib();
 }
 
 void drawStats(const std::string& fpsText, int drawMode) {

@@ -9,7 +9,9 @@
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 #include "world/World.h"
+#include "input/GamepadInput.h"
 #include "input/KeySteering.h"
+#include "platform/Gamepad.h"
 
 #include <algorithm>
 #include <string>
@@ -28,6 +30,8 @@ void centerPointer() {
 namespace {
 
 KeySteering keySteering;
+Gamepad gamepad;
+GamepadInput gamepadInput;
 
 std::string statusText;        // a short line on the HUD, such as "music 60%"
 double statusUntil = 0.0;      // real milliseconds; the line shows until then
@@ -130,6 +134,21 @@ void specialKeyDown(int k, int, int) {
 
 void specialKeyUp(int k, int, int) {
     key(SPECIAL + k, false);
+}
+
+void openGamepad() {
+    gamepad.open();
+}
+
+void pollGamepad() {
+    const PadCommand command =
+        gamepadInput.update(gamepad.poll(), game ? game->myShip : nullptr, screens.playing(),
+                            Clock::monotonicMilliseconds(), float(settings.deadZone) / 100.0f, settings.invertPitch);
+    if (command.fire) act(Action::Fire, true);
+    if (command.start) screens.handle(screens.current() == Screen::GameOver ? ScreenEvent::EnterKey : ScreenEvent::PauseKey);
+    if (command.back) screens.handle(ScreenEvent::HelpKey);
+    for (int i = 0; i < command.throttle; ++i) act(Action::ThrottleUp, true);
+    for (int i = 0; i > command.throttle; --i) act(Action::ThrottleDown, true);
 }
 
 void steerByKeys(MyShip& ship, float seconds) {

@@ -21,6 +21,11 @@ void pointerEntry(int state);
 // and, if it survives, shows a hit explosion; the laser sound plays.
 void fireShot();
 
+// Game controllers: opened at start (silently none where SDL has no support),
+// polled once a frame and while play stands still.
+void openGamepad();
+void pollGamepad();
+
 // Turns the ship by the held steering keys over `seconds` of play.
 void steerByKeys(MyShip& ship, float seconds);
 // Every steering key released and its part forgotten (a new game).

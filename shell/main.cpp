@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
     sound.enabled = !command.options.mute;
     sound.music = command.options.music;
     buildScene(sound);
+    openGamepad();
     // A signal that came while loading is honoured by the first frame.
     TerminationSignal::loaded();
     glutMainLoop();

@@ -1,0 +1,71 @@
+#include "GamepadInput.h"
+
+#include "entities/MyShip.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// How many steps a trigger held since `since` has earned by `now`.
+int stepsEarned(double since, double now) {
+    const double held = now - since;
+    if (held < GamepadInput::REPEAT_DELAY) return 1;
+    return 2 + int((held - GamepadInput::REPEAT_DELAY) / GamepadInput::REPEAT_EVERY);
+}
+
+}
+
+PadCommand GamepadInput::update(const Gamepad::State& state, MyShip* ship, bool playing, double now,
+                                float deadZone, bool invertPitch) {
+    PadCommand command;
+    if (!state.connected) {
+        // Pulled out: the ship flies straight on, not in the last turn it was given.
+        if (last.connected && ship) ship->stopTurning();
+        *this = GamepadInput();
+        return command;
+    }
+    command.fire = state.fire && !last.fire;
+    command.start = state.start && !last.start;
+    command.back = state.back && !last.back;
+
+    // The stick: a radial dead zone, then the rest of the travel scaled to the limit.
+    float yaw = 0.0f, pitch = 0.0f;
+    const float travel = std::hypot(state.stickX, state.stickY);
+    if (travel > deadZone && travel > 0.0f) {
+        const float share = std::min(1.0f, (travel - deadZone) / std::max(1.0f - deadZone, 1e-3f));
+        yaw = LIMIT * share * state.stickX / travel;
+        pitch = LIMIT * share * state.stickY / travel * (invertPitch ? -1.0f : 1.0f);
+    }
+    // The last device moved steers: only a stick that moved sets the rates,
+    // so the pointer's turn stands while the stick is left alone.
+    if (!playing) {
+        // Nothing flies: what the stick and triggers do now starts afresh later.
+        triggerSince[0] = triggerSince[1] = -1.0;
+        last = state;
+        return command;
+    }
+    if (ship && (std::fabs(yaw - stickYaw) > 1e-3f || std::fabs(pitch - stickPitch) > 1e-3f)) {
+        ship->stopTurning();
+        ship->addTurn(yaw, pitch);
+    }
+    stickYaw = yaw;
+    stickPitch = pitch;
+
+    const float triggers[2] = {state.rightTrigger, state.leftTrigger};   // up, down
+    for (int t = 0; t < 2; ++t) {
+        if (triggers[t] < 0.5f) {
+            triggerSince[t] = -1.0;
+            continue;
+        }
+        if (triggerSince[t] < 0.0) {
+            triggerSince[t] = now;
+            triggerSteps[t] = 0;
+        }
+        const int earned = stepsEarned(triggerSince[t], now);
+        command.throttle += (t == 0 ? 1 : -1) * (earned - triggerSteps[t]);
+        triggerSteps[t] = earned;
+    }
+    last = state;
+    return command;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/Gamepad.h"
+
+class MyShip;
+
+// What a controller asks of the game in one poll; the shell routes it as it
+// would the same keys.
+struct PadCommand {
+    bool fire = false;     // A or the right shoulder pressed
+    bool start = false;    // pause, or play again on the game-over screen
+    bool back = false;     // the help
+    int throttle = 0;      // throttle steps: up when positive, down when negative
+};
+
+// A controller as the game reads it: the left stick sets the turn rates as
+// the pointer does, proportionally past a dead zone; the triggers step the
+// throttle at the key-repeat rate while held; buttons act when pressed.
+class GamepadInput {
+public:
+    static constexpr float LIMIT = 0.25f;            // turn rate at full deflection, as the arrow keys reach
+    static constexpr double REPEAT_DELAY = 500.0;    // ms before a held trigger repeats
+    static constexpr double REPEAT_EVERY = 40.0;     // ms between repeated steps
+
+    // `ship` is the player's (null before a game), `playing` false while
+    // paused or over: then only the buttons count. `now` in milliseconds,
+    // `deadZone` a share of the stick's travel (0..1).
+    PadCommand update(const Gamepad::State& state, MyShip* ship, bool playing, double now, float deadZone,
+                      bool invertPitch);
+
+private:
+    Gamepad::State last;
+    float stickYaw = 0.0f, stickPitch = 0.0f;   // the turn rates the stick asks for
+    double triggerSince[2] = {-1.0, -1.0};      // ms the trigger was pressed at; below 0 when released
+    int triggerSteps[2] = {0, 0};               // steps taken since
+};

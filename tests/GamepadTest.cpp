@@ -1,0 +1,87 @@
+// Guards the controller through SDL's own virtual controller: the dead zone,
+// firing on a press, the triggers' steps, and a controller pulled out mid-flight.
+#include "platform/Gamepad.h"
+#include "shell/input/GamepadInput.h"
+#include "support/GameFixtures.h"
+
+#include <SDL2/SDL.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A controller as SDL would see a real one plugged in; its index, or -1.
+int plugIn() {
+    SDL_VirtualJoystickDesc desc;
+    SDL_zero(desc);
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.name = "test pad";
+    return SDL_JoystickAttachVirtualEx(&desc);
+}
+
+}
+
+TEST(Gamepad, TheStickSteersPastTheDeadZoneFiresAndLetsGoWhenPulledOut) {
+    GameFixture game;
+    MyShip* ship = game.addPlayer();
+    Gamepad pad;
+    ASSERT_TRUE(pad.open());
+    GamepadInput input;
+    double now = 1000.0;
+    auto poll = [&](bool playing = true) { return input.update(pad.poll(), ship, playing, now += 14.0, 0.15f, false); };
+    EXPECT_FALSE(pad.poll().connected) << "no controller: nothing, and no word of it";
+
+    const int index = plugIn();
+    ASSERT_GE(index, 0) << SDL_GetError();
+    SDL_Joystick* stick = SDL_JoystickOpen(index);   // the test's hand on the virtual controller
+    ASSERT_NE(stick, nullptr);
+    poll();
+    ASSERT_TRUE(pad.poll().connected) << "plugged in while playing: picked up";
+
+    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, 32767 / 10);   // 10%: inside the dead zone
+    poll();
+    EXPECT_EQ(ship->getYawRate(), 0.0f);
+    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, 32767);
+    poll();
+    EXPECT_NEAR(ship->getYawRate(), GamepadInput::LIMIT, 1e-3f);
+    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, -32767 / 2);   // halfway left
+    poll();
+    EXPECT_NEAR(ship->getYawRate(), -GamepadInput::LIMIT * (0.5f - 0.15f) / 0.85f, 1e-3f);
+    // The pointer moved last: the stick, left alone, does not take its turn back.
+    ship->addTurn(0.1f, 0.0f);
+    const float pointerTurn = ship->getYawRate();
+    poll();
+    EXPECT_EQ(ship->getYawRate(), pointerTurn);
+
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, 1);
+    EXPECT_TRUE(poll().fire);
+    EXPECT_FALSE(poll().fire) << "held, it fires once";
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, 0);
+    poll();
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, 1);
+    EXPECT_TRUE(poll().fire);
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, 0);
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 1);
+    EXPECT_TRUE(poll(false).start) << "Start counts on every screen";
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 0);
+
+    // The right trigger held: a step at once, then at the key-repeat rate.
+    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
+    int steps = 0;
+    for (int i = 0; i < 72; ++i) steps += poll().throttle;   // a second at 14 ms a poll
+    EXPECT_EQ(steps, 1 + 1 + int((72 * 14.0 - GamepadInput::REPEAT_DELAY) / GamepadInput::REPEAT_EVERY));
+    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0);
+    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767);
+    EXPECT_EQ(poll().throttle, -1);
+
+    // Pulled out mid-turn: the ship flies straight, and nothing stalls.
+    SDL_JoystickClose(stick);
+    ASSERT_EQ(SDL_JoystickDetachVirtual(index), 0);
+    poll();
+    EXPECT_EQ(ship->getYawRate(), 0.0f);
+    EXPECT_EQ(ship->getPitchRate(), 0.0f);
+    EXPECT_FALSE(pad.poll().connected);
+}
