@@ -5,6 +5,8 @@
 namespace {
 const std::chrono::steady_clock::time_point processStart = std::chrono::steady_clock::now();
 bool frozen = false;
+bool latched = false;
+uint32_t latchedValue = 0;
 uint32_t frozenValue = 0;
 std::chrono::steady_clock::duration pausedFor{0};   // the sum of all pauses before the current one
 bool suspended = false;
@@ -19,7 +21,15 @@ uint32_t running(std::chrono::steady_clock::time_point at) {
 
 uint32_t Clock::milliseconds() {
     if (frozen) return frozenValue;
+    if (latched) return latchedValue;
     return running(suspended ? suspendedAt : std::chrono::steady_clock::now());
+}
+
+void Clock::latch() {
+    if (frozen) return;
+    latched = false;
+    latchedValue = milliseconds();
+    latched = true;
 }
 
 double Clock::monotonicMilliseconds() {
@@ -49,4 +59,5 @@ void Clock::setForTest(uint32_t ms) {
 
 void Clock::useRealTime() {
     frozen = false;
+    latched = false;
 }

@@ -12,7 +12,7 @@ bash "$root/scripts/build.sh" >/dev/null   # the generated assets are the seeds
 bin="$root/build/bin"
 dir="$root/build/fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPACEFIGHT_FUZZ=ON >/dev/null
-cmake --build "$dir" -j "$(nproc)" --target fuzz_bmp fuzz_mask fuzz_tga fuzz_raw fuzz_ms3d fuzz_settings >/dev/null
+cmake --build "$dir" -j "$(nproc)" --target fuzz_bmp fuzz_mask fuzz_tga fuzz_raw fuzz_ms3d fuzz_settings fuzz_replay >/dev/null
 
 seed() {   # seed NAME FILES...
   local corpus="$dir/corpus/$1"; shift
@@ -26,6 +26,8 @@ seed raw "$bin"/data/fonts/*.raw
 mkdir -p "$dir/corpus/settings"
 printf 'pointer_sensitivity = 1.5\ninvert_pitch = on # inverted\nkey.fire = space mouse1\nmusic_volume = 40\n' \
   >"$dir/corpus/settings/seed-settings.conf"
+mkdir -p "$dir/corpus/replay"
+cp -f "$root/bench/one-minute.sfr" "$dir/corpus/replay/seed-one-minute.sfr" 2>/dev/null || true
 mkdir -p "$dir/corpus/tga"
 # A 2 x 2 picture at 24 bits with a 3-byte ID field; the generator writes no Targa files.
 printf '\003\000\002\000\000\000\000\000\000\000\000\000\002\000\002\000\030\000IDS\001\002\003\004\005\006\007\010\011\012\013\014' \
@@ -33,9 +35,9 @@ printf '\003\000\002\000\000\000\000\000\000\000\000\000\002\000\002\000\030\000
 
 # Longest input per harness: room for small pictures and models of every kind,
 # short enough that the large generated seeds do not slow each run down.
-declare -A max_len=([bmp]=1024 [mask]=8192 [tga]=8192 [raw]=4096 [ms3d]=8192 [settings]=4096)
+declare -A max_len=([bmp]=1024 [mask]=8192 [tga]=8192 [raw]=4096 [ms3d]=8192 [settings]=4096 [replay]=8192)
 status=0
-for name in bmp mask tga raw ms3d settings; do
+for name in bmp mask tga raw ms3d settings replay; do
   mkdir -p "$dir/findings/$name"
   log="$dir/$name.log"
   if "$dir/tests/fuzz/fuzz_$name" "$dir/corpus/$name" -max_total_time="$seconds" -runs="$runs" \

@@ -11,7 +11,10 @@
 
 namespace {
 
-enum Option { HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, NO_FRAME_CAP, SEED, DATA, CONFIG };
+enum Option {
+    HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, NO_FRAME_CAP, SEED, DATA, CONFIG, RECORD, REPLAY,
+    FRAME_STATS
+};
 
 const option LONG_OPTIONS[] = {
     {"help", no_argument, nullptr, HELP},
@@ -24,6 +27,9 @@ const option LONG_OPTIONS[] = {
     {"seed", required_argument, nullptr, SEED},
     {"data", required_argument, nullptr, DATA},
     {"config", required_argument, nullptr, CONFIG},
+    {"record", required_argument, nullptr, RECORD},
+    {"replay", required_argument, nullptr, REPLAY},
+    {"frame-stats", required_argument, nullptr, FRAME_STATS},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -37,6 +43,10 @@ bool parseSeed(const char* text, uint32_t& out) {
     return true;
 }
 
+}
+
+const char* CommandLine::version() {
+    return SPACEFIGHT_VERSION;
 }
 
 std::string CommandLine::usage(const char* program) {
@@ -56,6 +66,9 @@ std::string CommandLine::usage(const char* program) {
            "  --no-frame-cap  draw as many frames as possible (default: at most 70 a second)\n"
            "  --config FILE   read the settings from FILE instead of\n"
            "                  $XDG_CONFIG_HOME/spacefight/settings.conf\n"
+           "  --record FILE   play, and write the game to FILE as it goes\n"
+           "  --replay FILE   play a recorded game again (Escape, p and h still work)\n"
+           "  --frame-stats FILE  write frame times and start-up time as JSON at exit\n"
            "  -h, --help      show this help and exit\n"
            "  --version       show the version and exit\n"
            "\n"
@@ -131,6 +144,15 @@ CommandLine CommandLine::parse(int argc, char** argv) {
             if (*optarg == '\0') return fail("--config needs a file");
             result.options.configFile = optarg;
             break;
+        case RECORD:
+        case REPLAY:
+        case FRAME_STATS: {
+            const char* name = c == RECORD ? "--record" : c == REPLAY ? "--replay" : "--frame-stats";
+            if (*optarg == '\0') return fail(std::string(name) + " needs a file");
+            (c == RECORD ? result.options.recordFile : c == REPLAY ? result.options.replayFile
+                                                                  : result.options.frameStatsFile) = optarg;
+            break;
+        }
         case ':': return fail(std::string("option '") + argv[optind - 1] + "' needs a value");
         default:
             // An unknown letter may stand among others ("-xy"): name the letter,
@@ -140,5 +162,7 @@ CommandLine CommandLine::parse(int argc, char** argv) {
         }
     }
     if (optind < argc) return fail(std::string("unexpected argument '") + argv[optind] + "'");
+    if (!result.options.recordFile.empty() && !result.options.replayFile.empty())
+        return fail("--record and --replay do not go together");
     return result;
 }

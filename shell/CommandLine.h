@@ -15,6 +15,9 @@ struct GameOptions {
     std::optional<uint32_t> seed;        // the asteroid field's; the calendar time without it
     std::string dataDir;                 // --data, empty when not given
     std::string configFile;              // --config, empty when not given
+    std::string recordFile;              // --record: the game is written there as it goes
+    std::string replayFile;              // --replay: a recorded game played again
+    std::string frameStatsFile;          // --frame-stats: frame times and start-up as JSON at exit
 };
 
 // GNU-style options (getopt_long). Parsing never exits: the result says
@@ -29,6 +32,7 @@ public:
     std::string output;        // to standard output when status is 0, else to standard error
 
     static std::string usage(const char* program);
+    static const char* version();
 
     // The command line wins over the settings file: what it says replaces
     // what the file said.

@@ -35,6 +35,7 @@ void FrameClock::restart() {
 void FrameClock::reset() {
     rate = FrameRate();
     time = 0.0f;
+    driven = -1.0f;
 }
 
 void FrameClock::pace() {

@@ -18,7 +18,9 @@ public:
     // Measures the frame that just ended on the game clock, sets frameTime
     // and returns the fps line.
     const std::string& updateFrameRate();
-    float frameTime() const { return time; }   // seconds
+    float frameTime() const { return driven >= 0.0f ? driven : time; }   // seconds
+    // A replay hands every frame the time it had when recorded.
+    void drive(float seconds) { driven = seconds; }
     const std::string& fpsText() const { return rate.text(); }
 
     // True when the last frame ended longer ago than a stall.
@@ -40,4 +42,5 @@ private:
     FrameRate rate;
     FramePacer framePacer{70.0};
     float time = 0.0f;   // seconds
+    float driven = -1.0f;   // seconds; below 0 when the frames measure themselves
 };

@@ -2,12 +2,14 @@
 
 #include "CockpitCopy.h"
 #include "Collisions.h"
+#include "FrameStats.h"
 #include "Game.h"
 #include "Hud.h"
 #include "Input.h"
 #include "Radar.h"
 #include "Scene.h"
 #include "Screens.h"
+#include "replay/Replay.h"
 #include "ShellState.h"
 #include "assets/Sky.h"
 #include "assets/StarField.h"
@@ -26,6 +28,7 @@
 #include <cmath>
 
 FrameSplit* frameSplit = nullptr;
+FrameStats* frameStats = nullptr;
 
 namespace {
 
@@ -129,24 +132,28 @@ void showFrame() {
     const double before = stamp();
     glutSwapBuffers();
     if (frameSplit) frameSplit->swap = stamp() - before;
+    if (frameStats) frameStats->shown();
     frameClock.pace();
 }
 
 void displayFrame() {
     if (TerminationSignal::received()) screens.handle(ScreenEvent::Signal);
     pollGamepad();
+    replay.step();
+    if (replay.ended()) return;   // a test's replay that has played to its end
     screens.display();
 }
 
 void idleFrame() {
-    if (screens.stands()) pollGamepad();   // otherwise the frame drawn next polls it
+    pollGamepad();
+    replay.step();
+    if (replay.ended()) return;
     screens.idle();
 }
 
 void playFrame() {
-    // Back from a stall (a stopped process, a machine that slept): the time
-    // away is not flown.
-    if (frameClock.stalled()) screens.handle(ScreenEvent::ClockStall);
+    // The frame's clock, frame time and input: the player's, or a replay's.
+    applyCommands(replay.beginFrame(takeCommands()));
     const float frameTime = frameClock.frameTime();
     World& world = *game->world;
     MyShip& ship = *game->myShip;
@@ -210,6 +217,7 @@ void playFrame() {
     }
     // The end of the game, or of a frame that a pause was asked for in.
     screens.handle(ship.getEnergy() <= 0.0f ? ScreenEvent::PowerGone : ScreenEvent::FrameDrawn);
+    replay.endFrame();
     if (frameSplit) {
         frameSplit->logic = logic;
         frameSplit->submit = stamp() - start - logic;

@@ -21,3 +21,7 @@ struct FrameSplit {
     double swap = 0.0;     // the swap, which waits for the renderer to finish
 };
 extern FrameSplit* frameSplit;
+
+class FrameStats;
+// Every frame shown is counted there when it points at one (--frame-stats).
+extern FrameStats* frameStats;

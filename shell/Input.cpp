@@ -11,6 +11,7 @@
 #include "world/World.h"
 #include "input/GamepadInput.h"
 #include "input/KeySteering.h"
+#include "replay/Replay.h"
 #include "platform/Gamepad.h"
 
 #include <algorithm>
@@ -48,21 +49,34 @@ void changeVolume(int& percent, int step, const char* what) {
     showStatus(std::string(what) + " " + std::to_string(percent) + "%");
 }
 
-void steer(KeySteering::Direction direction, bool pressed) {
-    keySteering.hold(direction, pressed && screens.playing());
+std::vector<Command> pending;   // what reached the game since the last frame of play
+
+void queue(Command::Kind kind, Action action) {
+    Command c;
+    c.kind = kind;
+    c.action = uint8_t(action);
+    pending.push_back(c);
 }
 
-// What a bound key does: pressed (true) or released (false).
-void act(Action action, bool pressed) {
+bool isPlay(Action action) {
     switch (action) {
-    case Action::SteerUp: return steer(KeySteering::UP, pressed);
-    case Action::SteerDown: return steer(KeySteering::DOWN, pressed);
-    case Action::SteerLeft: return steer(KeySteering::LEFT, pressed);
-    case Action::SteerRight: return steer(KeySteering::RIGHT, pressed);
-    default: break;
+    case Action::Fire: case Action::Pause: case Action::Help: case Action::Quit: case Action::MusicUp:
+    case Action::MusicDown: case Action::EffectsUp: case Action::EffectsDown: case Action::MusicOnOff:
+        return false;
+    default: return true;
+    }
+}
+
+// What a bound key does: pressed (true) or released (false). Play goes into
+// the next frame's command; the screens and the sound act at once.
+void act(Action action, bool pressed) {
+    if (isPlay(action)) {
+        // A release always reaches the game, so no key stays held across a pause.
+        if (!pressed) queue(Command::Release, action);
+        else if (screens.playing()) queue(Command::Press, action);
+        return;
     }
     if (!pressed) return;
-    // The screens decide these on every screen.
     switch (action) {
     case Action::Fire: return screens.handle(ScreenEvent::Click);
     case Action::Pause: return screens.handle(ScreenEvent::PauseKey);
@@ -76,12 +90,23 @@ void act(Action action, bool pressed) {
         settings.musicOn = !settings.musicOn;
         applySoundLevels();
         return showStatus(settings.musicOn ? "music on" : "music off");
-    default: break;
+    default: return;
     }
-    // The rest only while playing.
-    if (!game || !screens.playing()) return;
+}
+
+// An action of play, inside a frame.
+void play(Action action, bool pressed) {
     MyShip& ship = *game->myShip;
     switch (action) {
+    case Action::SteerUp: return keySteering.hold(KeySteering::UP, pressed);
+    case Action::SteerDown: return keySteering.hold(KeySteering::DOWN, pressed);
+    case Action::SteerLeft: return keySteering.hold(KeySteering::LEFT, pressed);
+    case Action::SteerRight: return keySteering.hold(KeySteering::RIGHT, pressed);
+    default: break;
+    }
+    if (!pressed) return;
+    switch (action) {
+    case Action::Fire: fireShot(); break;
     case Action::ThrottleUp: ship.changeSpeed(1.0f, true); break;
     case Action::ThrottleDown: ship.changeSpeed(1.0f, false); break;
     case Action::FullThrottle: ship.setSpeed(100.0f); break;
@@ -120,7 +145,11 @@ void key(Key k, bool pressed) {
 }
 
 void keyDown(unsigned char k, int, int) {
-    if (k == 13) return screens.handle(ScreenEvent::EnterKey);   // play again: not bindable
+    // Play again: not bindable; a replay plays its own games again.
+    if (k == 13) {
+        if (!replay.replaying()) screens.handle(ScreenEvent::EnterKey);
+        return;
+    }
     key(k, true);
 }
 
@@ -141,14 +170,48 @@ void openGamepad() {
 }
 
 void pollGamepad() {
-    const PadCommand command =
-        gamepadInput.update(gamepad.poll(), game ? game->myShip : nullptr, screens.playing(),
-                            Clock::monotonicMilliseconds(), float(settings.deadZone) / 100.0f, settings.invertPitch);
+    const PadCommand command = gamepadInput.update(gamepad.poll(), screens.playing(), Clock::monotonicMilliseconds(),
+                                                   float(settings.deadZone) / 100.0f, settings.invertPitch);
+    if (command.setsTurn) {
+        Command c;
+        c.kind = Command::SetTurn;
+        c.a = command.yaw;
+        c.b = command.pitch;
+        pending.push_back(c);
+    }
     if (command.fire) act(Action::Fire, true);
-    if (command.start) screens.handle(screens.current() == Screen::GameOver ? ScreenEvent::EnterKey : ScreenEvent::PauseKey);
+    if (command.start && screens.current() != Screen::GameOver) screens.handle(ScreenEvent::PauseKey);
+    if (command.start && screens.current() == Screen::GameOver && !replay.replaying()) screens.handle(ScreenEvent::EnterKey);
     if (command.back) screens.handle(ScreenEvent::HelpKey);
     for (int i = 0; i < command.throttle; ++i) act(Action::ThrottleUp, true);
     for (int i = 0; i > command.throttle; --i) act(Action::ThrottleDown, true);
+}
+
+void queueShot() {
+    queue(Command::Press, Action::Fire);
+}
+
+std::vector<Command> takeCommands() {
+    std::vector<Command> taken;
+    taken.swap(pending);
+    return taken;
+}
+
+void applyCommands(const std::vector<Command>& commands) {
+    if (!game) return;
+    for (const Command& c : commands) {
+        switch (c.kind) {
+        case Command::Turn: game->myShip->addTurn(c.a, c.b); break;
+        case Command::SetTurn:
+            game->myShip->stopTurning();
+            game->myShip->addTurn(c.a, c.b);
+            break;
+        case Command::Press:
+        case Command::Release:
+            if (c.action < uint8_t(Action::Count)) play(Action(c.action), c.kind == Command::Press);
+            break;
+        }
+    }
 }
 
 void steerByKeys(MyShip& ship, float seconds) {
@@ -195,8 +258,11 @@ void pointerMoved(int x, int y) {
     const int cx = windowWidth >> 1, cy = windowHeight >> 1;
     if (x == cx && y == cy) return;   // the event the re-centring itself causes
     centerPointer();
-    const float dy = float(y - cy) * (settings.invertPitch ? -1.0f : 1.0f);
-    if (game) game->myShip->addTurn(float(x - cx) / pointerDivisor, dy / pointerDivisor);
+    Command c;
+    c.kind = Command::Turn;
+    c.a = float(x - cx) / pointerDivisor;
+    c.b = float(y - cy) * (settings.invertPitch ? -1.0f : 1.0f) / pointerDivisor;
+    pending.push_back(c);
 }
 
 void pointerEntry(int) {}

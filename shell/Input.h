@@ -1,6 +1,9 @@
 #pragma once
 
+#include "replay/Recording.h"
+
 #include <string>
+#include <vector>
 
 class MyShip;
 
@@ -25,6 +28,13 @@ void fireShot();
 // polled once a frame and while play stands still.
 void openGamepad();
 void pollGamepad();
+
+// Input reaches the game as commands, applied at the start of the next frame
+// of play: taken from the callbacks (and handed to a recording), or from a replay.
+std::vector<Command> takeCommands();
+void applyCommands(const std::vector<Command>& commands);
+// A shot, as the fire button gives one.
+void queueShot();
 
 // Turns the ship by the held steering keys over `seconds` of play.
 void steerByKeys(MyShip& ship, float seconds);

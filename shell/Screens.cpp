@@ -4,6 +4,7 @@
 #include "Game.h"
 #include "Hud.h"
 #include "Input.h"
+#include "replay/Replay.h"
 #include "Scene.h"
 #include "ShellState.h"
 #include "assets/Font.h"
@@ -65,8 +66,11 @@ void Screens::handle(ScreenEvent event) {
     case ScreenAction::Quit:
         GameDisplay::leaveGameMode();
         std::exit(event == ScreenEvent::Signal ? 128 + TerminationSignal::received() : 0);
-    case ScreenAction::Fire: fireShot(); break;
-    case ScreenAction::NewGame: startNewGame(); break;   // built while the clock stands still
+    case ScreenAction::Fire: queueShot(); break;   // fired in the next frame of play
+    case ScreenAction::NewGame:
+        replay.newGame();
+        startNewGame();   // built while the clock stands still
+        break;
     case ScreenAction::Redraw: glutPostRedisplay(); break;
     case ScreenAction::None: break;
     }

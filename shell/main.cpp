@@ -13,7 +13,29 @@
 
 #include <GL/freeglut.h>
 
+#include "FrameLoop.h"
+#include "FrameStats.h"
+#include "replay/Replay.h"
+
 #include <cstdio>
+#include <ctime>
+
+namespace {
+
+std::string statsFile;
+FrameStats stats;
+
+// Recording and replaying end with the same line, so the two can be compared.
+void printSummary() {
+    std::printf("%s\n", replay.summary().c_str());
+    std::fflush(stdout);
+}
+
+void writeFrameStats() {
+    if (!stats.write(statsFile)) std::fprintf(stderr, "Warning: cannot write the frame statistics to %s\n", statsFile.c_str());
+}
+
+}
 
 int main(int argc, char** argv) {
     const CommandLine command = CommandLine::parse(argc, argv);
@@ -32,10 +54,36 @@ int main(int argc, char** argv) {
     for (const std::string& warning : settings.read(named ? command.options.configFile : Settings::defaultPath(), named))
         reportWarning(warning);
     command.overrule(settings);
+    // A recording is read whole, and checked, before any window opens.
+    const GameOptions& options = command.options;
+    Asteroid::fieldSeed = options.seed;
+    std::string error;
+    if (!options.replayFile.empty()) {
+        if (!replay.load(options.replayFile, error)) {
+            std::fprintf(stderr, "spacefight: %s: %s\n", options.replayFile.c_str(), error.c_str());
+            return 2;
+        }
+        Asteroid::fieldSeed = replay.seed();
+    } else if (!options.recordFile.empty()) {
+        // The random draws' seed is chosen now and kept, so new games replay too.
+        Asteroid::fieldSeed = options.seed ? *options.seed : static_cast<uint32_t>(std::time(nullptr));
+        if (!replay.record(options.recordFile, CommandLine::version(), *Asteroid::fieldSeed, error)) {
+            std::fprintf(stderr, "spacefight: %s: %s\n", options.recordFile.c_str(), error.c_str());
+            return 2;
+        }
+    }
+    if (replay.mode() != Replay::Mode::Off) std::atexit(printSummary);
+    if (!options.frameStatsFile.empty()) {
+        statsFile = options.frameStatsFile;
+        frameStats = &stats;
+        std::atexit(writeFrameStats);
+    }
     TerminationSignal::install();
-    bestScore = new BestScore(BestScore::defaultPath());
-    bestScore->load();
-    Asteroid::fieldSeed = command.options.seed;
+    // A replay shows a game already played: it never writes the best score.
+    if (!replay.replaying()) {
+        bestScore = new BestScore(BestScore::defaultPath());
+        bestScore->load();
+    }
     frameClock.pacer().setEnabled(settings.frameCap);
     pointerDivisor = 1000.0f / settings.pointerSensitivity;
     showStats = settings.showStats;

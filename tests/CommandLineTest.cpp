@@ -51,7 +51,9 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
         EXPECT_EQ(line.status, c.status) << what;
         EXPECT_EQ(line.output.rfind(c.outputStarts, 0), 0u) << what << ": " << line.output;
         // A mistake is two lines, not the whole usage.
-        if (c.status != 0) EXPECT_EQ(std::count(line.output.begin(), line.output.end(), '\n'), 2) << what;
+        if (c.status != 0) {
+            EXPECT_EQ(std::count(line.output.begin(), line.output.end(), '\n'), 2) << what;
+        }
     }
     // Every key a player has is listed.
     const std::string help = parse({"--help"}).output;

@@ -169,13 +169,16 @@ TEST(Screens, NothingFiresOnTheGameOverOrPausedScreen) {
     ASSERT_EQ(screens.current(), Screen::Paused);
     mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
     keyDown('p', 0, 0);
+    playFrames(1, now);
+    EXPECT_EQ(game->lastShotTime, 0.0f) << "a click while paused is not kept for later";
     playToTheEnd();
     game->lastShotTime = 0.0f;
     mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
     EXPECT_EQ(game->lastShotTime, 0.0f);
     keyDown(13, 0, 0);
     mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
-    EXPECT_NE(game->lastShotTime, 0.0f) << "in play it fires";
+    playFrames(1, now);
+    EXPECT_NE(game->lastShotTime, 0.0f) << "in play it fires, in the next frame";
 }
 
 // Resized while paused, the kept frame once stayed at its old size beside a

@@ -1,7 +1,5 @@
 #include "GamepadInput.h"
 
-#include "entities/MyShip.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -16,12 +14,12 @@ int stepsEarned(double since, double now) {
 
 }
 
-PadCommand GamepadInput::update(const Gamepad::State& state, MyShip* ship, bool playing, double now,
-                                float deadZone, bool invertPitch) {
+PadCommand GamepadInput::update(const Gamepad::State& state, bool playing, double now, float deadZone,
+                                bool invertPitch) {
     PadCommand command;
     if (!state.connected) {
         // Pulled out: the ship flies straight on, not in the last turn it was given.
-        if (last.connected && ship) ship->stopTurning();
+        command.setsTurn = last.connected;
         *this = GamepadInput();
         return command;
     }
@@ -45,9 +43,10 @@ PadCommand GamepadInput::update(const Gamepad::State& state, MyShip* ship, bool 
         last = state;
         return command;
     }
-    if (ship && (std::fabs(yaw - stickYaw) > 1e-3f || std::fabs(pitch - stickPitch) > 1e-3f)) {
-        ship->stopTurning();
-        ship->addTurn(yaw, pitch);
+    if (std::fabs(yaw - stickYaw) > 1e-3f || std::fabs(pitch - stickPitch) > 1e-3f) {
+        command.setsTurn = true;
+        command.yaw = yaw;
+        command.pitch = pitch;
     }
     stickYaw = yaw;
     stickPitch = pitch;

@@ -2,8 +2,6 @@
 
 #include "platform/Gamepad.h"
 
-class MyShip;
-
 // What a controller asks of the game in one poll; the shell routes it as it
 // would the same keys.
 struct PadCommand {
@@ -11,6 +9,9 @@ struct PadCommand {
     bool start = false;    // pause, or play again on the game-over screen
     bool back = false;     // the help
     int throttle = 0;      // throttle steps: up when positive, down when negative
+    bool setsTurn = false; // the turn rates become yaw and pitch (the stick moved, or the controller went)
+    float yaw = 0.0f;
+    float pitch = 0.0f;
 };
 
 // A controller as the game reads it: the left stick sets the turn rates as
@@ -22,11 +23,9 @@ public:
     static constexpr double REPEAT_DELAY = 500.0;    // ms before a held trigger repeats
     static constexpr double REPEAT_EVERY = 40.0;     // ms between repeated steps
 
-    // `ship` is the player's (null before a game), `playing` false while
-    // paused or over: then only the buttons count. `now` in milliseconds,
-    // `deadZone` a share of the stick's travel (0..1).
-    PadCommand update(const Gamepad::State& state, MyShip* ship, bool playing, double now, float deadZone,
-                      bool invertPitch);
+    // `playing` false while paused or over: then only the buttons count.
+    // `now` in milliseconds, `deadZone` a share of the stick's travel (0..1).
+    PadCommand update(const Gamepad::State& state, bool playing, double now, float deadZone, bool invertPitch);
 
 private:
     Gamepad::State last;

@@ -70,7 +70,10 @@ sleep 0.5
 shot slower
 check "z lowers the speed shown" test "$(differing faster slower 70x24+128+424)" -gt 20
 
-# Music down five times: the music, all there is to hear now, is quieter.
+# Effects silenced, so only the music is heard; then music down five times: quieter.
+xdotool key --delay 20 bracketleft bracketleft bracketleft bracketleft bracketleft bracketleft bracketleft \
+  bracketleft bracketleft bracketleft
+sleep 0.3
 size=$(stat -c %s "$work/audio.raw")
 sleep 1.2
 loud=$(rms_after "$size")
@@ -125,6 +128,8 @@ sleep 0.5
 kill -0 "$pid" 2>/dev/null
 check "Escape closes the help, it does not quit" test "$?" -eq 0
 
+xdotool key --delay 20 bracketright bracketright bracketright bracketright bracketright bracketright \
+  bracketright bracketright bracketright bracketright   # the effects back
 before=$(stat -c %s "$work/audio.raw")
 xdotool click 1
 sleep 0.6

@@ -1,0 +1,58 @@
+#include "FrameStats.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+
+double FrameStats::sinceProcessStart() {
+    // Field 22 of /proc/self/stat: the start in clock ticks after boot. The
+    // name before it is in parentheses and may hold blanks, so count from the last ')'.
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const size_t close = text.rfind(')');
+    if (close == std::string::npos) return -1.0;
+    std::istringstream fields(text.substr(close + 1));
+    std::string field;
+    for (int i = 3; i <= 22 && (fields >> field); ++i) {
+        if (i < 22) continue;
+        timespec now = {};
+        if (clock_gettime(CLOCK_BOOTTIME, &now) != 0) return -1.0;
+        const double ticks = std::strtod(field.c_str(), nullptr);
+        return (double(now.tv_sec) + now.tv_nsec * 1e-9 - ticks / double(sysconf(_SC_CLK_TCK))) * 1000.0;
+    }
+    return -1.0;
+}
+
+void FrameStats::shown() {
+    const double now = sinceProcessStart();
+    if (startup < 0.0) startup = now;
+    else if (lastShown >= 0.0) intervals.push_back(now - lastShown);
+    lastShown = now;
+}
+
+std::string FrameStats::json() const {
+    std::vector<double> sorted = intervals;
+    std::sort(sorted.begin(), sorted.end());
+    auto at = [&](double share) {
+        if (sorted.empty()) return 0.0;
+        return sorted[std::min(sorted.size() - 1, size_t(share * double(sorted.size())))];
+    };
+    char text[320];
+    std::snprintf(text, sizeof text,
+                  "{\"frames\": %zu, \"median_ms\": %.3f, \"p90_ms\": %.3f, \"p99_ms\": %.3f, \"max_ms\": %.3f, "
+                  "\"startup_ms\": %.1f}\n",
+                  sorted.size(), at(0.5), at(0.9), at(0.99), sorted.empty() ? 0.0 : sorted.back(), startup);
+    return text;
+}
+
+bool FrameStats::write(const std::string& path) const {
+    std::FILE* f = std::fopen(path.c_str(), "w");
+    if (!f) return false;
+    const std::string text = json();
+    const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return std::fclose(f) == 0 && ok;
+}

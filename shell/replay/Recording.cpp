@@ -1,0 +1,162 @@
+#include "Recording.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+void putU16(std::vector<uint8_t>& out, uint16_t v) {
+    out.push_back(uint8_t(v));
+    out.push_back(uint8_t(v >> 8));
+}
+
+void putU32(std::vector<uint8_t>& out, uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
+}
+
+void putFloat(std::vector<uint8_t>& out, float f) {
+    uint32_t v;
+    std::memcpy(&v, &f, 4);
+    putU32(out, v);
+}
+
+// Reads little-endian fields, each checked against what is left.
+class Cursor {
+public:
+    explicit Cursor(const std::vector<uint8_t>& b) : bytes(b) {}
+    bool has(size_t n) const { return bytes.size() - at >= n; }
+    bool done() const { return at == bytes.size(); }
+    size_t position() const { return at; }
+    uint8_t u8() { return bytes[at++]; }
+    uint16_t u16() {
+        const uint16_t v = uint16_t(bytes[at] | bytes[at + 1] << 8);
+        at += 2;
+        return v;
+    }
+    uint32_t u32() {
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) v |= uint32_t(bytes[at + size_t(i)]) << (8 * i);
+        at += 4;
+        return v;
+    }
+    float f32() {
+        const uint32_t v = u32();
+        float f;
+        std::memcpy(&f, &v, 4);
+        return f;
+    }
+
+private:
+    const std::vector<uint8_t>& bytes;
+    size_t at = 0;
+};
+
+constexpr size_t COMMAND_BYTES = 10;   // kind, action, two floats
+
+}
+
+constexpr char Recording::MAGIC[9];
+
+bool Recording::parse(const std::vector<uint8_t>& bytes, Recording& out, std::string& error) {
+    out = Recording();
+    Cursor in(bytes);
+    if (bytes.empty()) return error = "empty file", false;
+    if (!in.has(8) || std::memcmp(bytes.data(), MAGIC, 8) != 0) return error = "not a spacefight recording", false;
+    for (int i = 0; i < 8; ++i) in.u8();
+    if (!in.has(2 + 1)) return error = "truncated header", false;
+    const uint16_t format = in.u16();
+    if (format > FORMAT) return error = "made by a newer spacefight (format " + std::to_string(format) + ")", false;
+    if (format == 0) return error = "unknown format 0", false;
+    const size_t versionLength = in.u8();
+    if (!in.has(versionLength + 4)) return error = "truncated header", false;
+    for (size_t i = 0; i < versionLength; ++i) out.programVersion += char(in.u8());
+    out.seed = in.u32();
+    uint32_t frames = 0;
+    while (!in.done()) {
+        const size_t start = in.position();
+        const uint8_t kind = in.u8();
+        Entry entry;
+        entry.kind = Entry::Kind(kind);
+        if (kind == Entry::Frame) {
+            if (!in.has(4 + 4 + 2)) return error = "truncated frame " + std::to_string(frames + 1), false;
+            entry.clock = in.u32();
+            entry.frameTime = in.f32();
+            const size_t count = in.u16();
+            if (count > MAX_COMMANDS) return error = "frame " + std::to_string(frames + 1) + " claims " +
+                                                   std::to_string(count) + " commands", false;
+            if (!in.has(count * COMMAND_BYTES)) return error = "truncated frame " + std::to_string(frames + 1), false;
+            for (size_t i = 0; i < count; ++i) {
+                Command c;
+                const uint8_t k = in.u8();
+                if (k < Command::Turn || k > Command::Release)
+                    return error = "unknown command in frame " + std::to_string(frames + 1), false;
+                c.kind = Command::Kind(k);
+                c.action = in.u8();
+                c.a = in.f32();
+                c.b = in.f32();
+                entry.commands.push_back(c);
+            }
+            ++frames;
+        } else if (kind == Entry::Checksum) {
+            if (!in.has(4 + 8)) return error = "truncated checksum after frame " + std::to_string(frames), false;
+            entry.frame = in.u32();
+            entry.hash = in.u32();
+            entry.hash |= uint64_t(in.u32()) << 32;
+        } else if (kind != Entry::NewGame) {
+            return error = "unknown entry at byte " + std::to_string(start), false;
+        }
+        out.entries.push_back(std::move(entry));
+    }
+    return true;
+}
+
+void RecordingWriter::close() {
+    if (file) std::fclose(file);
+    file = nullptr;
+}
+
+bool RecordingWriter::open(const std::string& path, const std::string& programVersion, uint32_t seed) {
+    file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    std::vector<uint8_t> header(Recording::MAGIC, Recording::MAGIC + 8);
+    putU16(header, Recording::FORMAT);
+    const std::string version = programVersion.substr(0, 255);
+    header.push_back(uint8_t(version.size()));
+    header.insert(header.end(), version.begin(), version.end());
+    putU32(header, seed);
+    put(header);
+    return true;
+}
+
+void RecordingWriter::frame(uint32_t clock, float frameTime, const std::vector<Command>& commands) {
+    std::vector<uint8_t> out = {Recording::Entry::Frame};
+    putU32(out, clock);
+    putFloat(out, frameTime);
+    const size_t count = std::min(commands.size(), Recording::MAX_COMMANDS);
+    putU16(out, uint16_t(count));
+    for (size_t i = 0; i < count; ++i) {
+        out.push_back(commands[i].kind);
+        out.push_back(commands[i].action);
+        putFloat(out, commands[i].a);
+        putFloat(out, commands[i].b);
+    }
+    put(out);
+}
+
+void RecordingWriter::newGame() {
+    put({Recording::Entry::NewGame});
+}
+
+void RecordingWriter::checksum(uint32_t frame, uint64_t hash) {
+    std::vector<uint8_t> out = {Recording::Entry::Checksum};
+    putU32(out, frame);
+    putU32(out, uint32_t(hash));
+    putU32(out, uint32_t(hash >> 32));
+    put(out);
+}
+
+void RecordingWriter::put(const std::vector<uint8_t>& bytes) {
+    if (!file) return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fflush(file);   // to the system at once: a crash of the game loses nothing written
+}

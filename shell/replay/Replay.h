@@ -1,0 +1,68 @@
+#pragma once
+
+#include "Recording.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Where each frame's input, game clock and frame time come from: the player
+// (and, with --record, a file they are written to as the game goes), or a
+// recording played again with --replay. The frame loop asks it at the start
+// and the end of every frame of play; nothing else in the game reads a
+// device or a clock for play.
+class Replay {
+public:
+    enum class Mode { Off, Recording, Replaying };
+    static constexpr uint32_t CHECK_EVERY = 60;   // frames between checksums
+    static constexpr int DIVERGED = 3;            // exit status when a replay does not match
+
+    // --record: false with `error` when the file cannot be written.
+    bool record(const std::string& path, const std::string& programVersion, uint32_t seed, std::string& error);
+    // --replay: reads and checks the whole file; false with `error` saying what is wrong.
+    bool load(const std::string& path, std::string& error);
+    Mode mode() const { return current; }
+    bool replaying() const { return current == Mode::Replaying; }
+    uint32_t seed() const { return recording.seed; }
+
+    // The start of a frame of play: sets the game clock and the frame time,
+    // and returns the commands the frame is made of: the player's, recorded
+    // when recording; the file's when replaying (the player's are dropped).
+    std::vector<Command> beginFrame(std::vector<Command> playerCommands);
+    // The end of a frame of play: every CHECK_EVERY frames the game state's
+    // hash is written, or compared with the file's ("replay diverged at frame
+    // N" and exit status DIVERGED on a difference).
+    void endFrame();
+    // A new game is built: recorded as such.
+    void newGame();
+    // Replaying, between frames: plays the file's new games from the
+    // game-over screen, and ends the program at the end of the file.
+    void step();
+
+    uint32_t frames() const { return played; }
+    // "frames N, points P, power E, state HASH": the same for a recording and its replay.
+    std::string summary() const;
+
+    // Back to no recording and no replay (tests).
+    void reset();
+    // Tests keep the process: the end of a replay, or a divergence, then only
+    // sets ended() and divergedAt() instead of ending it.
+    void keepProcess(bool keep) { keepsProcess = keep; }
+    bool ended() const { return over; }
+    uint32_t divergedAt() const { return diverged; }
+
+private:
+    const Recording::Entry* next() const;
+    void finish();
+
+    Mode current = Mode::Off;
+    RecordingWriter writer;
+    Recording recording;
+    size_t cursor = 0;   // replaying: the next entry
+    uint32_t played = 0;
+    bool keepsProcess = false;
+    bool over = false;
+    uint32_t diverged = 0;   // 0: none
+};
+
+extern Replay replay;

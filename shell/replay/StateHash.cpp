@@ -1,0 +1,55 @@
+#include "StateHash.h"
+
+#include "entities/EnemyShip.h"
+#include "entities/MyShip.h"
+#include "shell/Game.h"
+#include "world/World.h"
+
+#include <cstring>
+
+namespace {
+
+// FNV-1a, 64 bits: simple, and every bit of the input counts.
+class Fnv {
+public:
+    void bytes(const void* data, size_t size) {
+        const auto* p = static_cast<const uint8_t*>(data);
+        for (size_t i = 0; i < size; ++i) {
+            value ^= p[i];
+            value *= 1099511628211ull;
+        }
+    }
+    void number(float f) { bytes(&f, sizeof f); }
+    void number(int32_t i) { bytes(&i, sizeof i); }
+    void vector(const Vector3& v) {
+        number(v.x);
+        number(v.y);
+        number(v.z);
+    }
+    uint64_t value = 14695981039346656037ull;
+};
+
+}
+
+uint64_t stateHash(const Game& game) {
+    Fnv h;
+    const MyShip& ship = *game.myShip;
+    h.bytes(ship.getFrame().m, sizeof ship.getFrame().m);
+    h.number(ship.getSpeed());
+    h.number(ship.getEnergy());
+    h.number(ship.getPoints());
+    h.number(ship.getYawRate());
+    h.number(ship.getPitchRate());
+    for (const SpaceObject* object : game.world->objects) {
+        h.number(object->getWorldId());
+        h.vector(object->getPosition());
+        h.vector(object->getDirection());
+        h.number(object->getEnergy());
+    }
+    if (const EnemyShip* enemy = game.enemyShip) {
+        h.bytes(enemy->getFrame().m, sizeof enemy->getFrame().m);
+        h.number(enemy->getSpeed());
+        h.number(int32_t(enemy->behaviourState));
+    }
+    return h.value;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+class Game;
+
+// A hash of everything a game's play is made of: both ships' frames, speeds,
+// power and points, the enemy's behaviour, and every rock's place, tumble and
+// energy. Two runs of the same game give the same hash; any difference in
+// play, however small, a different one.
+uint64_t stateHash(const Game& game);

@@ -1,0 +1,77 @@
+// Guards the recording reader: every damaged, truncated, foreign or newer file
+// is refused with what is wrong, and nothing it claims is trusted past its size.
+#include "shell/replay/Recording.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A good recording: header, two frames (one with commands), a new game, a checksum.
+std::vector<uint8_t> goodFile(const TempDir& dir) {
+    const std::string path = dir.path("good.sfr");
+    {
+        RecordingWriter writer;
+        EXPECT_TRUE(writer.open(path, "1.0.0", 42));
+        Command turn;
+        turn.a = 0.25f;
+        turn.b = -0.5f;
+        Command fire;
+        fire.kind = Command::Press;
+        fire.action = 9;
+        writer.frame(1000, 0.014f, {turn, fire});
+        writer.frame(1014, 0.014f, {});
+        writer.newGame();
+        writer.checksum(2, 0x0123456789abcdefull);
+    }
+    return readBytes(path);
+}
+
+}
+
+TEST(Recording, WhatIsWrittenReadsBackAndDamageIsNamed) {
+    TempDir dir;
+    const std::vector<uint8_t> good = goodFile(dir);
+    Recording read;
+    std::string error;
+    ASSERT_TRUE(Recording::parse(good, read, error)) << error;
+    EXPECT_EQ(read.programVersion, "1.0.0");
+    EXPECT_EQ(read.seed, 42u);
+    ASSERT_EQ(read.entries.size(), 4u);
+    EXPECT_EQ(read.entries[0].clock, 1000u);
+    ASSERT_EQ(read.entries[0].commands.size(), 2u);
+    EXPECT_EQ(read.entries[0].commands[0].b, -0.5f);
+    EXPECT_EQ(read.entries[0].commands[1].action, 9);
+    EXPECT_EQ(read.entries[2].kind, Recording::Entry::NewGame);
+    EXPECT_EQ(read.entries[3].hash, 0x0123456789abcdefull);
+
+    const size_t header = 8 + 2 + 1 + 5 + 4;   // magic, format, version's length and text, seed
+    auto changed = [&](size_t at, uint8_t value) {
+        std::vector<uint8_t> b = good;
+        b[at] = value;
+        return b;
+    };
+    auto cut = [&](size_t length) { return std::vector<uint8_t>(good.begin(), good.begin() + long(length)); };
+    std::vector<uint8_t> absurd = cut(header + 1 + 4 + 4);
+    absurd.insert(absurd.end(), {0xFF, 0xFF});   // 65535 commands in a frame
+    struct Row {
+        const char* what;
+        std::vector<uint8_t> bytes;
+        const char* error;
+    } rows[] = {
+        {"empty", {}, "empty file"},
+        {"foreign", {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0}, "not a spacefight recording"},
+        {"magic only", cut(8), "truncated header"},
+        {"version cut", cut(14), "truncated header"},
+        {"newer format", changed(8, 2), "made by a newer spacefight (format 2)"},
+        {"truncated frame", cut(header + 12), "truncated frame 1"},
+        {"absurd count", absurd, "frame 1 claims 65535 commands"},
+        {"unknown command", changed(header + 1 + 4 + 4 + 2, 9), "unknown command in frame 1"},
+        {"unknown entry", changed(header, 'Z'), "unknown entry at byte 20"},
+        {"truncated checksum", cut(good.size() - 3), "truncated checksum after frame 2"},
+    };
+    for (const Row& r : rows) {
+        EXPECT_FALSE(Recording::parse(r.bytes, read, error)) << r.what;
+        EXPECT_EQ(error, r.error) << r.what;
+    }
+}
