@@ -43,11 +43,13 @@ protected:
     int32_t worldId = 0;             // what the World's add returned
     GLuint displayList = 0;          // first list of the object's model
     const char* typeName = "";       // "Asteroid", "EnemyShip" or "MyShip"
-    std::unique_ptr<Model> model;
-    std::unique_ptr<Model> secondModel;   // ships: drawn over the first, multiplied
+    std::shared_ptr<Model> model;         // shared by every object of the same file
+    std::shared_ptr<Model> secondModel;   // ships: drawn over the first, multiplied
     int margin = 0;                  // world units added by proximity tests
 
     // Loads a model file; on failure shows `boxText` as an error and writes
-    // `consoleText` to standard output without a line break.
-    static std::unique_ptr<Model> loadModel(const std::string& file, const char* boxText, const char* consoleText);
+    // `consoleText` to standard output without a line break. A file that some
+    // living object already loaded is not read again: its model, geometry and
+    // textures are shared, and freed with the last object that holds them.
+    static std::shared_ptr<Model> loadModel(const std::string& file, const char* boxText, const char* consoleText);
 };
