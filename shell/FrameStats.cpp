@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -28,9 +29,20 @@ double FrameStats::sinceProcessStart() {
 }
 
 void FrameStats::shown() {
-    const double now = sinceProcessStart();
-    if (startup < 0.0) startup = now;
-    else if (lastShown >= 0.0) intervals.push_back(now - lastShown);
+    // The kernel's reading once, for the start-up; then the steady clock, so
+    // no frame pays for reading a file.
+    const double steady =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    if (startup < 0.0) {
+        startup = sinceProcessStart();
+        offset = startup - steady;
+    }
+    const double now = steady + offset;
+    if (lastShown < 0.0) {
+        lastShown = now;
+        return;
+    }
+    intervals.push_back(now - lastShown);
     lastShown = now;
 }
 

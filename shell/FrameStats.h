@@ -21,4 +21,5 @@ private:
     std::vector<double> intervals;   // ms between shown frames
     double lastShown = -1.0;         // ms since the process started
     double startup = -1.0;           // ms: the first frame shown
+    double offset = 0.0;             // ms from the steady clock's reading to the process's age
 };
