@@ -5,6 +5,8 @@
 #include <vector>
 
 // What a key can be bound to. Enter (play again) and the pointer are fixed.
+// Recordings hold these numbers: a new action goes at the end, before Count,
+// or the recording format's version goes up.
 enum class Action {
     SteerUp, SteerDown, SteerLeft, SteerRight,
     ThrottleUp, ThrottleDown, FullThrottle, FullStop, Straighten,
