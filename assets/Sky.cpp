@@ -1,7 +1,7 @@
 #include "Sky.h"
 
 Sky::Sky(TextureBank* bank_) : bank(bank_) {
-    bank->loadTexture("../bin/data/sky/skyTexture.bmp", SLOT);
+    bank->loadTexture(TEXTURE, SLOT);
 }
 
 void Sky::draw(float cx, float cy, float cz, float sx, float sy, float sz) {

@@ -13,6 +13,7 @@ public:
     void draw(float cx, float cy, float cz, float sx, float sy, float sz);
 
     static constexpr int SLOT = 2;
+    static constexpr const char* TEXTURE = "../bin/data/sky/skyTexture.bmp";
 
 private:
     TextureBank* bank;   // not owned

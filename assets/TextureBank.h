@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImageLoader.h"
 #include "RgbImage.h"
 
 #include <GL/gl.h>
@@ -21,8 +22,9 @@ public:
     TextureBank(const TextureBank&) = delete;
     TextureBank& operator=(const TextureBank&) = delete;
 
-    // Mipmapped, linear, clamped texture into slots[slot]; a missing or
-    // undecodable file leaves the slot as it was.
+    // Linear, clamped texture into slots[slot]; a missing or undecodable
+    // file leaves the slot as it was. Taken from `decoded` when it holds the
+    // file, read now otherwise.
     void loadTexture(const std::string& fileName, int slot);
     // Level 0 only, unscaled; 0 when the image cannot be read.
     GLuint createBmpTexture(const std::string& fileName);
@@ -32,6 +34,7 @@ public:
     static std::unique_ptr<RgbImage> readBmp(const std::string& fileName);
 
     std::array<GLuint, 100> slots = {};   // 0 until loaded
+    ImageLoader* decoded = nullptr;       // pictures decoded ahead, if any
 
 private:
     std::vector<GLuint> freeNames;   // made for materials, deleted with the bank

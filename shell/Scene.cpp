@@ -3,10 +3,14 @@
 #include "Game.h"
 #include "ShellState.h"
 #include "assets/Font.h"
+#include "assets/ImageLoader.h"
 #include "assets/Sky.h"
 #include "assets/TextureBank.h"
 
 #include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include <malloc.h>
 
@@ -20,19 +24,29 @@ namespace {
 
 SoundChoice soundChoice;
 
+struct StartupTexture {
+    const char* file;
+    int slot;
+};
+const StartupTexture STARTUP_TEXTURES[] = {
+    {"../bin/data/cockpit/cockpit.bmp", 6}, {"../bin/data/cockpit/CrossHair.bmp", 8},
+    {"../bin/data/div/GameOver.bmp", 9},    {"../bin/oberf2k2.bmp", 10},
+    {"../bin/ober4k.bmp", 11},              {"../bin/ober3k.bmp", 12}};
+const int EXPLOSION_FRAMES = 52, FIRST_EXPLOSION_SLOT = 13;
+
+std::unique_ptr<ImageLoader> picturesAhead;
+
+std::string explosionFrame(int i) {
+    char name[64];
+    std::snprintf(name, sizeof name, "../bin/data/explosion/ex%02d.bmp", i);
+    return name;
+}
+
 void loadTextures() {
     textureBank = new TextureBank();
-    textureBank->loadTexture("../bin/data/cockpit/cockpit.bmp", 6);
-    textureBank->loadTexture("../bin/data/cockpit/CrossHair.bmp", 8);
-    textureBank->loadTexture("../bin/data/div/GameOver.bmp", 9);
-    textureBank->loadTexture("../bin/oberf2k2.bmp", 10);
-    textureBank->loadTexture("../bin/ober4k.bmp", 11);
-    textureBank->loadTexture("../bin/ober3k.bmp", 12);
-    for (int i = 0; i < 52; ++i) {
-        char name[64];
-        std::snprintf(name, sizeof name, "../bin/data/explosion/ex%02d.bmp", i);
-        textureBank->loadTexture(name, i + 13);
-    }
+    textureBank->decoded = picturesAhead.get();
+    for (const StartupTexture& texture : STARTUP_TEXTURES) textureBank->loadTexture(texture.file, texture.slot);
+    for (int i = 0; i < EXPLOSION_FRAMES; ++i) textureBank->loadTexture(explosionFrame(i), FIRST_EXPLOSION_SLOT + i);
 }
 
 }
@@ -60,6 +74,17 @@ void buildScene(const SoundChoice& sound) {
     sky = new Sky(textureBank);
     font = new Font();
     game->populate();
+    // What was decoded ahead and not asked for goes now.
+    textureBank->decoded = nullptr;
+    picturesAhead.reset();
+}
+
+void decodePicturesAhead() {
+    std::vector<std::string> names;
+    for (const StartupTexture& texture : STARTUP_TEXTURES) names.push_back(texture.file);
+    for (int i = 0; i < EXPLOSION_FRAMES; ++i) names.push_back(explosionFrame(i));
+    names.push_back(Sky::TEXTURE);
+    picturesAhead = std::make_unique<ImageLoader>(std::move(names));
 }
 
 void startNewGame() {

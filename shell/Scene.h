@@ -16,6 +16,10 @@ extern Font* font;
 extern BestScore* bestScore;   // the kept best points; null when not kept
 extern Game* game;             // the game being played
 
+// Starts reading the start-up textures' pictures on a thread of their own,
+// so that they are ready once the display has opened. Needs the data folder.
+void decodePicturesAhead();
+
 // Builds the fixed scene in its required order: textures, World, sky, font,
 // shared display lists and vertex arrays, the player's ship, laser, star
 // field, 26 asteroids and the enemy ship.

@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
     frameClock.pacer().setEnabled(settings.frameCap);
     pointerDivisor = 1000.0f / settings.pointerSensitivity;
     showStats = settings.showStats;
+    decodePicturesAhead();
     // Our options are read; the toolkit gets the program name alone.
     int toolkitArgc = 1;
     if (!initDisplay(toolkitArgc, argv, settings.window)) return 1;

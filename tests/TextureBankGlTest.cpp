@@ -74,3 +74,28 @@ TEST(TextureBank, GreyTgaUploadsAsLuminance) {
     ASSERT_NE(name, 0u);
     EXPECT_EQ(textureRgb(name, 2, 2), (std::vector<uint8_t>{10, 10, 10, 80, 80, 80, 160, 160, 160, 240, 240, 240}));
 }
+
+// Slot textures are decoded ahead on another thread; what they become must be
+// what a direct read makes, and a side that is not a power of two is still
+// scaled to one, as the cockpit's always was.
+TEST(TextureBank, PicturesDecodedAheadMakeTheTexturesADirectReadMakes) {
+    openGlWindow();
+    TempDir dir;
+    writeFile(dir.path("square.bmp"), encodeBmp24(64, 32, gradient(64, 32)));
+    writeFile(dir.path("odd.bmp"), encodeBmp24(100, 60, gradient(100, 60)));
+    ImageLoader loader({dir.path("square.bmp"), dir.path("odd.bmp"), dir.path("missing.bmp")});
+    TextureBank ahead, direct;
+    ahead.decoded = &loader;
+    for (TextureBank* bank : {&ahead, &direct}) {
+        bank->loadTexture(dir.path("square.bmp"), 1);
+        bank->loadTexture(dir.path("odd.bmp"), 2);
+        bank->loadTexture(dir.path("missing.bmp"), 3);
+    }
+    EXPECT_EQ(textureRgb(ahead.slots[1], 64, 32), gradient(64, 32));
+    EXPECT_EQ(levelParameter(ahead.slots[2], 0, GL_TEXTURE_WIDTH), 128);
+    EXPECT_EQ(levelParameter(ahead.slots[2], 0, GL_TEXTURE_HEIGHT), 64);
+    EXPECT_EQ(textureRgb(ahead.slots[2], 128, 64), textureRgb(direct.slots[2], 128, 64));
+    EXPECT_EQ(ahead.slots[3], 0u);
+    EXPECT_FALSE(loader.holds(dir.path("square.bmp")));   // each picture is handed over once
+    EXPECT_EQ(loader.take(dir.path("square.bmp")), nullptr);
+}

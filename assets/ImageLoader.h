@@ -1,0 +1,33 @@
+#pragma once
+
+#include "RgbImage.h"
+
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Decodes a list of BMP files on a thread of its own, so that start-up can
+// open the display while the pictures are read; the textures are then made
+// from what it decoded. Each image can be taken once.
+class ImageLoader {
+public:
+    // Starts decoding at once. The names are the game's own ("../bin/..."),
+    // so the data folder must have been found before.
+    explicit ImageLoader(std::vector<std::string> fileNames);
+    ~ImageLoader();
+    ImageLoader(const ImageLoader&) = delete;
+    ImageLoader& operator=(const ImageLoader&) = delete;
+
+    // Whether `fileName` is on the list and not yet taken.
+    bool holds(const std::string& fileName) const;
+    // The decoded image, once decoding has finished; none when the file was
+    // missing or could not be decoded (reported as a direct read would).
+    std::unique_ptr<RgbImage> take(const std::string& fileName);
+
+private:
+    std::vector<std::string> names;
+    std::vector<std::unique_ptr<RgbImage>> images;   // by the index of its name
+    std::vector<bool> taken;
+    std::thread worker;
+};
