@@ -1,3 +1,4 @@
+// Guards the cockpit-mask reader: image editors' masks read, bad ones refused, nothing trusted past the file.
 #include "shell/BmpRecord.h"
 #include "support/TestFiles.h"
 #include "tools/BmpWriter.h"

@@ -1,3 +1,4 @@
+// Guards combat: the laser hits what it should, kills pay out, and the enemy moves through its modes safely.
 #include "platform/Clock.h"
 #include "support/GameFixtures.h"
 
@@ -66,7 +67,7 @@ TEST(Destruction, RocksExplodeAndLeaveTheEnemyComesBackAtACorner) {
     EXPECT_EQ(game.world->objectAt(0), ship);
 }
 
-TEST(EnemyShip, SpeedRuleAndPursuit) {
+TEST(EnemyShip, SlowsForWhatIsAheadAndOtherwiseSpeedsTowardsThePlayer) {
     GameFixture game;
     game.addPlayer(Vector3(0, 0, -1000));
     EnemyShip* enemy = game.addEnemy(Vector3(0, 0, 0), Vector3(0, 0, 1), 40.0f);
@@ -141,7 +142,7 @@ TEST(EnemyShip, EveryTransitionOfTheBehaviour) {
     EXPECT_EQ(enemy->behaviourState, EnemyShip::PURSUE);
 }
 
-TEST(EnemyShip, EvasionAndLoopTimings) {
+TEST(EnemyShip, EvadesSharplyFromARockAheadAndBarelyFromOneBeside) {
     GameFixture game;
     MyShip* player = game.addPlayer(Vector3(0, 0, 500));
     EnemyShip* enemy = game.addEnemy(Vector3(0, 0, 0), Vector3(0, 0, 1), 10.0f);
@@ -158,25 +159,6 @@ TEST(EnemyShip, EvasionAndLoopTimings) {
         EXPECT_NEAR(enemy->evadeAngle, a.expected, 1e-3f);
         rock->setPosition(Vector3(5000, 5000, 5000));
     }
-    // 91 degrees at 0.9 degrees a frame.
-    enemy->evadeAngle = 91.0f;
-    enemy->evadeProgress = 0.0f;
-    int frames = 0;
-    while (enemy->behaviourState == EnemyShip::EVADE && frames < 1000) {
-        enemy->update(player, 0.02f, nullptr, -1.0f);
-        ++frames;
-    }
-    EXPECT_EQ(frames, 102 + 1);   // 102 turns, then the frame that ends the evasion
-
-    // The loop's ramp starts at 0 and passes 1.0 on its 167th frame.
-    enemy->loopRamp = 0.0f;
-    enemy->loopProgress = 0.0f;
-    int ramped = 0;
-    for (int i = 1; i <= 200 && ramped == 0; ++i) {
-        enemy->update(player, 0.001f, nullptr, -1.0f);
-        if (enemy->loopRamp >= 1.0f) ramped = i;
-    }
-    EXPECT_EQ(ramped, 167);
 }
 
 TEST(EnemyShip, CoincidingPointsAndParallelTurnsDoNotEndTheGame) {

@@ -1,3 +1,4 @@
+// Guards the command line: every option and every mistake answered, in two lines at most for a mistake.
 #include "shell/CommandLine.h"
 
 #include <gtest/gtest.h>

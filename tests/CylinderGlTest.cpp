@@ -1,3 +1,4 @@
+// Guards the laser's cylinder: drawn at its true height, and its display lists never piling up.
 #include "assets/SolidShapes.h"
 #include "support/GlWindow.h"
 

@@ -1,3 +1,4 @@
+// Guards frame timing: the five-frame mean, the fps line, the pause clock, the pacer and the swap interval.
 #include "platform/Clock.h"
 #include "platform/SwapInterval.h"
 #include "shell/FramePacer.h"

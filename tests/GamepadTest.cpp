@@ -1,5 +1,4 @@
-// Guards the controller through SDL's own virtual controller: the dead zone,
-// firing on a press, the triggers' steps, and a controller pulled out mid-flight.
+// Guards the controller (SDL virtual): the dead zone, one shot a press, throttle steps, and pulled out mid-flight.
 #include "platform/Gamepad.h"
 #include "shell/input/GamepadInput.h"
 #include "support/GameFixtures.h"

@@ -1,3 +1,4 @@
+// Guards the generated assets: read alike by our readers and independent ones, and the same bytes each time.
 #include "assets/BmpDecoder.h"
 #include "assets/RawImage.h"
 #include "shell/BmpRecord.h"

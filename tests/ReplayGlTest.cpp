@@ -1,5 +1,4 @@
-// Guards exact replay: a scripted game with a pause, a game over and a new game
-// inside plays again to the same end every time, and a changed input is caught.
+// Guards exact replay: a scripted game with pause, game over and new game ends alike, and a changed input is caught.
 #include "entities/Asteroid.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"

@@ -1,3 +1,4 @@
+// Guards what the scene draws: rocks in all modes, culling, explosions, laser, text, game over and radar.
 #include "assets/Explosion.h"
 #include "assets/Font.h"
 #include "assets/Ms3dModel.h"
@@ -19,18 +20,11 @@
 
 namespace {
 
-const std::string BIN = SPACEFIGHT_BIN_DIR;
 constexpr int SIZE = 256;
 
 void camera(double eyeZ) {
     beginLitScene(SIZE, 80.0, 1.0, 5000.0);
     gluLookAt(0, 0, eyeZ, 0, 0, 0, 0, 1, 0);
-}
-
-int litPixels(const std::vector<uint8_t>& rgb) {
-    int n = 0;
-    for (size_t i = 0; i < rgb.size(); i += 3) n += rgb[i] + rgb[i + 1] + rgb[i + 2] > 24;
-    return n;
 }
 
 }
@@ -55,7 +49,7 @@ TEST(AsteroidDrawing, AllThreeDrawModesShowTheSamePicture) {
         rocks[size_t(mode)]->draw(true, mode);
         pictures[mode] = readPixels(0, 0, SIZE, SIZE);
     }
-    EXPECT_GT(litPixels(pictures[0]), SIZE * SIZE / 10);
+    EXPECT_GT(countPixels(pictures[0], SIZE, [](Pixel p) { return p.r + p.g + p.b > 24; }), SIZE * SIZE / 10);
     for (int mode = 1; mode < 3; ++mode) {
         EXPECT_LT(differingPixels(pictures[0], pictures[mode], 8), SIZE * SIZE / 200) << "mode " << mode;
     }
@@ -117,10 +111,8 @@ TEST(LaserDrawing, BeamsShowRedInTheCockpitView) {
     glLoadIdentity();
     gluLookAt(0, 0, 0, 0, 0, -1, 0, 1, 0);
     laser.draw(ship);
-    const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
-    int red = 0;
-    for (size_t i = 0; i < rgb.size(); i += 3) red += rgb[i] > 100 && rgb[i + 1] < 40 && rgb[i + 2] < 40;
-    EXPECT_GT(red, 100);
+    const auto red = [](Pixel p) { return p.r > 100 && p.g < 40 && p.b < 40; };
+    EXPECT_GT(countPixels(readPixels(0, 0, SIZE, SIZE), SIZE, red), 100);
 }
 
 TEST(FontDrawing, TextLandsInItsGlyphBoxes) {
@@ -128,11 +120,7 @@ TEST(FontDrawing, TextLandsInItsGlyphBoxes) {
     ASSERT_EQ(chdir(SPACEFIGHT_GAME_DIR), 0);
     // The font's space is 640 x 480 whatever the window; this one is 256 x 256.
     Font font;
-    glViewport(0, 0, SIZE, SIZE);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_STENCIL_TEST);
+    beginFlatPicture(SIZE);
     glColor3f(1, 1, 1);
     font.print(10, 200, "AB", 0);
     font.print(300, 300, std::string("\x01\x7f\xc3", 3), 0);   // control codes and bytes past 127: nothing
@@ -169,30 +157,17 @@ TEST(GameOver, TheBandAndThePointsReplaceTheGame) {
     best.offer(240);
     bestScore = &best;
     windowWidth = windowHeight = SIZE;
-    glViewport(0, 0, SIZE, SIZE);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+    beginFlatPicture(SIZE);
     glEnable(GL_STENCIL_TEST);
-    glDisable(GL_LIGHTING);
     drawGameOverScreen(160.0f);
     const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
-    writeBytes(std::string(SPACEFIGHT_BIN_DIR) + "/../game-over.ppm", [&] {
-        std::string header = "P6\n" + std::to_string(SIZE) + " " + std::to_string(SIZE) + "\n255\n";
-        std::vector<uint8_t> ppm(header.begin(), header.end());
-        for (int y = SIZE - 1; y >= 0; --y) ppm.insert(ppm.end(), rgb.begin() + y * SIZE * 3, rgb.begin() + (y + 1) * SIZE * 3);
-        return ppm;
-    }());
     EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST));   // the picture may cover the cockpit
     // The band (116 of 768 rows about the centre) holds the red letters; the
     // points stand in font units (200..400, 100..116) below it, the best
     // points above them (125..141) and the keys that end it above those
     // (150..166): all below the band, none over the dashboard's dials.
     auto redIn = [&](int x0, int y0, int x1, int y1) {
-        int n = 0;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) n += rgb[(size_t(y) * SIZE + x) * 3] > 128;
-        }
-        return n;
+        return countPixels(rgb, SIZE, [](Pixel p) { return p.r > 128; }, x0, y0, x1, y1);
     };
     EXPECT_GT(redIn(0, SIZE / 2 - 40, SIZE, SIZE / 2 + 40), 500);
     EXPECT_GT(redIn(200 * SIZE / 640, 100 * SIZE / 480, 400 * SIZE / 640, 120 * SIZE / 480), 20);

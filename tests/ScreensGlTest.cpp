@@ -1,5 +1,4 @@
-// Guards the screens where they meet: play again, pause and game over, the frame
-// times across them, what they draw on any driver, and the memory of many games.
+// Guards where the screens meet: play again, pause and game over, frame times, any driver, memory of many games.
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
 #include "platform/BackBuffer.h"
@@ -49,12 +48,6 @@ void playToTheEnd() {
     screens.handle(ScreenEvent::PowerGone);
 }
 
-int magentaPixels(const std::vector<uint8_t>& rgb) {
-    int n = 0;
-    for (size_t i = 0; i + 2 < rgb.size(); i += 3) n += rgb[i] > 200 && rgb[i + 1] < 50 && rgb[i + 2] > 200;
-    return n;
-}
-
 // A fresh game flown `frames` frames, then its power gone in the next.
 void flyToGameOver(uint32_t& now, int frames) {
     startFreshGame(now);
@@ -62,12 +55,6 @@ void flyToGameOver(uint32_t& now, int frames) {
     game->myShip->setEnergy(0);
     playFrames(1, now);
     ASSERT_EQ(screens.current(), Screen::GameOver);
-}
-
-int litPixels(const std::vector<uint8_t>& rgb) {
-    int n = 0;
-    for (size_t i = 0; i + 2 < rgb.size(); i += 3) n += rgb[i] + rgb[i + 1] + rgb[i + 2] > 60;
-    return n;
 }
 
 }
@@ -195,7 +182,7 @@ TEST(Screens, APausedFrameFillsTheWindowAfterAResize) {
     reshape(SIZE, SIZE);
     displayFrame();
     // The cockpit, kept at 128 x 128, now reaches the window's top right too.
-    EXPECT_GT(litPixels(readPixels(SIZE / 2, SIZE / 2, SIZE / 2, SIZE / 2)), SIZE * SIZE / 32);
+    EXPECT_GT(countPixels(readPixels(SIZE / 2, SIZE / 2, SIZE / 2, SIZE / 2), SIZE / 2, isLit), SIZE * SIZE / 32);
     keyDown('p', 0, 0);
 }
 
@@ -212,8 +199,8 @@ TEST(Screens, TheGameOverScreenStandsOnTheLastViewWhateverTheBufferHeld) {
         glClearColor(0, 0, 0, 0.5f);
         playFrames(1, now);
         const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
-        EXPECT_EQ(magentaPixels(rgb), 0) << "frame " << i;
-        EXPECT_GT(litPixels(rgb), SIZE * SIZE / 8) << "the last view, not a black screen";
+        EXPECT_EQ(countPixels(rgb, SIZE, isMagenta), 0) << "frame " << i;
+        EXPECT_GT(countPixels(rgb, SIZE, isLit), SIZE * SIZE / 8) << "the last view, not a black screen";
     }
     BackBuffer::override(BackBuffer::Answer::Ask);
 }

@@ -1,5 +1,4 @@
-// Guards the one table of what each event does on each screen: no pause that
-// outlives the game, no shot where nothing plays, no frame time that spans a wait.
+// Guards the table of each event on each screen: no pause outliving the game, no stray shot, no frame over a wait.
 #include "shell/Screens.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// Guards the settings file: every bad line is one warning naming its place and
-// changes nothing else; clashing bindings keep the defaults; the command line wins.
+// Guards the settings file: each bad line one warning naming its place, clashes keep defaults, the command line wins.
 #include "shell/CommandLine.h"
 #include "shell/input/Settings.h"
 #include "support/TestFiles.h"

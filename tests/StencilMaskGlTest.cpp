@@ -1,3 +1,4 @@
+// Guards the cockpit mask in the stencil: stretched with the picture in any window, and none when missing.
 #include "shell/Display.h"
 #include "shell/ShellState.h"
 #include "support/GlWindow.h"
@@ -20,7 +21,7 @@ void fillStencil(int value) {
 
 }
 
-TEST(StencilMask, ReshapeStretchesTheMaskOverTheCentredPicture) {
+TEST(StencilMask, TheMaskCoversTheStretchedPictureInAnyWindowAndNoMaskCoversNothing) {
     // The mask was drawn pixel for pixel at the lower-left corner, so in any
     // window but 1024 x 768 it no longer matched the stretched cockpit picture.
     openGlWindow(WINDOW, WINDOW);
@@ -50,14 +51,12 @@ TEST(StencilMask, ReshapeStretchesTheMaskOverTheCentredPicture) {
     }
     EXPECT_EQ(mismatches, 0);
     EXPECT_EQ(cockpitFrames, 0);   // the clear also erased the painted cockpit
-}
 
-TEST(StencilMask, WithoutAMaskTheStencilStaysClear) {
-    openGlWindow(WINDOW, WINDOW);
+    // Without a mask the stencil stays clear: the whole picture is window.
     cockpitMask = BmpRecord();
     cockpitStencil.clear();
     fillStencil(1);
     reshape(WINDOW, WINDOW);
-    const std::vector<uint8_t> stencil = readStencil(0, 0, WINDOW, WINDOW);
-    EXPECT_EQ(std::count(stencil.begin(), stencil.end(), 0), WINDOW * WINDOW);
+    const std::vector<uint8_t> cleared = readStencil(0, 0, WINDOW, WINDOW);
+    EXPECT_EQ(std::count(cleared.begin(), cleared.end(), 0), WINDOW * WINDOW);
 }

@@ -1,3 +1,4 @@
+// Guards the textures: pixels kept, missing files silent, broken ones named, pictures decoded ahead alike.
 #include "assets/TextureBank.h"
 #include "support/GlWindow.h"
 #include "support/TestFiles.h"

@@ -1,8 +1,5 @@
 #!/usr/bin/env bash
-# Starts the real program with its files damaged in four ways (missing, empty,
-# cut at half, the same length of random bytes), a group of files at a time,
-# and checks that each start gives the messages meant for those files, never
-# crashes, and plays on, except with a font image it cannot read (status 1).
+# Guards starts with damaged files (missing, empty, cut, random): the right messages, no crash, play goes on.
 # Usage: damaged_assets.sh GAME_DIR BIN_DIR
 set -u
 game_dir=$1

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Plays the real program on the test X server (DISPLAY) with SDL's disk audio
-# driver, and checks what a player would see and hear.
+# Guards what a player sees and hears in the real program: view, HUD lines, keys, pointer, pause, help, volume.
 # Usage: play_test.sh GAME_DIR BIN_DIR
 set -u
 game_dir=$1

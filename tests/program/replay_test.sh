@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Records the real program while xdotool flies and fires, then replays the file:
-# the same summary line; a damaged file is refused before any window opens.
+# Guards record and replay of the real program: the same summary line, and damaged files refused first.
 # Usage: replay_test.sh GAME_DIR (on the test X server in DISPLAY)
 set -u
 game_dir=$1

@@ -1,8 +1,5 @@
 #!/usr/bin/env bash
-# Plays the real program full screen on displays of 1024x768, 1920x1080 and
-# 800x600, and checks that the picture holds: black bars beside or above the
-# largest centred 4:3 area, and there the dashboard of the cockpit picture,
-# where the cockpit mask lets no scene through.
+# Guards full screen on displays of three sizes: the picture keeps its 4:3 shape, the mask its place.
 # Usage: window_sizes.sh GAME_DIR BIN_DIR
 set -u
 game_dir=$1

@@ -72,3 +72,25 @@ void beginLitScene(int size, double fieldOfView, double nearPlane, double farPla
     glEnable(GL_COLOR_MATERIAL);
     glColor3f(1, 1, 1);
 }
+
+void beginFlatPicture(int size) {
+    glViewport(0, 0, size, size);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_STENCIL_TEST, GL_TEXTURE_2D}) glDisable(cap);
+}
+
+int countPixels(const std::vector<uint8_t>& rgb, int width, const std::function<bool(Pixel)>& test, int x0, int y0,
+                int x1, int y1) {
+    const int height = width > 0 ? static_cast<int>(rgb.size() / 3 / size_t(width)) : 0;
+    x1 = x1 < 0 ? width : std::min(x1, width);
+    y1 = y1 < 0 ? height : std::min(y1, height);
+    int n = 0;
+    for (int y = std::max(y0, 0); y < y1; ++y) {
+        for (int x = std::max(x0, 0); x < x1; ++x) {
+            const uint8_t* p = &rgb[(size_t(y) * width + x) * 3];
+            n += test(Pixel{p[0], p[1], p[2]});
+        }
+    }
+    return n;
+}

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // One GLUT window per test process on the X server in DISPLAY (Xvfb in the test
@@ -21,3 +22,18 @@ std::vector<uint8_t> readStencil(int x, int y, int width, int height);
 // Clears a size x size view and sets up a perspective camera at the origin
 // with the game's light from above, lighting and colour material on, white.
 void beginLitScene(int size, double fieldOfView, double nearPlane, double farPlane);
+
+// Clears a size x size view to black with nothing enabled that would hide or
+// tint a flat picture (lighting, depth, stencil, texturing), ready to draw in.
+void beginFlatPicture(int size);
+
+// One pixel of a picture read back.
+struct Pixel {
+    uint8_t r, g, b;
+};
+// Pixels for which `test` holds in the rectangle [x0, x1) x [y0, y1) of an
+// RGB picture `width` pixels wide (the whole picture by default).
+int countPixels(const std::vector<uint8_t>& rgb, int width, const std::function<bool(Pixel)>& test, int x0 = 0,
+                int y0 = 0, int x1 = -1, int y1 = -1);
+inline bool isLit(Pixel p) { return p.r + p.g + p.b > 60; }
+inline bool isMagenta(Pixel p) { return p.r > 200 && p.g < 50 && p.b > 200; }
