@@ -90,13 +90,9 @@ std::vector<uint8_t> pattern(int w, int h) {
     return rgb;
 }
 
-DibResult decode(const std::vector<uint8_t>& bytes, RgbImage& image) {
-    return decodeDib(bytes, image);
-}
-
 void expectSameAsImageMagick(const std::string& file) {
     RgbImage ours;
-    ASSERT_EQ(decode(readBytes(file), ours), DibResult::Ok) << file;
+    ASSERT_EQ(decodeDib(readBytes(file), ours), DibResult::Ok) << file;
     const RgbImage reference = decodeWithImageMagick(file);
     ASSERT_FALSE(reference.pixels.empty()) << "ImageMagick could not read " << file;
     EXPECT_EQ(ours.width, reference.width) << file;
@@ -166,7 +162,7 @@ TEST(BmpDecoder, MatchesImageMagickOnSixteenBitFields) {
         v3.insert(v3.end(), file.begin() + 14 + 40, file.begin() + 14 + 52);   // the masks
         v3.insert(v3.end(), file.begin() + offset, file.end());
         RgbImage ours;
-        ASSERT_EQ(decode(v3, ours), DibResult::Ok) << subtype;
+        ASSERT_EQ(decodeDib(v3, ours), DibResult::Ok) << subtype;
         const RgbImage reference = decodeWithImageMagick(v5);
         EXPECT_EQ(ours.pixels, reference.pixels) << subtype;
         EXPECT_EQ(ours.width, reference.width);
@@ -216,9 +212,9 @@ TEST(BmpDecoder, FilesWithoutFileHeaderFindPixelsAfterTheTable) {
         }
         for (int i = 0; i < 3; ++i) s.pixels.insert(s.pixels.end(), {uint8_t(i), 50, 100, 150, 200, 255, 0, 0});
         RgbImage withHeader, without;
-        ASSERT_EQ(decode(build(s), withHeader), DibResult::Ok);
+        ASSERT_EQ(decodeDib(build(s), withHeader), DibResult::Ok);
         s.fileHeader = false;
-        ASSERT_EQ(decode(build(s), without), DibResult::Ok) << headerSize;
+        ASSERT_EQ(decodeDib(build(s), without), DibResult::Ok) << headerSize;
         EXPECT_EQ(without.pixels, withHeader.pixels) << headerSize;
     }
 }
@@ -262,7 +258,7 @@ TEST(BmpDecoder, RefusesBrokenFilesWithoutReadingOrAllocatingPastThem) {
     for (const Case& c : cases) {
         RgbImage image;
         AllocationProbe probe;
-        EXPECT_EQ(decode(c.bytes, image), c.expected) << c.what;
+        EXPECT_EQ(decodeDib(c.bytes, image), c.expected) << c.what;
         EXPECT_TRUE(image.pixels.empty()) << c.what;
         // Nothing is allocated for what the file merely claims.
         EXPECT_LT(probe.largest(), 2 * c.bytes.size() + 4096) << c.what;
@@ -273,5 +269,5 @@ TEST(BmpDecoder, RefusesBrokenFilesWithoutReadingOrAllocatingPastThem) {
     bytes[10] = 0xFF;
     bytes[11] = 0xFF;
     RgbImage image;
-    EXPECT_EQ(decode(bytes, image), DibResult::ConversionError);
+    EXPECT_EQ(decodeDib(bytes, image), DibResult::ConversionError);
 }

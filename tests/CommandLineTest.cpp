@@ -21,7 +21,7 @@ CommandLine parse(std::initializer_list<const char*> args) {
 
 }
 
-TEST(CommandLine, OptionsAndTheirMistakes) {
+TEST(CommandLine, EveryOptionIsTakenAndEveryMistakeAnsweredInTwoLines) {
     struct Case {
         std::vector<const char*> args;
         bool play;

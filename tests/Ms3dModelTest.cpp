@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Ms3dModel, ReadsEveryBlock) {
+TEST(Ms3dModel, EveryBlockOfAModelIsReadAndTextureRowsAreFlipped) {
     Ms3dData data = pyramidModel("../bin/rock.bmp", true);
     data.triangles[2].t[1] = 0.25f;
     InspectableModel model;
