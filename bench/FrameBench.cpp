@@ -12,13 +12,13 @@
 #include "platform/Clock.h"
 #include "platform/DataDirectory.h"
 #include "platform/SwapInterval.h"
-#include "shell/Display.h"
-#include "shell/FrameLoop.h"
+#include "shell/view/Display.h"
+#include "shell/frame/FrameLoop.h"
 #include "shell/Game.h"
-#include "shell/Input.h"
-#include "shell/Radar.h"
+#include "shell/input/Controls.h"
+#include "shell/hud/Radar.h"
 #include "shell/Scene.h"
-#include "shell/ShellState.h"
+#include "shell/view/View.h"
 
 #include <GL/freeglut.h>
 
@@ -94,7 +94,7 @@ void addRockCopies(int copies) {
         for (int j = -1; j <= 1 && added < copies; ++j) {
             for (int k = -1; k <= 1 && added < copies; ++k) {
                 if (i == 0 && j == 0 && k == 0) continue;
-                game->addRockField(Vector3(170.0f * i, 90.0f * j, 170.0f * k));
+                scene.game->addRockField(Vector3(170.0f * i, 90.0f * j, 170.0f * k));
                 ++added;
             }
         }
@@ -109,29 +109,29 @@ void pump() {
 // slow turn, a shot every second, power topped up so the game never ends.
 Summary run(const Config& config, int scale, int frames) {
     Clock::setForTest(1000);
-    startNewGame();
+    scene.startNewGame();
     // Frame times measured on the previous run's clock must not carry over.
-    frameClock.reset();
+    ::frames.clock.reset();
     addRockCopies(scale - 1);
-    renderMode = config.mode;
-    radarShown = config.radar;
+    view.options.renderMode = config.mode;
+    view.options.radarShown = config.radar;
     BackBuffer::override(config.buffer);
-    unoptimisedFrames = config.unoptimised;
-    MyShip& ship = *game->myShip;
+    ::frames.asFirstBuilt = config.unoptimised;
+    MyShip& ship = *scene.game->myShip;
     ship.setOutsideView(config.outside ? 1 : 0);
-    cockpitFrames = 0;
+    view.cockpit.lost();
     for (int i = 0; i < 19; ++i) ship.changeSpeed(1.0f, true);
     ship.addTurn(0.012f, 0.004f);
 
     FrameSplit split;
-    frameSplit = &split;
+    ::frames.split = &split;
     Summary s;
     s.name = config.name;
     s.rocks = 26 * scale;
     const int warmUp = 40;   // the cockpit is painted over the first 30
     for (int i = 0; i < warmUp + frames; ++i) {
         Clock::setForTest(static_cast<uint32_t>(1000.0 + (i + 1) * STEP_MS));
-        if (i % 70 == 35) fireShot();
+        if (i % 70 == 35) scene.game->fireShot();
         ship.setEnergy(500);
         const Steady::time_point start = Steady::now();
         displayFrame();
@@ -141,10 +141,10 @@ Summary run(const Config& config, int scale, int frames) {
         s.times.push_back(total);
         s.splits.push_back(split);
     }
-    frameSplit = nullptr;
+    ::frames.split = nullptr;
     BackBuffer::override(BackBuffer::Answer::Ask);
-    unoptimisedFrames = false;
-    radarShown = true;
+    ::frames.asFirstBuilt = false;
+    view.options.radarShown = true;
     return s;
 }
 
@@ -191,8 +191,8 @@ double radarCost(int samples) {
         glFinish();
         Steady::time_point start = Steady::now();
         for (int r = 0; r < REPEATS; ++r) {
-            radar.update(*game->world, *game->myShip);
-            radar.draw(textureBank->slots[6]);
+            radar.update(*scene.game->world, *scene.game->myShip);
+            radar.draw(scene.textures->slots[6]);
         }
         glFinish();
         with.push_back(millisecondsSince(start));
@@ -257,7 +257,7 @@ void writeJson(const std::string& path, const std::vector<Summary>& results, dou
                const char* renderer) {
     std::ofstream out(path);
     out << "{\n  \"machine\": {\"cpu\": " << quoted(cpuName()) << ", \"cores\": " << std::thread::hardware_concurrency()
-        << ", \"renderer\": " << quoted(renderer) << ", \"window\": [" << windowWidth << ", " << windowHeight << "]},\n";
+        << ", \"renderer\": " << quoted(renderer) << ", \"window\": [" << view.width() << ", " << view.height() << "]},\n";
     out << "  \"startup_to_first_frame_ms\": " << startup << ",\n  \"radar_alone_ms\": " << radar
         << ",\n  \"configurations\": [\n";
     for (size_t i = 0; i < results.size(); ++i) {
@@ -275,7 +275,7 @@ void writeTable(const std::string& path, const std::vector<Summary>& results, do
     std::ofstream out(path);
     char line[512];
     out << "Renderer: " << renderer << ", " << std::thread::hardware_concurrency() << " cores (" << cpuName() << "), "
-        << windowWidth << "x" << windowHeight << ".\n\n";
+        << view.width() << "x" << view.height() << ".\n\n";
     out << "| configuration | rocks | frames | median ms | p90 ms | p99 ms | max ms | logic ms | submit ms | swap ms |\n";
     out << "|---|---|---|---|---|---|---|---|---|---|\n";
     for (const Summary& s : results) {
@@ -317,7 +317,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     Clock::setForTest(1000);
-    frameClock.pacer().setEnabled(false);
+    ::frames.clock.pacer().setEnabled(false);
     Asteroid::fieldSeed = 7;
     int toolkitArgc = 1;
     if (!initDisplay(toolkitArgc, argv, true)) return 1;
@@ -327,8 +327,8 @@ int main(int argc, char** argv) {
     glutReshapeFunc(reshape);
     SoundChoice silent;   // sound is mixed on its own thread; it is not what is measured here
     silent.enabled = false;
-    buildScene(silent);
-    for (int i = 0; i < 20 && windowWidth == 0; ++i) {
+    scene.build(silent);
+    for (int i = 0; i < 20 && view.width() == 0; ++i) {
         pump();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }

@@ -6,6 +6,7 @@
 #include "entities/EnemyShip.h"
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
+#include "platform/Clock.h"
 #include "platform/ErrorReport.h"
 
 #include <cstdio>
@@ -93,4 +94,24 @@ void Game::populate() {
     enemyShip = new EnemyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, -300, -250), Vector3(0, 0, 1), 12.0f,
                               5.0f, Vector3(0.05f, 0.05f, 0.05f), 100.0f, w);
     w->startMusic();
+}
+
+void Game::fireShot() {
+    World* world = this->world.get();
+    Laser* laser = this->laser.get();
+    const int hit = laser->fire(myShip, 0.1f, world);
+    lastShotTime = static_cast<float>(Clock::milliseconds());
+    if (hit != -1) {
+        const Vector3 impact = laser->hitPoint(static_cast<unsigned>(hit));
+        SpaceObject* target = world->objectAt(static_cast<unsigned>(hit));
+        const Vector3 offset = impact - target->getPosition();
+        target->subtractEnergy(laser->getDamage());
+        const SpaceObject* still = world->findById(target->getWorldId());
+        if (still && still->getEnergy() > 0.0f) {
+            world->addExplosion(myShip, offset, target->getPosition(), target->getWorldId());
+        }
+    } else {
+        laser->setLength(3000.0f);
+    }
+    world->playSample(0);
 }

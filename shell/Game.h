@@ -32,6 +32,10 @@ public:
     // grows with the number of rocks.
     void addRockField(const Vector3& offset);
 
+    // One shot of the player's laser: the nearest object on the beam loses
+    // energy and, if it survives, shows a hit explosion; the laser sound plays.
+    void fireShot();
+
     std::unique_ptr<World> world;
     MyShip* myShip = nullptr;          // owned by the world
     EnemyShip* enemyShip = nullptr;    // owned by the world

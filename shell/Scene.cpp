@@ -1,7 +1,6 @@
 #include "Scene.h"
 
-#include "Game.h"
-#include "ShellState.h"
+#include "shell/Game.h"
 #include "assets/Font.h"
 #include "assets/ImageLoader.h"
 #include "assets/Sky.h"
@@ -14,15 +13,12 @@
 
 #include <malloc.h>
 
-TextureBank* textureBank = nullptr;
-Sky* sky = nullptr;
-Font* font = nullptr;
-BestScore* bestScore = nullptr;
-Game* game = nullptr;
+Scene scene;
+
+Scene::Scene() = default;
+Scene::~Scene() = default;
 
 namespace {
-
-SoundChoice soundChoice;
 
 struct StartupTexture {
     const char* file;
@@ -34,66 +30,60 @@ const StartupTexture STARTUP_TEXTURES[] = {
     {"../bin/ober4k.bmp", 11},              {"../bin/ober3k.bmp", 12}};
 const int EXPLOSION_FRAMES = 52, FIRST_EXPLOSION_SLOT = 13;
 
-std::unique_ptr<ImageLoader> picturesAhead;
-
 std::string explosionFrame(int i) {
     char name[64];
     std::snprintf(name, sizeof name, "../bin/data/explosion/ex%02d.bmp", i);
     return name;
 }
 
-void loadTextures() {
-    textureBank = new TextureBank();
-    textureBank->decoded = picturesAhead.get();
-    for (const StartupTexture& texture : STARTUP_TEXTURES) textureBank->loadTexture(texture.file, texture.slot);
-    for (int i = 0; i < EXPLOSION_FRAMES; ++i) textureBank->loadTexture(explosionFrame(i), FIRST_EXPLOSION_SLOT + i);
 }
 
+void Scene::loadTextures() {
+    textures = new TextureBank();
+    textures->decoded = decoded.get();
+    for (const StartupTexture& texture : STARTUP_TEXTURES) textures->loadTexture(texture.file, texture.slot);
+    for (int i = 0; i < EXPLOSION_FRAMES; ++i) textures->loadTexture(explosionFrame(i), FIRST_EXPLOSION_SLOT + i);
 }
 
-namespace {
-
-SoundChoice withLevels(SoundChoice choice) {
-    choice.effectsVolume = settings.effectsVolume;
-    choice.musicVolume = settings.musicVolume;
-    choice.musicOn = settings.musicOn;
-    return choice;
+void Scene::setSoundLevels(int effectsVolume, int musicVolume, bool musicOn) {
+    sound.effectsVolume = effectsVolume;
+    sound.musicVolume = musicVolume;
+    sound.musicOn = musicOn;
+    if (game) game->world->setSoundLevels(sound);
 }
 
-}
-
-void applySoundLevels() {
-    soundChoice = withLevels(soundChoice);
-    if (game) game->world->setSoundLevels(soundChoice);
-}
-
-void buildScene(const SoundChoice& sound) {
-    soundChoice = withLevels(sound);
+void Scene::build(const SoundChoice& choice) {
+    // The levels set before the scene was built stay.
+    const SoundChoice levels = sound;
+    sound = choice;
+    sound.effectsVolume = levels.effectsVolume;
+    sound.musicVolume = levels.musicVolume;
+    sound.musicOn = levels.musicOn;
     loadTextures();
-    game = new Game(textureBank, soundChoice);
-    sky = new Sky(textureBank);
+    game = new Game(textures, sound);
+    sky = new Sky(textures);
     font = new Font();
     game->populate();
     // What was decoded ahead and not asked for goes now.
-    textureBank->decoded = nullptr;
-    picturesAhead.reset();
+    textures->decoded = nullptr;
+    decoded.reset();
 }
 
-void decodePicturesAhead() {
+void Scene::decodePicturesAhead() {
     std::vector<std::string> names;
     for (const StartupTexture& texture : STARTUP_TEXTURES) names.push_back(texture.file);
     for (int i = 0; i < EXPLOSION_FRAMES; ++i) names.push_back(explosionFrame(i));
     names.push_back(Sky::TEXTURE);
-    picturesAhead = std::make_unique<ImageLoader>(std::move(names));
+    decoded = std::make_unique<ImageLoader>(std::move(names));
 }
 
-void startNewGame() {
+void Scene::startNewGame() {
     // The old game goes first: its sound device must be closed before the new
     // one opens it again.
     delete game;
     // What the old game freed goes back to the system before the new one is
     // built, so the allocator's idle blocks do not add up over many games.
     malloc_trim(0);
-    game = new Game(textureBank, withLevels(soundChoice));
+    game = new Game(textures, sound);
     game->populate();
 }

@@ -2,33 +2,50 @@
 
 #include "world/World.h"
 
+#include <memory>
+
 class TextureBank;
 class Sky;
 class Font;
 class Game;
 class BestScore;
+class ImageLoader;
 
-// What lives as long as the program: the pictures, the sky, the font and the
-// kept best score. The game being played is replaced by each new game.
-extern TextureBank* textureBank;
-extern Sky* sky;
-extern Font* font;
-extern BestScore* bestScore;   // the kept best points; null when not kept
-extern Game* game;             // the game being played
+// The one owner of what lives as long as the program (the pictures, the sky,
+// the font and the kept best score) and of the game being played, which each
+// new game replaces. The sound levels every game opens with are kept here too.
+class Scene {
+public:
+    Scene();
+    ~Scene();
+    // Starts reading the start-up textures' pictures on a thread of their
+    // own, so that they are ready once the display has opened. Needs the data folder.
+    void decodePicturesAhead();
 
-// Starts reading the start-up textures' pictures on a thread of their own,
-// so that they are ready once the display has opened. Needs the data folder.
-void decodePicturesAhead();
+    // Builds the fixed scene in its required order: textures, World, sky,
+    // font, shared display lists and vertex arrays, the player's ship, laser,
+    // star field, 26 asteroids and the enemy ship.
+    void build(const SoundChoice& sound = SoundChoice());
 
-// Builds the fixed scene in its required order: textures, World, sky, font,
-// shared display lists and vertex arrays, the player's ship, laser, star
-// field, 26 asteroids and the enemy ship.
-void buildScene(const SoundChoice& sound = SoundChoice());
+    // The player's volumes and music switch, applied to the game being
+    // played and to every new one.
+    void setSoundLevels(int effectsVolume, int musicVolume, bool musicOn);
 
-// The player's volumes and music switch (settings) applied to the game
-// being played, and to every new one.
-void applySoundLevels();
+    // Throws the current game away and starts another with the same sound
+    // choice: every rock back, full power, no points, the enemy at its start.
+    void startNewGame();
 
-// Throws the current game away and starts another with the same sound choice:
-// every rock back, full power, no points, the enemy at its start.
-void startNewGame();
+    TextureBank* textures = nullptr;
+    Sky* sky = nullptr;
+    Font* font = nullptr;
+    BestScore* bestScore = nullptr;   // the kept best points; null when not kept (a replay, a test)
+    Game* game = nullptr;             // the game being played; null before the first is built
+
+private:
+    void loadTextures();
+
+    SoundChoice sound;
+    std::unique_ptr<ImageLoader> decoded;   // the start-up pictures, until the textures take them
+};
+
+extern Scene scene;

@@ -1,21 +1,19 @@
-#include "CommandLine.h"
-#include "Display.h"
-#include "Input.h"
-#include "Scene.h"
-#include "ShellState.h"
+#include "shell/CommandLine.h"
+#include "shell/Scene.h"
+#include "shell/frame/FrameLoop.h"
+#include "shell/frame/FrameStats.h"
+#include "shell/input/Controls.h"
+#include "shell/replay/Replay.h"
+#include "shell/view/Display.h"
+#include "shell/view/View.h"
 #include "entities/Asteroid.h"
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
-#include "input/Settings.h"
 #include "platform/SwapInterval.h"
 #include "platform/TerminationSignal.h"
 
 #include <GL/freeglut.h>
-
-#include "FrameLoop.h"
-#include "FrameStats.h"
-#include "replay/Replay.h"
 
 #include <cstdio>
 #include <ctime>
@@ -51,9 +49,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const bool named = !command.options.configFile.empty();
+    Settings settings;
     for (const std::string& warning : settings.read(named ? command.options.configFile : Settings::defaultPath(), named))
         reportWarning(warning);
     command.overrule(settings);
+    controls.apply(settings);
     // A recording is read whole, and checked, before any window opens.
     const GameOptions& options = command.options;
     Asteroid::fieldSeed = options.seed;
@@ -75,35 +75,35 @@ int main(int argc, char** argv) {
     if (replay.mode() != Replay::Mode::Off) std::atexit(printSummary);
     if (!options.frameStatsFile.empty()) {
         statsFile = options.frameStatsFile;
-        frameStats = &stats;
+        frames.stats = &stats;
         std::atexit(writeFrameStats);
     }
     TerminationSignal::install();
     // A replay shows a game already played: it never writes the best score.
     if (!replay.replaying()) {
-        bestScore = new BestScore(BestScore::defaultPath());
-        bestScore->load();
+        scene.bestScore = new BestScore(BestScore::defaultPath());
+        scene.bestScore->load();
     }
-    frameClock.pacer().setEnabled(settings.frameCap);
-    pointerDivisor = 1000.0f / settings.pointerSensitivity;
-    showStats = settings.showStats;
-    decodePicturesAhead();
+    frames.clock.pacer().setEnabled(settings.frameCap);
+    view.options.showStats = settings.showStats;
+    scene.decodePicturesAhead();
     // Our options are read; the toolkit gets the program name alone.
     int toolkitArgc = 1;
     if (!initDisplay(toolkitArgc, argv, settings.window)) return 1;
     initGraphicsState();
     // Where the display refreshes at most as often as play is paced, swaps
     // wait for it too; uncapped, they never wait.
-    SwapInterval::holdTo(frameClock.pacer().isEnabled() ? frameClock.pacer().framesPerSecond() : 0.0);
+    SwapInterval::holdTo(frames.clock.pacer().isEnabled() ? frames.clock.pacer().framesPerSecond() : 0.0);
     registerCallbacks();
     // The window's size is not known yet, so this does nothing; the frame loop
     // centres the pointer from the first frame on.
-    centerPointer();
+    controls.centerPointer();
     SoundChoice sound;
     sound.enabled = !command.options.mute;
     sound.music = command.options.music;
-    buildScene(sound);
-    openGamepad();
+    controls.applySoundLevels();
+    scene.build(sound);
+    controls.openGamepad();
     // A signal that came while loading is honoured by the first frame.
     TerminationSignal::loaded();
     glutMainLoop();

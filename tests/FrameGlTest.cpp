@@ -3,13 +3,13 @@
 #include "entities/MyShip.h"
 #include "platform/BackBuffer.h"
 #include "platform/Clock.h"
-#include "shell/Display.h"
-#include "shell/FrameLoop.h"
+#include "shell/view/Display.h"
+#include "shell/frame/FrameLoop.h"
 #include "shell/Game.h"
-#include "shell/Input.h"
+#include "shell/input/Controls.h"
 #include "shell/Scene.h"
-#include "shell/Screens.h"
-#include "shell/ShellState.h"
+#include "shell/screens/Screens.h"
+#include "shell/view/View.h"
 #include "support/GlWindow.h"
 #include "support/ShellGame.h"
 
@@ -28,12 +28,12 @@ std::vector<uint8_t> fly(int mode, bool outside, int frames) {
     Asteroid::fieldSeed = 3;
     uint32_t now = 1000;
     startFreshGame(now);
-    renderMode = mode;
-    game->myShip->setOutsideView(outside ? 1 : 0);
-    for (int i = 0; i < 10; ++i) game->myShip->changeSpeed(1.0f, true);
-    game->myShip->addTurn(0.012f, 0.004f);
+    view.options.renderMode = mode;
+    scene.game->myShip->setOutsideView(outside ? 1 : 0);
+    for (int i = 0; i < 10; ++i) scene.game->myShip->changeSpeed(1.0f, true);
+    scene.game->myShip->addTurn(0.012f, 0.004f);
     playFrames(frames - 3, now);
-    fireShot();
+    scene.game->fireShot();
     playFrames(3, now);
     return readPixels(0, 0, SIZE, SIZE);
 }
@@ -50,10 +50,10 @@ TEST(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowed) {
         bool outside;
     } views[] = {{0, false}, {1, false}, {2, false}, {0, true}};
     for (const View& v : views) {
-        unoptimisedFrames = true;
+        frames.asFirstBuilt = true;
         BackBuffer::override(BackBuffer::Answer::Kept);
         const std::vector<uint8_t> before = fly(v.mode, v.outside, 60);
-        unoptimisedFrames = false;
+        frames.asFirstBuilt = false;
         BackBuffer::override(BackBuffer::Answer::Lost);
         const std::vector<uint8_t> after = fly(v.mode, v.outside, 60);
         BackBuffer::override(BackBuffer::Answer::Ask);

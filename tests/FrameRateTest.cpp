@@ -1,8 +1,8 @@
 // Guards frame timing: the five-frame mean, the fps line, the pause clock, the pacer and the swap interval.
 #include "platform/Clock.h"
 #include "platform/SwapInterval.h"
-#include "shell/FramePacer.h"
-#include "shell/FrameRate.h"
+#include "shell/frame/FramePacer.h"
+#include "shell/frame/FrameRate.h"
 
 #include <gtest/gtest.h>
 

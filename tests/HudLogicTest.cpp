@@ -1,7 +1,7 @@
 // Guards the numbers, star field, viewport, radar blips and cockpit pieces the frame is drawn from.
 #include "assets/Font.h"
-#include "shell/Display.h"
-#include "shell/Radar.h"
+#include "shell/view/View.h"
+#include "shell/hud/Radar.h"
 #include "assets/StarField.h"
 #include "entities/Random.h"
 #include "support/GameFixtures.h"
@@ -89,7 +89,7 @@ TEST(Viewport, TheLargestCentredFourByThreeAreaOfAnyWindow) {
         {0, 768, {0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
-        const Viewport v = fitViewport(c.width, c.height), e = c.expected;
+        const Viewport v = View::fit(c.width, c.height), e = c.expected;
         EXPECT_EQ(std::tie(v.x, v.y, v.width, v.height), std::tie(e.x, e.y, e.width, e.height)) << c.width << "x" << c.height;
     }
 }
@@ -132,16 +132,16 @@ TEST(CockpitPieces, RectanglesCoverEverySetPixelAndShortMasksAreNotRead) {
         for (int x = 30; x < w; ++x) mask[size_t(y) * w + x] = 1;
     }
     mask[size_t(20) * w + 20] = 1;   // one stray pixel in the window
-    const std::vector<PictureRect> rects = coveringRects(mask, w, h, 16);
+    const std::vector<PictureRect> rects = CockpitMask::coveringRects(mask, w, h, 16);
     ASSERT_EQ(rects.size(), 4u);
     const PictureRect expected[] = {{0, 0, 40, 16}, {0, 16, 5, 32}, {20, 16, 21, 32}, {30, 16, 40, 32}};
     auto corners = [](const PictureRect& r) { return std::make_tuple(r.x0, r.y0, r.x1, r.y1); };
     for (size_t i = 0; i < 4; ++i) EXPECT_EQ(corners(rects[i]), corners(expected[i])) << i;
     // A mask shorter than its size says is not read at all.
-    EXPECT_TRUE(coveringRects(std::vector<uint8_t>(10, 1), w, h, 16).empty());
+    EXPECT_TRUE(CockpitMask::coveringRects(std::vector<uint8_t>(10, 1), w, h, 16).empty());
 
     // The window's bounds: the clear columns between the posts, above the dashboard.
-    EXPECT_EQ(corners(clearBounds(mask, w, h)), std::make_tuple(5, 16, 30, 32));
-    EXPECT_EQ(clearBounds(std::vector<uint8_t>(size_t(w) * h, 1), w, h).x1, 0) << "no window at all";
-    EXPECT_EQ(clearBounds(std::vector<uint8_t>(10, 0), w, h).x1, 0);
+    EXPECT_EQ(corners(CockpitMask::clearBounds(mask, w, h)), std::make_tuple(5, 16, 30, 32));
+    EXPECT_EQ(CockpitMask::clearBounds(std::vector<uint8_t>(size_t(w) * h, 1), w, h).x1, 0) << "no window at all";
+    EXPECT_EQ(CockpitMask::clearBounds(std::vector<uint8_t>(10, 0), w, h).x1, 0);
 }

@@ -2,12 +2,12 @@
 #include "entities/Asteroid.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
-#include "shell/FrameLoop.h"
+#include "shell/frame/FrameLoop.h"
 #include "shell/Game.h"
-#include "shell/Input.h"
+#include "shell/input/Controls.h"
 #include "shell/Scene.h"
-#include "shell/Screens.h"
-#include "shell/ShellState.h"
+#include "shell/screens/Screens.h"
+#include "shell/view/View.h"
 #include "shell/replay/Replay.h"
 #include "support/ShellGame.h"
 #include "support/TestFiles.h"
@@ -35,7 +35,7 @@ void freshStart() {
 // the recording does not hold it, so the runs must agree on it themselves.
 void scriptedFrame(int i, uint32_t& now, bool player) {
     if (player) {
-        const int cx = windowWidth / 2, cy = windowHeight / 2;
+        const int cx = view.width() / 2, cy = view.height() / 2;
         if (i % 7 == 0) pointerMoved(cx + 3 + i % 5, cy - 2);
         if (i % 25 == 10) mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
         if (i < 30) keyDown('a', 0, 0);
@@ -44,8 +44,8 @@ void scriptedFrame(int i, uint32_t& now, bool player) {
         if (i == 80 || i == 84) keyDown('p', 0, 0);   // a pause of a few redraws
         if (i == 160) keyDown(13, 0, 0);               // play again from the game-over screen
     }
-    if (replay.frames() == 140 && game->myShip->getEnergy() > 0.0f && !powerTaken) {
-        game->myShip->setEnergy(0);
+    if (replay.frames() == 140 && scene.game->myShip->getEnergy() > 0.0f && !powerTaken) {
+        scene.game->myShip->setEnergy(0);
         powerTaken = true;
     }
     now += 14;

@@ -5,10 +5,12 @@
 #include "entities/Laser.h"
 #include "platform/BestScore.h"
 #include "platform/Clock.h"
-#include "shell/Hud.h"
-#include "shell/Radar.h"
+#include "shell/input/Settings.h"
+#include "shell/screens/GameOverScreen.h"
+#include "shell/screens/ScreenFrame.h"
+#include "shell/hud/Radar.h"
 #include "shell/Scene.h"
-#include "shell/ShellState.h"
+#include "shell/view/View.h"
 #include "support/GameFixtures.h"
 #include "support/GlWindow.h"
 #include "support/TestFiles.h"
@@ -150,16 +152,12 @@ TEST(GameOver, TheBandAndThePointsReplaceTheGame) {
     GameFixture game;
     game.bank.loadTexture("../bin/data/div/GameOver.bmp", 9);
     Font gameFont;
-    textureBank = &game.bank;
-    font = &gameFont;
     TempDir dir;
     BestScore best(dir.path("best-score"));
     best.offer(240);
-    bestScore = &best;
-    windowWidth = windowHeight = SIZE;
     beginFlatPicture(SIZE);
     glEnable(GL_STENCIL_TEST);
-    drawGameOverScreen(160.0f);
+    GameOverScreen().draw({Settings(), &gameFont, &best, 160.0f, game.bank.slots[9]});
     const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
     EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST));   // the picture may cover the cockpit
     // The band (116 of 768 rows about the centre) holds the red letters; the
@@ -174,9 +172,6 @@ TEST(GameOver, TheBandAndThePointsReplaceTheGame) {
     EXPECT_GT(redIn(200 * SIZE / 640, 125 * SIZE / 480, 400 * SIZE / 640, 143 * SIZE / 480), 20);
     EXPECT_GT(redIn(200 * SIZE / 640, 150 * SIZE / 480, 400 * SIZE / 640, 168 * SIZE / 480), 20);
     EXPECT_EQ(redIn(0, 0, SIZE, 96 * SIZE / 480), 0) << "nothing over the dashboard";
-    bestScore = nullptr;
-    textureBank = nullptr;
-    font = nullptr;
 }
 
 // The scope's square of the picture is put in the window's middle: one

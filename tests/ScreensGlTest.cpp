@@ -3,14 +3,15 @@
 #include "entities/MyShip.h"
 #include "platform/BackBuffer.h"
 #include "platform/Clock.h"
-#include "shell/Display.h"
-#include "shell/Hud.h"
-#include "shell/FrameLoop.h"
+#include "shell/view/Display.h"
+#include "shell/screens/HelpScreen.h"
+#include "shell/screens/ScreenFrame.h"
+#include "shell/frame/FrameLoop.h"
 #include "shell/Game.h"
-#include "shell/Input.h"
+#include "shell/input/Controls.h"
 #include "shell/Scene.h"
-#include "shell/Screens.h"
-#include "shell/ShellState.h"
+#include "shell/screens/Screens.h"
+#include "shell/view/View.h"
 #include "support/GlWindow.h"
 #include "support/ShellGame.h"
 
@@ -38,13 +39,13 @@ long residentKilobytes() {
 
 // A game played to its end: rocks shot away, points won, the enemy elsewhere.
 void playToTheEnd() {
-    World& world = *game->world;
+    World& world = *scene.game->world;
     for (unsigned i = 1; i < 6; ++i) world.objectAt(i)->setEnergy(0);
     world.removeDestroyed();
-    game->myShip->addPoints(240.0f);
-    game->enemyShip->setPosition(Vector3(1500, 1500, -1500));
-    game->myShip->setEnergy(0);
-    game->lastShotTime = 1234.0f;
+    scene.game->myShip->addPoints(240.0f);
+    scene.game->enemyShip->setPosition(Vector3(1500, 1500, -1500));
+    scene.game->myShip->setEnergy(0);
+    scene.game->lastShotTime = 1234.0f;
     screens.handle(ScreenEvent::PowerGone);
 }
 
@@ -52,7 +53,7 @@ void playToTheEnd() {
 void flyToGameOver(uint32_t& now, int frames) {
     startFreshGame(now);
     playFrames(frames, now);
-    game->myShip->setEnergy(0);
+    scene.game->myShip->setEnergy(0);
     playFrames(1, now);
     ASSERT_EQ(screens.current(), Screen::GameOver);
 }
@@ -61,7 +62,7 @@ void flyToGameOver(uint32_t& now, int frames) {
 
 TEST(NewGame, EnterOnTheGameOverScreenStartsAFreshGameAndFreesTheOld) {
     openShellGame(SIZE);
-    ASSERT_EQ(game->world->count(), 28u);
+    ASSERT_EQ(scene.game->world->count(), 28u);
 
     playToTheEnd();
     ASSERT_EQ(screens.current(), Screen::GameOver);
@@ -69,17 +70,17 @@ TEST(NewGame, EnterOnTheGameOverScreenStartsAFreshGameAndFreesTheOld) {
     EXPECT_EQ(screens.current(), Screen::GameOver);
     keyDown(13, 0, 0);
     EXPECT_EQ(screens.current(), Screen::Playing);
-    EXPECT_EQ(game->world->count(), 28u);
-    EXPECT_EQ(game->myShip->getEnergy(), 500.0f);
-    EXPECT_EQ(game->myShip->getPoints(), 0.0f);
-    EXPECT_EQ(game->lastShotTime, 0.0f);
-    EXPECT_FALSE(game->enemyShip->getPosition() != Vector3(0, -300, -250));
-    EXPECT_EQ(game->world->player, game->myShip);
+    EXPECT_EQ(scene.game->world->count(), 28u);
+    EXPECT_EQ(scene.game->myShip->getEnergy(), 500.0f);
+    EXPECT_EQ(scene.game->myShip->getPoints(), 0.0f);
+    EXPECT_EQ(scene.game->lastShotTime, 0.0f);
+    EXPECT_FALSE(scene.game->enemyShip->getPosition() != Vector3(0, -300, -250));
+    EXPECT_EQ(scene.game->world->player, scene.game->myShip);
 
     // Enter during play changes nothing.
-    const Game* playing = game;
+    const Game* playing = scene.game;
     keyDown(13, 0, 0);
-    EXPECT_EQ(game, playing);
+    EXPECT_EQ(scene.game, playing);
 
 #if !defined(__SANITIZE_ADDRESS__)
     // The allocator settles over the first ten games or so; after that each
@@ -116,7 +117,7 @@ TEST(Screens, TheFirstFramesOfANewGameGetNormalFrameTimes) {
     keyDown(13, 0, 0);
     for (int i = 0; i < 5; ++i) {
         playFrames(1, now);
-        EXPECT_LT(frameClock.frameTime(), 0.02f) << "frame " << i + 1 << " of the new game";
+        EXPECT_LT(frames.clock.frameTime(), 0.02f) << "frame " << i + 1 << " of the new game";
     }
     // The same after a pause, and after the process stood still for a minute.
     keyDown('p', 0, 0);
@@ -125,10 +126,10 @@ TEST(Screens, TheFirstFramesOfANewGameGetNormalFrameTimes) {
     now += 30000;
     keyDown('p', 0, 0);
     playFrames(1, now);
-    EXPECT_LT(frameClock.frameTime(), 0.02f) << "after a pause";
+    EXPECT_LT(frames.clock.frameTime(), 0.02f) << "after a pause";
     now += 60000;
     playFrames(1, now);
-    EXPECT_LT(frameClock.frameTime(), 0.02f) << "after a stall";
+    EXPECT_LT(frames.clock.frameTime(), 0.02f) << "after a stall";
 }
 
 // "p" in the frame where power ran out once left the game on "PAUSED" for good.
@@ -138,7 +139,7 @@ TEST(Screens, APauseAskedForInTheLastFrameEndsWithTheGame) {
     startFreshGame(now);
     playFrames(3, now);
     keyDown('p', 0, 0);
-    game->myShip->setEnergy(-50);
+    scene.game->myShip->setEnergy(-50);
     playFrames(1, now);
     EXPECT_EQ(screens.current(), Screen::GameOver);
     keyDown(13, 0, 0);
@@ -157,15 +158,15 @@ TEST(Screens, NothingFiresOnTheGameOverOrPausedScreen) {
     mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
     keyDown('p', 0, 0);
     playFrames(1, now);
-    EXPECT_EQ(game->lastShotTime, 0.0f) << "a click while paused is not kept for later";
+    EXPECT_EQ(scene.game->lastShotTime, 0.0f) << "a click while paused is not kept for later";
     playToTheEnd();
-    game->lastShotTime = 0.0f;
+    scene.game->lastShotTime = 0.0f;
     mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
-    EXPECT_EQ(game->lastShotTime, 0.0f);
+    EXPECT_EQ(scene.game->lastShotTime, 0.0f);
     keyDown(13, 0, 0);
     mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
     playFrames(1, now);
-    EXPECT_NE(game->lastShotTime, 0.0f) << "in play it fires, in the next frame";
+    EXPECT_NE(scene.game->lastShotTime, 0.0f) << "in play it fires, in the next frame";
 }
 
 // Resized while paused, the kept frame once stayed at its old size beside a
@@ -211,14 +212,14 @@ TEST(Screens, TheHelpShowsTheKeysAsBound) {
     openShellGame(SIZE);
     auto overlay = [] {
         glClear(GL_COLOR_BUFFER_BIT);
-        drawHelpOverlay();
+        HelpScreen().draw({controls.settings(), scene.font, nullptr, 0.0f, 0});
         return readPixels(0, 0, SIZE, SIZE);
     };
     const std::vector<uint8_t> before = overlay();
     std::string clash;
-    ASSERT_TRUE(settings.keys.bind(Action::Straighten, {'x'}, clash));
+    ASSERT_TRUE(controls.settings().keys.bind(Action::Straighten, {'x'}, clash));
     const std::vector<uint8_t> after = overlay();
-    settings = Settings();
+    controls.apply(Settings());
     // "straighten" is the ninth line of the left column: font rows 219..235 of
     // 480 over the 192 picture rows from row 32.
     int inLine = 0, elsewhere = 0;

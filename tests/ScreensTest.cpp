@@ -1,5 +1,5 @@
 // Guards the table of each event on each screen: no pause outliving the game, no stray shot, no frame over a wait.
-#include "shell/Screens.h"
+#include "shell/screens/Screens.h"
 
 #include <gtest/gtest.h>
 

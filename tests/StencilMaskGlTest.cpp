@@ -1,6 +1,6 @@
 // Guards the cockpit mask in the stencil: stretched with the picture in any window, and none when missing.
-#include "shell/Display.h"
-#include "shell/ShellState.h"
+#include "shell/view/Display.h"
+#include "shell/view/View.h"
 #include "support/GlWindow.h"
 #include "support/TestFiles.h"
 #include "tools/BmpWriter.h"
@@ -32,11 +32,10 @@ TEST(StencilMask, TheMaskCoversTheStretchedPictureInAnyWindowAndNoMaskCoversNoth
         for (int x = 0; x < w; ++x) bits[y * w + x] = (x < 8 || y >= 40 || (x + y) % 5 == 0) ? 1 : 0;
     }
     writeFile(dir.path("mask.bmp"), encodeBmp1(w, h, bits));
-    ASSERT_TRUE(readBmpRecord(cockpitMask, dir.path("mask.bmp")));
-    cockpitStencil = cockpitMask.stencilIndices();
+    ASSERT_TRUE(view.mask.load(dir.path("mask.bmp")));
 
     fillStencil(1);   // every reshape must start from a cleared stencil buffer
-    cockpitFrames = 30;
+    view.cockpit.keep();
     reshape(WINDOW, WINDOW);
     // A 256 x 192 picture between bars of 32 rows: each mask pixel is 4 x 4.
     const int bar = (WINDOW - WINDOW * 3 / 4) / 2;
@@ -50,11 +49,10 @@ TEST(StencilMask, TheMaskCoversTheStretchedPictureInAnyWindowAndNoMaskCoversNoth
         }
     }
     EXPECT_EQ(mismatches, 0);
-    EXPECT_EQ(cockpitFrames, 0);   // the clear also erased the painted cockpit
+    EXPECT_EQ(view.cockpit.painted(), 0);   // the clear also erased the painted cockpit
 
     // Without a mask the stencil stays clear: the whole picture is window.
-    cockpitMask = BmpRecord();
-    cockpitStencil.clear();
+    view.mask.clear();
     fillStencil(1);
     reshape(WINDOW, WINDOW);
     const std::vector<uint8_t> cleared = readStencil(0, 0, WINDOW, WINDOW);

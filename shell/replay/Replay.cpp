@@ -7,8 +7,8 @@
 #include "platform/GameDisplay.h"
 #include "shell/Game.h"
 #include "shell/Scene.h"
-#include "shell/Screens.h"
-#include "shell/ShellState.h"
+#include "shell/frame/FrameLoop.h"
+#include "shell/screens/Screens.h"
 
 #include <algorithm>
 #include <cinttypes>
@@ -49,8 +49,8 @@ std::vector<Command> Replay::beginFrame(std::vector<Command> playerCommands) {
         Clock::latch();
         // Back from a stall (a stopped process, a machine that slept): the
         // time away is not flown.
-        if (frameClock.stalled()) screens.handle(ScreenEvent::ClockStall);
-        if (current == Mode::Recording) writer.frame(Clock::milliseconds(), frameClock.frameTime(), playerCommands);
+        if (::frames.clock.stalled()) screens.handle(ScreenEvent::ClockStall);
+        if (current == Mode::Recording) writer.frame(Clock::milliseconds(), ::frames.clock.frameTime(), playerCommands);
         return playerCommands;
     }
     const Recording::Entry* entry = next();
@@ -60,14 +60,14 @@ std::vector<Command> Replay::beginFrame(std::vector<Command> playerCommands) {
     }
     ++cursor;
     Clock::setForTest(entry->clock);
-    frameClock.drive(entry->frameTime);
+    ::frames.clock.drive(entry->frameTime);
     return entry->commands;
 }
 
 void Replay::endFrame() {
     ++played;
-    if (current == Mode::Off || played % CHECK_EVERY != 0 || !game) return;
-    const uint64_t hash = stateHash(*game);
+    if (current == Mode::Off || played % CHECK_EVERY != 0 || !scene.game) return;
+    const uint64_t hash = stateHash(*scene.game);
     if (current == Mode::Recording) {
         writer.checksum(played, hash);
         return;
@@ -114,10 +114,10 @@ void Replay::finish() {
 
 std::string Replay::summary() const {
     char line[160];
-    if (!game) return "";
+    if (!scene.game) return "";
     std::snprintf(line, sizeof line, "frames %" PRIu32 ", points %.0f, power %.0f, state %016" PRIx64, played,
-                  double(game->myShip->getPoints()), double(std::max(game->myShip->getEnergy(), 0.0f)),
-                  stateHash(*game));
+                  double(scene.game->myShip->getPoints()), double(std::max(scene.game->myShip->getEnergy(), 0.0f)),
+                  stateHash(*scene.game));
     return line;
 }
 

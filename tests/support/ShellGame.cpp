@@ -2,12 +2,12 @@
 
 #include "GlWindow.h"
 #include "platform/Clock.h"
-#include "shell/Display.h"
-#include "shell/FrameLoop.h"
+#include "shell/view/Display.h"
+#include "shell/frame/FrameLoop.h"
 #include "shell/Game.h"
 #include "shell/Scene.h"
-#include "shell/Screens.h"
-#include "shell/ShellState.h"
+#include "shell/screens/Screens.h"
+#include "shell/view/View.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +20,17 @@ void openShellGame(int size) {
     // The sound device opens for real, on SDL's silent driver.
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     initGraphicsState();   // the GL state and the cockpit mask, as other tests may have left neither
-    if (!game) buildScene();
-    frameClock.pacer().setEnabled(false);
+    if (!scene.game) scene.build();
+    frames.clock.pacer().setEnabled(false);
     reshape(size, size);
 }
 
 void startFreshGame(uint32_t start) {
     Clock::setForTest(start);
     screens.reset();
-    startNewGame();
-    frameClock.reset();
-    cockpitFrames = 0;
+    scene.startNewGame();
+    frames.clock.reset();
+    view.cockpit.lost();
 }
 
 void playFrames(int frames, uint32_t& now, uint32_t step) {

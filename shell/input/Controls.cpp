@@ -1,62 +1,59 @@
-#include "Input.h"
+#include "Controls.h"
 
-#include "Game.h"
-#include "Scene.h"
-#include "Screens.h"
-#include "ShellState.h"
-#include "entities/Laser.h"
+#include "shell/Game.h"
+#include "shell/Scene.h"
+#include "shell/frame/FrameLoop.h"
+#include "shell/replay/Replay.h"
+#include "shell/screens/Screens.h"
+#include "shell/view/View.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
-#include "world/World.h"
-#include "input/GamepadInput.h"
-#include "input/KeySteering.h"
-#include "replay/Replay.h"
-#include "platform/Gamepad.h"
 
 #include <algorithm>
 #include <string>
 
 #include <GL/freeglut.h>
 
+Controls controls;
 
-void centerPointer() {
+void Controls::apply(const Settings& settings) {
+    current = settings;
+    pointerDivisor = 1000.0f / current.pointerSensitivity;
+}
+
+void Controls::applySoundLevels() const {
+    scene.setSoundLevels(current.effectsVolume, current.musicVolume, current.musicOn);
+}
+
+void Controls::centerPointer() const {
     // Before the first reshape there is no centre: warping to (0, 0) then would
     // come back as a pointer move of half the screen once the size is known,
     // and set the ship spinning before the player has touched the mouse.
-    if (windowWidth == 0 || windowHeight == 0) return;
-    Pointer::moveTo(windowWidth >> 1, windowHeight >> 1);
+    if (view.width() == 0 || view.height() == 0) return;
+    Pointer::moveTo(view.width() >> 1, view.height() >> 1);
 }
 
-namespace {
-
-KeySteering keySteering;
-Gamepad gamepad;
-GamepadInput gamepadInput;
-
-std::string statusText;        // a short line on the HUD, such as "music 60%"
-double statusUntil = 0.0;      // real milliseconds; the line shows until then
-
-void showStatus(const std::string& text) {
+void Controls::showStatus(const std::string& text) {
     statusText = text;
     statusUntil = Clock::monotonicMilliseconds() + 2000.0;
 }
 
 // Volumes in steps of a tenth, shown for two seconds.
-void changeVolume(int& percent, int step, const char* what) {
+void Controls::changeVolume(int& percent, int step, const char* what) {
     percent = std::clamp(percent + step, 0, 100);
     applySoundLevels();
     showStatus(std::string(what) + " " + std::to_string(percent) + "%");
 }
 
-std::vector<Command> pending;   // what reached the game since the last frame of play
-
-void queue(Command::Kind kind, Action action) {
+void Controls::queue(Command::Kind kind, Action action) {
     Command c;
     c.kind = kind;
     c.action = uint8_t(action);
     pending.push_back(c);
 }
+
+namespace {
 
 bool isPlay(Action action) {
     switch (action) {
@@ -67,9 +64,11 @@ bool isPlay(Action action) {
     }
 }
 
+}
+
 // What a bound key does: pressed (true) or released (false). Play goes into
 // the next frame's command; the screens and the sound act at once.
-void act(Action action, bool pressed) {
+void Controls::act(Action action, bool pressed) {
     if (isPlay(action)) {
         // A release always reaches the game, so no key stays held across a pause.
         if (!pressed) queue(Command::Release, action);
@@ -82,21 +81,22 @@ void act(Action action, bool pressed) {
     case Action::Pause: return screens.handle(ScreenEvent::PauseKey);
     case Action::Help: return screens.handle(ScreenEvent::HelpKey);
     case Action::Quit: return screens.handle(ScreenEvent::EscapeKey);
-    case Action::MusicUp: return changeVolume(settings.musicVolume, 10, "music");
-    case Action::MusicDown: return changeVolume(settings.musicVolume, -10, "music");
-    case Action::EffectsUp: return changeVolume(settings.effectsVolume, 10, "effects");
-    case Action::EffectsDown: return changeVolume(settings.effectsVolume, -10, "effects");
+    case Action::MusicUp: return changeVolume(current.musicVolume, 10, "music");
+    case Action::MusicDown: return changeVolume(current.musicVolume, -10, "music");
+    case Action::EffectsUp: return changeVolume(current.effectsVolume, 10, "effects");
+    case Action::EffectsDown: return changeVolume(current.effectsVolume, -10, "effects");
     case Action::MusicOnOff:
-        settings.musicOn = !settings.musicOn;
+        current.musicOn = !current.musicOn;
         applySoundLevels();
-        return showStatus(settings.musicOn ? "music on" : "music off");
+        return showStatus(current.musicOn ? "music on" : "music off");
     default: return;
     }
 }
 
 // An action of play, inside a frame.
-void play(Action action, bool pressed) {
-    MyShip& ship = *game->myShip;
+void Controls::play(Action action, bool pressed) {
+    MyShip& ship = *scene.game->myShip;
+    DrawOptions& options = view.options;
     switch (action) {
     case Action::SteerUp: return keySteering.hold(KeySteering::UP, pressed);
     case Action::SteerDown: return keySteering.hold(KeySteering::DOWN, pressed);
@@ -106,7 +106,7 @@ void play(Action action, bool pressed) {
     }
     if (!pressed) return;
     switch (action) {
-    case Action::Fire: fireShot(); break;
+    case Action::Fire: scene.game->fireShot(); break;
     case Action::ThrottleUp: ship.changeSpeed(1.0f, true); break;
     case Action::ThrottleDown: ship.changeSpeed(1.0f, false); break;
     case Action::FullThrottle: ship.setSpeed(100.0f); break;
@@ -115,63 +115,45 @@ void play(Action action, bool pressed) {
         ship.stopTurning();
         keySteering.forget();
         break;
-    case Action::Stats: showStats = !showStats; break;
+    case Action::Stats: options.showStats = !options.showStats; break;
     case Action::View:
         if (ship.getOutsideView() == 0) {
             ship.setOutsideView(1);
         } else {
             ship.setOutsideView(0);
-            cockpitFrames = 0;   // paint the cockpit again
+            view.cockpit.lost();   // paint the cockpit again
         }
         break;
-    case Action::DrawModels: renderMode = 0; break;
-    case Action::DrawLists: renderMode = 1; break;
-    case Action::DrawArrays: renderMode = 2; break;
+    case Action::DrawModels: options.renderMode = 0; break;
+    case Action::DrawLists: options.renderMode = 1; break;
+    case Action::DrawArrays: options.renderMode = 2; break;
     case Action::Shading:
-        flatShading = !flatShading;
-        glShadeModel(flatShading ? GL_FLAT : GL_SMOOTH);
+        options.flatShading = !options.flatShading;
+        glShadeModel(options.flatShading ? GL_FLAT : GL_SMOOTH);
         break;
     default: break;
     }
 }
 
-void key(Key k, bool pressed) {
+void Controls::key(Key k, bool pressed) {
     // Escape always closes the help, whatever Quit is bound to.
     if (k == 27 && pressed && screens.current() == Screen::Help) return screens.handle(ScreenEvent::EscapeKey);
-    const Action action = settings.keys.actionOf(k);
+    const Action action = current.keys.actionOf(k);
     if (action != Action::Count) act(action, pressed);
 }
 
+void Controls::enter() {
+    // A replay plays its own games again.
+    if (!replay.replaying()) screens.handle(ScreenEvent::EnterKey);
 }
 
-void keyDown(unsigned char k, int, int) {
-    // Play again: not bindable; a replay plays its own games again.
-    if (k == 13) {
-        if (!replay.replaying()) screens.handle(ScreenEvent::EnterKey);
-        return;
-    }
-    key(k, true);
-}
-
-void keyUp(unsigned char k, int, int) {
-    key(k, false);
-}
-
-void specialKeyDown(int k, int, int) {
-    key(SPECIAL + k, true);
-}
-
-void specialKeyUp(int k, int, int) {
-    key(SPECIAL + k, false);
-}
-
-void openGamepad() {
+void Controls::openGamepad() {
     gamepad.open();
 }
 
-void pollGamepad() {
+void Controls::pollGamepad() {
     const PadCommand command = gamepadInput.update(gamepad.poll(), screens.playing(), Clock::monotonicMilliseconds(),
-                                                   float(settings.deadZone) / 100.0f, settings.invertPitch);
+                                                   float(current.deadZone) / 100.0f, current.invertPitch);
     if (command.setsTurn) {
         Command c;
         c.kind = Command::SetTurn;
@@ -187,17 +169,18 @@ void pollGamepad() {
     for (int i = 0; i > command.throttle; --i) act(Action::ThrottleDown, true);
 }
 
-void queueShot() {
+void Controls::queueShot() {
     queue(Command::Press, Action::Fire);
 }
 
-std::vector<Command> takeCommands() {
+std::vector<Command> Controls::takeCommands() {
     std::vector<Command> taken;
     taken.swap(pending);
     return taken;
 }
 
-void applyCommands(const std::vector<Command>& commands) {
+void Controls::applyCommands(const std::vector<Command>& commands) {
+    Game* game = scene.game;
     if (!game) return;
     for (const Command& c : commands) {
         switch (c.kind) {
@@ -214,55 +197,51 @@ void applyCommands(const std::vector<Command>& commands) {
     }
 }
 
-void steerByKeys(MyShip& ship, float seconds) {
-    keySteering.update(ship, seconds, settings.invertPitch);
+void Controls::steerByKeys(MyShip& ship, float seconds) {
+    keySteering.update(ship, seconds, current.invertPitch);
 }
 
-void forgetKeySteering() {
-    keySteering.release();
-}
-
-const std::string* statusLine() {
+const std::string* Controls::statusLine() const {
     return Clock::monotonicMilliseconds() < statusUntil ? &statusText : nullptr;
 }
 
-void fireShot() {
-    World* world = game->world.get();
-    MyShip* myShip = game->myShip;
-    Laser* laser = game->laser.get();
-    const int hit = laser->fire(myShip, 0.1f, world);
-    game->lastShotTime = static_cast<float>(Clock::milliseconds());
-    if (hit != -1) {
-        const Vector3 impact = laser->hitPoint(static_cast<unsigned>(hit));
-        SpaceObject* target = world->objectAt(static_cast<unsigned>(hit));
-        const Vector3 offset = impact - target->getPosition();
-        target->subtractEnergy(laser->getDamage());
-        const SpaceObject* still = world->findById(target->getWorldId());
-        if (still && still->getEnergy() > 0.0f) {
-            world->addExplosion(myShip, offset, target->getPosition(), target->getWorldId());
-        }
-    } else {
-        laser->setLength(3000.0f);
-    }
-    world->playSample(0);
-}
-
-void mouseButton(int button, int state, int, int) {
-    if (game) key(BUTTON + button, state == GLUT_DOWN);
-}
-
-void pointerDragged(int, int) {}
-
-void pointerMoved(int x, int y) {
+void Controls::pointerAt(int x, int y) {
     if (!screens.playing()) return;   // the pointer is the desktop's while paused
-    const int cx = windowWidth >> 1, cy = windowHeight >> 1;
+    const int cx = view.width() >> 1, cy = view.height() >> 1;
     if (x == cx && y == cy) return;   // the event the re-centring itself causes
     centerPointer();
     Command c;
     c.kind = Command::Turn;
     c.a = float(x - cx) / pointerDivisor;
-    c.b = float(y - cy) * (settings.invertPitch ? -1.0f : 1.0f) / pointerDivisor;
+    c.b = float(y - cy) * (current.invertPitch ? -1.0f : 1.0f) / pointerDivisor;
     pending.push_back(c);
+}
+
+void keyDown(unsigned char k, int, int) {
+    if (k == 13) return controls.enter();   // play again: not bindable
+    controls.key(k, true);
+}
+
+void keyUp(unsigned char k, int, int) {
+    controls.key(k, false);
+}
+
+void specialKeyDown(int k, int, int) {
+    controls.key(SPECIAL + k, true);
+}
+
+void specialKeyUp(int k, int, int) {
+    controls.key(SPECIAL + k, false);
+}
+
+void mouseButton(int button, int state, int, int) {
+    if (scene.game) controls.key(BUTTON + button, state == GLUT_DOWN);
+}
+
+void pointerDragged(int, int) {}
+
+void pointerMoved(int x, int y) {
+    controls.pointerAt(x, y);
 }
 
 void pointerEntry(int) {}

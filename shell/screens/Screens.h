@@ -1,6 +1,9 @@
 #pragma once
 
-#include "KeptFrame.h"
+#include "shell/screens/GameOverScreen.h"
+#include "shell/screens/HelpScreen.h"
+#include "shell/screens/KeptFrame.h"
+#include "shell/screens/PauseScreen.h"
 
 // Which screen is showing, and what each does. Every change of screen goes
 // through one function, which tells the frame clock, the pointer and the
@@ -64,12 +67,15 @@ public:
 
 private:
     void change(Screen to, bool restartsClock);
-    void drawPaused() const;
-    void drawHelp() const;
-    void drawGameOver() const;
+    // The kept frame with a screen's picture over it.
+    template <class Picture> void drawOverKept(const Picture& picture) const;
 
     Screen screen = Screen::Playing;
     KeptFrame kept;   // behind the paused and game-over screens
+    PauseScreen pause;
+    HelpScreen help;
+    GameOverScreen over;
 };
 
+// The one owner of which screen shows.
 extern Screens screens;

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "ShellState.h"
+#include "shell/view/CockpitMask.h"
 
 #include <GL/gl.h>
 
 #include <vector>
+
+struct Viewport;
 
 // The painted cockpit, copied from the back buffer into a texture of the
 // viewport's size and put back texel for texel: nearest sampling, no

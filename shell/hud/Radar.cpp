@@ -1,7 +1,7 @@
 #include "Radar.h"
 
-#include "Hud.h"
-#include "ShellState.h"
+#include "shell/Game.h"
+#include "shell/view/View.h"
 #include "entities/MyShip.h"
 #include "world/World.h"
 
@@ -19,6 +19,22 @@ void square(float x, float y, float half) {
     glVertex2f(x - half, y + half);
 }
 
+}
+
+namespace {
+
+bool shown(const HudFrame& frame) {
+    return frame.game.myShip->getOutsideView() == 0 && frame.view.options.radarShown;
+}
+
+}
+
+void Radar::update(const HudFrame& frame) {
+    if (shown(frame)) update(*frame.game.world, *frame.game.myShip);
+}
+
+void Radar::draw(const HudFrame& frame) {
+    if (shown(frame)) draw(frame.cockpitTexture);
 }
 
 const std::vector<Radar::Blip>& Radar::update(const World& world, const MyShip& ship) {
@@ -56,7 +72,7 @@ const std::vector<Radar::Blip>& Radar::update(const World& world, const MyShip& 
 
 void Radar::draw(GLuint cockpitTexture) const {
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
-    beginOverlay();
+    begin();
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glDisable(GL_COLOR_MATERIAL);   // the blips' colours must not stay in the rocks' material
@@ -105,6 +121,6 @@ void Radar::draw(GLuint cockpitTexture) const {
         }
     }
     glEnd();
-    endOverlay();
+    end();
     glPopAttrib();
 }

@@ -1,13 +1,13 @@
 #include "Screens.h"
 
-#include "FrameLoop.h"
-#include "Game.h"
-#include "Hud.h"
-#include "Input.h"
-#include "replay/Replay.h"
-#include "Scene.h"
-#include "ShellState.h"
-#include "assets/Font.h"
+#include "shell/Game.h"
+#include "shell/Scene.h"
+#include "shell/frame/FrameLoop.h"
+#include "shell/input/Controls.h"
+#include "shell/replay/Replay.h"
+#include "shell/screens/ScreenFrame.h"
+#include "shell/view/View.h"
+#include "assets/TextureBank.h"
 #include "entities/MyShip.h"
 #include "platform/BestScore.h"
 #include "platform/GameDisplay.h"
@@ -19,7 +19,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <thread>
 
 Screens screens;
@@ -66,10 +65,10 @@ void Screens::handle(ScreenEvent event) {
     case ScreenAction::Quit:
         GameDisplay::leaveGameMode();
         std::exit(event == ScreenEvent::Signal ? 128 + TerminationSignal::received() : 0);
-    case ScreenAction::Fire: queueShot(); break;   // fired in the next frame of play
+    case ScreenAction::Fire: controls.queueShot(); break;   // fired in the next frame of play
     case ScreenAction::NewGame:
         replay.newGame();
-        startNewGame();   // built while the clock stands still
+        scene.startNewGame();   // built while the clock stands still
         break;
     case ScreenAction::Redraw: glutPostRedisplay(); break;
     case ScreenAction::None: break;
@@ -82,29 +81,29 @@ void Screens::change(Screen to, bool restartsClock) {
     screen = to;
     if ((to == Screen::Paused || to == Screen::Help) && from != Screen::Paused) {
         // The frame just drawn, not yet shown: only the back buffer is sure to hold it.
-        frameClock.stop();
-        kept.capture(windowWidth, windowHeight);
+        frames.clock.stop();
+        kept.capture(view.width(), view.height());
         Pointer::show();
         glutPostRedisplay();
     } else if (to == Screen::Help) {
         glutPostRedisplay();   // over the frame the pause kept
     } else if (to == Screen::GameOver && from != Screen::GameOver) {
-        frameClock.stop();
-        if (bestScore && game) bestScore->offer(std::llround(game->myShip->getPoints()));
+        frames.clock.stop();
+        if (scene.bestScore && scene.game) scene.bestScore->offer(std::llround(scene.game->myShip->getPoints()));
     } else if (to == Screen::Playing && (from == Screen::Paused || from == Screen::Help || from == Screen::GameOver)) {
         kept.forget();
         if (from != Screen::GameOver) {
             Pointer::hide();
-            centerPointer();   // its own motion event is ignored; the turn rates stay as they were
+            controls.centerPointer();   // its own motion event is ignored; the turn rates stay as they were
         }
-        cockpitFrames = 0;   // the screen painted over the cockpit picture
-        if (from == Screen::GameOver) forgetKeySteering();   // its part belonged to the old ship
+        view.cockpit.lost();   // the screen painted over the cockpit picture
+        if (from == Screen::GameOver) controls.forgetKeySteering();   // its part belonged to the old ship
     }
-    if (restartsClock) frameClock.restart();
+    if (restartsClock) frames.clock.restart();
 }
 
 void Screens::keepView() {
-    kept.capture(windowWidth, windowHeight);
+    kept.capture(view.width(), view.height());
 }
 
 void Screens::reset() {
@@ -112,16 +111,32 @@ void Screens::reset() {
     kept.forget();
 }
 
+template <class Picture> void Screens::drawOverKept(const Picture& picture) const {
+    kept.draw(view.width(), view.height());
+    const Game* game = scene.game;
+    const ScreenFrame frame = {controls.settings(), scene.font, scene.bestScore,
+                               game ? game->myShip->getPoints() : 0.0f,
+                               scene.textures ? scene.textures->slots[9] : 0u};
+    picture.draw(frame);
+}
+
 void Screens::display() {
     switch (screen) {
     case Screen::Playing:
     case Screen::Pausing:
-    case Screen::HelpAsked: playFrame(); break;
-    case Screen::Paused: drawPaused(); break;
-    case Screen::Help: drawHelp(); break;
+    case Screen::HelpAsked: frames.play(); break;
+    case Screen::Paused:
+        drawOverKept(pause);
+        glutSwapBuffers();
+        break;
+    case Screen::Help:
+        drawOverKept(help);
+        glutSwapBuffers();
+        break;
     case Screen::GameOver:
-        drawGameOver();
-        showFrame();
+        // The last view of the game, without its crosshair and head-up lines.
+        drawOverKept(over);
+        frames.show();
         break;
     }
 }
@@ -134,26 +149,4 @@ void Screens::idle() {
     }
     // Nothing changes while play stands still: wait a little instead of drawing.
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-}
-
-void Screens::drawPaused() const {
-    kept.draw(windowWidth, windowHeight);
-    if (font) {
-        // Font units: 640 x 480 over the window, 10 per glyph; centred, above the crosshair.
-        const char* const line = "PAUSED - p to go on";
-        font->print(320 - 5 * int(std::strlen(line)), 300, line, 0);
-    }
-    glutSwapBuffers();
-}
-
-void Screens::drawHelp() const {
-    kept.draw(windowWidth, windowHeight);
-    drawHelpOverlay();
-    glutSwapBuffers();
-}
-
-void Screens::drawGameOver() const {
-    // The last view of the game, without its crosshair and head-up lines.
-    kept.draw(windowWidth, windowHeight);
-    if (game) drawGameOverScreen(game->myShip->getPoints());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/hud/Overlay.h"
+
 #include <GL/gl.h>
 
 #include <vector>
@@ -9,7 +11,7 @@ class MyShip;
 
 // The dashboard's scope, live: the enemy and the rocks near the player, seen
 // from above the ship with ahead up and right to the right.
-class Radar {
+class Radar : public Overlay {
 public:
     // Where the scope is painted on the cockpit picture (1024 x 768, y down).
     static constexpr float CENTRE_X = 512.0f;
@@ -33,6 +35,10 @@ public:
     // Repaints the scope from the cockpit picture and draws the blips over it,
     // in the cockpit's area of the stencil only. Leaves the GL state as found.
     void draw(GLuint cockpitTexture) const;
+
+    // In the cockpit view, while the view shows the radar.
+    void update(const HudFrame& frame) override;
+    void draw(const HudFrame& frame) override;
 
 private:
     std::vector<Blip> blips;   // kept between frames: no allocation per frame

@@ -1,5 +1,7 @@
 #include "CockpitCopy.h"
 
+#include "shell/view/View.h"
+
 #include <GL/glx.h>
 
 CockpitCopy::~CockpitCopy() {

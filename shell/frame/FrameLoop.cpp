@@ -1,0 +1,201 @@
+#include "FrameLoop.h"
+
+#include "shell/Collisions.h"
+#include "shell/Game.h"
+#include "shell/Scene.h"
+#include "shell/frame/FrameStats.h"
+#include "shell/input/Controls.h"
+#include "shell/replay/Replay.h"
+#include "shell/screens/Screens.h"
+#include "shell/view/View.h"
+#include "assets/Sky.h"
+#include "assets/StarField.h"
+#include "assets/TextureBank.h"
+#include "entities/Laser.h"
+#include "entities/MyShip.h"
+#include "platform/Clock.h"
+#include "platform/TerminationSignal.h"
+#include "world/World.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include <chrono>
+
+FrameLoop frames;
+
+namespace {
+
+double stamp(const FrameSplit* split) {
+    if (!split) return 0.0;
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+}
+
+// The cockpit view: the picture behind, then the scene only where the mask is clear.
+void FrameLoop::placeCockpitCamera() {
+    const MyShip& ship = *scene.game->myShip;
+    view.cockpit.drawBehindScene(view.mask, view.viewport(), view.width(), view.height(), scene.textures->slots[6]);
+    const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
+    gluLookAt(p.x, p.y, p.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
+    glStencilFunc(GL_NOTEQUAL, 1, 1);
+    if (!asFirstBuilt) {
+        // The sky box, 2500 units about the ship on every side, lies inside the
+        // far plane and covers every pixel of the view, so the scene's area
+        // needs only its depth reset: a depth clear, not a window-sized quad.
+        CockpitPicture::scissorToWindow(view.mask, view.viewport());
+        glClear(GL_DEPTH_BUFFER_BIT);
+        // The quad, drawn black with colour material on, also reset the lit
+        // material every frame before the rocks; the overlays (red text, the
+        // radar's blips) leave their colour in it. Set it as the quad left it.
+        // (While colour material is on, a material call for what it tracks
+        // does nothing, so it is switched off for the call.)
+        const GLfloat white[] = {1.0f, 1.0f, 1.0f, 1.0f};
+        glDisable(GL_COLOR_MATERIAL);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, white);
+        glEnable(GL_COLOR_MATERIAL);
+        glColor3f(1, 1, 1);
+        return;
+    }
+    // As first built: a far black quad clears colour and depth where the mask is clear.
+    glPushMatrix();
+    glMultMatrixf(ship.getFrame().m);
+    glDepthFunc(GL_ALWAYS);
+    glColor3f(0, 0, 0);
+    glBegin(GL_QUADS);
+    glVertex3f(-5800, 5800, 5000);
+    glVertex3f(5800, 5800, 5000);
+    glVertex3f(5800, -5800, 5000);
+    glVertex3f(-5800, -5800, 5000);
+    glEnd();
+    glColor3f(1, 1, 1);
+    glDepthFunc(GL_LEQUAL);
+    glPopMatrix();
+}
+
+// Two radii behind and 1.1 radii above the ship.
+void FrameLoop::placeOutsideCamera() {
+    const MyShip& ship = *scene.game->myShip;
+    // The sky covers the whole view, so only the first build cleared colour too.
+    glClear(asFirstBuilt ? GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT : GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_STENCIL_TEST);
+    const float r = ship.getRadius();
+    const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
+    const Vector3 eye = p + u.normalized() * (1.1f * r) - f.normalized() * (2.0f * r);
+    gluLookAt(eye.x, eye.y, eye.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
+}
+
+void FrameLoop::drawSceneAsFirstBuilt() {
+    const Vector3 p = scene.game->myShip->getPosition();
+    scene.game->world->render();
+    scene.sky->draw(p.x, p.y, p.z, 5000, 5000, 5000);
+}
+
+void FrameLoop::drawScene() {
+    const Vector3 p = scene.game->myShip->getPosition();
+    // The sky first, behind everything: with nothing to test or write in
+    // the depth buffer it is the cheapest full-window fill there is, and
+    // the rocks simply cover it.
+    // The rocks and the stars then find the state each found before.
+    const GLboolean texturing = glIsEnabled(GL_TEXTURE_2D);
+    GLint texture = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+    glDisable(GL_DEPTH_TEST);
+    glDepthMask(GL_FALSE);
+    scene.sky->draw(p.x, p.y, p.z, 5000, 5000, 5000);
+    glDepthMask(GL_TRUE);
+    glEnable(GL_DEPTH_TEST);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
+    if (texturing) glEnable(GL_TEXTURE_2D);
+    scene.game->world->render();
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_LIGHTING);
+}
+
+// Shows the frame, then waits out what is left of its time: a sleep, not a
+// busy wait, so the core is free meanwhile.
+void FrameLoop::show() {
+    const double before = stamp(split);
+    glutSwapBuffers();
+    if (split) split->swap = stamp(split) - before;
+    if (stats) stats->shown();
+    clock.pace();
+}
+
+void FrameLoop::display() {
+    if (TerminationSignal::received()) screens.handle(ScreenEvent::Signal);
+    controls.pollGamepad();
+    replay.step();
+    if (replay.ended()) return;   // a test's replay that has played to its end
+    screens.display();
+}
+
+void FrameLoop::idle() {
+    controls.pollGamepad();
+    replay.step();
+    if (replay.ended()) return;
+    screens.idle();
+}
+
+void FrameLoop::play() {
+    // The frame's clock, frame time and input: the player's, or a replay's.
+    controls.applyCommands(replay.beginFrame(controls.takeCommands()));
+    const float frameTime = clock.frameTime();
+    Game& game = *scene.game;
+    World& world = *game.world;
+    MyShip& ship = *game.myShip;
+    const double start = stamp(split);
+    resolveCollisions(world, ship, frameTime);
+    double logic = stamp(split) - start;
+    world.drawMode = view.options.renderMode;
+    glLoadIdentity();
+    if (ship.getOutsideView() == 0) placeCockpitCamera();
+    else placeOutsideCamera();
+    controls.centerPointer();
+    controls.steerByKeys(ship, frameTime);
+    ship.yaw(2.0f * ship.getYawRate() * frameTime);
+    ship.pitch(2.0f * ship.getPitchRate() * frameTime);
+    glEnable(GL_LIGHTING);
+    if (asFirstBuilt) drawSceneAsFirstBuilt();
+    else drawScene();
+    game.starField->draw();
+    const float now = static_cast<float>(Clock::milliseconds());
+    if (game.lastShotTime != 0.0f && game.lastShotTime - now > -100.0f) game.laser->draw(&ship);
+    const double mark = stamp(split);
+    world.updateEnemyShips(frameTime);
+    world.removeDestroyed();
+    const HudFrame overlays = {game,
+                               view,
+                               controls.settings(),
+                               clock,
+                               scene.font,
+                               scene.textures->slots[6],
+                               scene.textures->slots[8],
+                               controls.statusLine()};
+    hud.update(overlays);
+    logic += stamp(split) - mark;
+    // The game ends with this frame: its view, before the crosshair and the
+    // head-up lines, stays behind the game-over screen.
+    if (ship.getEnergy() <= 0.0f) screens.keepView();
+    glDisable(GL_SCISSOR_TEST);
+    clock.updateFrameRate();
+    hud.draw(overlays);
+    // The end of the game, or of a frame that a pause was asked for in.
+    screens.handle(ship.getEnergy() <= 0.0f ? ScreenEvent::PowerGone : ScreenEvent::FrameDrawn);
+    replay.endFrame();
+    if (split) {
+        split->logic = logic;
+        split->submit = stamp(split) - start - logic;
+    }
+    show();
+}
+
+void displayFrame() {
+    frames.display();
+}
+
+void idleFrame() {
+    frames.idle();
+}

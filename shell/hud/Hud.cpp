@@ -1,0 +1,25 @@
+#include "Hud.h"
+
+#include "shell/hud/Crosshair.h"
+#include "shell/hud/HudLines.h"
+#include "shell/hud/Radar.h"
+#include "shell/hud/TurnMarker.h"
+
+Hud::Hud() {
+    auto radar = std::make_unique<Radar>();
+    scope = radar.get();
+    overlays.push_back(std::move(radar));
+    overlays.push_back(std::make_unique<HudLines>());
+    overlays.push_back(std::make_unique<Crosshair>());
+    overlays.push_back(std::make_unique<TurnMarker>());
+}
+
+Hud::~Hud() = default;
+
+void Hud::update(const HudFrame& frame) {
+    for (const auto& overlay : overlays) overlay->update(frame);
+}
+
+void Hud::draw(const HudFrame& frame) {
+    for (const auto& overlay : overlays) overlay->draw(frame);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "shell/hud/Overlay.h"
+
+#include <memory>
+#include <vector>
+
+class Radar;
+
+// Everything drawn over a frame of play, in the order it is drawn: the
+// radar, the head-up lines, the crosshair and the turn marker. A new overlay
+// is one class and one line in the list.
+class Hud {
+public:
+    Hud();
+    ~Hud();
+
+    // Every overlay's logic for this frame, in order.
+    void update(const HudFrame& frame);
+    // Every overlay drawn, in order.
+    void draw(const HudFrame& frame);
+
+    Radar& radar() { return *scope; }
+
+private:
+    std::vector<std::unique_ptr<Overlay>> overlays;
+    Radar* scope = nullptr;   // one of the overlays
+};

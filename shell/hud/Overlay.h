@@ -1,0 +1,39 @@
+#pragma once
+
+#include <GL/gl.h>
+
+#include <string>
+
+class Font;
+class FrameClock;
+class Game;
+class Settings;
+class View;
+
+// What an overlay draws from: handed in by the frame, never looked up.
+struct HudFrame {
+    const Game& game;
+    const View& view;
+    const Settings& settings;
+    const FrameClock& clock;
+    Font* font;                   // null while there is none (tests that draw parts alone)
+    GLuint cockpitTexture;        // the cockpit picture
+    GLuint crosshairTexture;
+    const std::string* status;    // the short line a volume key shows ("music 60%"), or null
+};
+
+// One thing drawn over a frame of play. The head-up display calls every
+// overlay in one fixed order, so the order of drawing is written in one place.
+class Overlay {
+public:
+    virtual ~Overlay() = default;
+    // The frame's logic, before its view is kept for a screen: no drawing.
+    virtual void update(const HudFrame&) {}
+    virtual void draw(const HudFrame& frame) = 0;
+
+    // Picture pixels over the viewport: (0, 0) top left, 1024 x 768 bottom right.
+    static void begin();
+    static void end();
+    // A texture added onto the picture, centred, `passes` times over.
+    static void addAtCentre(GLuint texture, int halfWidth, int halfHeight, int passes = 1);
+};

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/Gamepad.h"
+#include "shell/input/GamepadInput.h"
+#include "shell/input/KeySteering.h"
+#include "shell/input/Settings.h"
+#include "shell/replay/Recording.h"
+
+#include <string>
+#include <vector>
+
+class MyShip;
+
+// The one owner of input: the settings the player gave (file, command line
+// and the keys pressed while playing), the pointer's scale, the held
+// steering keys, the game controller, and the commands gathered for the next
+// frame of play. Keys, clicks, pointer moves and the controller become
+// commands here; only the screens and the sound act at once.
+class Controls {
+public:
+    Settings& settings() { return current; }
+    const Settings& settings() const { return current; }
+    // Takes the settings in force (after the file and the command line).
+    void apply(const Settings& settings);
+    // The volumes and music switch handed to the scene.
+    void applySoundLevels() const;
+
+    // A key (ASCII, SPECIAL + toolkit code, or BUTTON + button) pressed or released.
+    void key(Key key, bool pressed);
+    // Enter: play again on the game-over screen; not bindable.
+    void enter();
+    // The pointer is at (x, y) in window pixels.
+    void pointerAt(int x, int y);
+    // Moves the pointer to the window's centre (halves rounded down).
+    void centerPointer() const;
+
+    // Game controllers: opened at start (silently none where SDL has no
+    // support), polled once a frame and while play stands still.
+    void openGamepad();
+    void pollGamepad();
+
+    // Input reaches the game as commands, applied at the start of the next
+    // frame of play: taken from what came in (and handed to a recording),
+    // or from a replay.
+    std::vector<Command> takeCommands();
+    void applyCommands(const std::vector<Command>& commands);
+    // A shot, as the fire button gives one.
+    void queueShot();
+
+    // Turns the ship by the held steering keys over `seconds` of play.
+    void steerByKeys(MyShip& ship, float seconds);
+    // Every steering key released and its part forgotten (a new game).
+    void forgetKeySteering() { keySteering.release(); }
+
+    // The short line a volume key shows for two seconds, or null.
+    const std::string* statusLine() const;
+
+private:
+    void queue(Command::Kind kind, Action action);
+    void act(Action action, bool pressed);
+    void play(Action action, bool pressed);
+    void showStatus(const std::string& text);
+    void changeVolume(int& percent, int step, const char* what);
+
+    Settings current;
+    float pointerDivisor = 1000.0f;   // pointer pixels per unit of turn rate: 1000 / the pointer sensitivity
+    KeySteering keySteering;
+    Gamepad gamepad;
+    GamepadInput gamepadInput;
+    std::vector<Command> pending;     // what reached the game since the last frame of play
+    std::string statusText;           // a short line on the HUD, such as "music 60%"
+    double statusUntil = 0.0;         // real milliseconds; the line shows until then
+};
+
+extern Controls controls;
+
+// The toolkit's input callbacks: each hands over to the controls.
+void keyDown(unsigned char key, int x, int y);
+void keyUp(unsigned char key, int x, int y);
+void specialKeyDown(int key, int x, int y);
+void specialKeyUp(int key, int x, int y);
+void mouseButton(int button, int state, int x, int y);
+void pointerDragged(int x, int y);
+void pointerMoved(int x, int y);
+void pointerEntry(int state);

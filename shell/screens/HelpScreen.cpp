@@ -1,0 +1,49 @@
+#include "HelpScreen.h"
+
+#include "shell/hud/Overlay.h"
+#include "shell/input/Settings.h"
+#include "shell/screens/ScreenFrame.h"
+#include "shell/view/View.h"
+#include "assets/Font.h"
+
+#include <algorithm>
+#include <string>
+
+void HelpScreen::draw(const ScreenFrame& frame) const {
+    // Over the whole picture, the cockpit included: not cut by its mask.
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_STENCIL_TEST);
+    Overlay::begin();
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Dark enough that the additive letters read over the cockpit's bright struts too.
+    glColor4f(0.0f, 0.0f, 0.05f, 0.92f);
+    glRecti(40, 60, PICTURE_WIDTH - 40, PICTURE_HEIGHT - 60);
+    glPopAttrib();
+    Overlay::end();
+    Font* font = frame.font;
+    if (!font) {
+        glPopAttrib();
+        return;
+    }
+    const std::string title = "KEYS  -  paused; " + frame.settings.keys.describe(Action::Help) + " or escape goes on";
+    font->print(320 - 5 * int(title.size()), 430, title, 0);
+    // Two columns of action: keys, in font units (640 x 480).
+    const size_t count = size_t(Action::Count), half = (count + 1) / 2;
+    for (size_t a = 0; a < count; ++a) {
+        std::string name = KeyBindings::actionName(Action(a));
+        std::replace(name.begin(), name.end(), '_', ' ');
+        const std::string line = name + ": " + frame.settings.keys.describe(Action(a));
+        font->print(a < half ? 40 : 330, 395 - 22 * int(a % half), line, 0);
+    }
+    const int below = 395 - 22 * int(half) - 10;
+    font->print(40, below, "Enter: play again after the game is over   mouse: steer", 0);
+    font->print(40, below - 26, "Gamepad: left stick steers; right trigger throttle up,", 0);
+    font->print(40, below - 48, "left trigger down; A or right shoulder fires;", 0);
+    font->print(40, below - 70, "Start pauses or plays again; Back shows this help", 0);
+    glPopAttrib();
+}
