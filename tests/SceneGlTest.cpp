@@ -161,17 +161,16 @@ TEST(GameOver, TheBandAndThePointsReplaceTheGame) {
     const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
     EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST));   // the picture may cover the cockpit
     // The band (116 of 768 rows about the centre) holds the red letters; the
-    // points stand in font units (200..400, 100..116) below it, the best
-    // points above them (125..141) and the keys that end it above those
-    // (150..166): all below the band, none over the dashboard's dials.
+    // points, the best points and the keys stand below it, in font units of
+    // 640 x 480, and above the dashboard: its instrument hump rises to 126
+    // (the lines once stood across the radar panel's top edge).
     auto redIn = [&](int x0, int y0, int x1, int y1) {
         return countPixels(rgb, SIZE, [](Pixel p) { return p.r > 128; }, x0, y0, x1, y1);
     };
+    auto line = [&](int y) { return redIn(200 * SIZE / 640, y * SIZE / 480, 400 * SIZE / 640, (y + 18) * SIZE / 480); };
     EXPECT_GT(redIn(0, SIZE / 2 - 40, SIZE, SIZE / 2 + 40), 500);
-    EXPECT_GT(redIn(200 * SIZE / 640, 100 * SIZE / 480, 400 * SIZE / 640, 120 * SIZE / 480), 20);
-    EXPECT_GT(redIn(200 * SIZE / 640, 125 * SIZE / 480, 400 * SIZE / 640, 143 * SIZE / 480), 20);
-    EXPECT_GT(redIn(200 * SIZE / 640, 150 * SIZE / 480, 400 * SIZE / 640, 168 * SIZE / 480), 20);
-    EXPECT_EQ(redIn(0, 0, SIZE, 96 * SIZE / 480), 0) << "nothing over the dashboard";
+    for (int y : GameOverScreen::LINES) EXPECT_GT(line(y), 20) << "the line at " << y;
+    EXPECT_EQ(redIn(0, 0, SIZE, 127 * SIZE / 480), 0) << "nothing over the dashboard";
 }
 
 // The scope's square of the picture is put in the window's middle: one

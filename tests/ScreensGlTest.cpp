@@ -170,8 +170,10 @@ TEST(Screens, NothingFiresOnTheGameOverOrPausedScreen) {
 }
 
 // Resized while paused, the kept frame once stayed at its old size beside a
-// dead area; now the whole frame is shown stretched over the window.
-TEST(Screens, APausedFrameFillsTheWindowAfterAResize) {
+// dead area, then was stretched out of 4:3 over the whole window; and the
+// pause's letters, drawn after the resize refilled the stencil, marked it, so
+// a dark band stood where they had been once play went on.
+TEST(Screens, APausedFrameKeepsItsPictureAreaAfterAResizeAndLeavesNothingBehind) {
     openShellGame(SIZE);
     uint32_t now = 1000;
     startFreshGame(now);
@@ -180,11 +182,18 @@ TEST(Screens, APausedFrameFillsTheWindowAfterAResize) {
     keyDown('p', 0, 0);
     playFrames(1, now);
     ASSERT_EQ(screens.current(), Screen::Paused);
-    reshape(SIZE, SIZE);
+    reshape(SIZE, SIZE / 2);   // a wide window: bars of 43 columns each side
     displayFrame();
-    // The cockpit, kept at 128 x 128, now reaches the window's top right too.
-    EXPECT_GT(countPixels(readPixels(SIZE / 2, SIZE / 2, SIZE / 2, SIZE / 2), SIZE / 2, isLit), SIZE * SIZE / 32);
+    const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE / 2);
+    EXPECT_EQ(countPixels(rgb, SIZE, isLit, 0, 0, 42, SIZE / 2), 0) << "the left bar";
+    EXPECT_EQ(countPixels(rgb, SIZE, isLit, SIZE - 42, 0, SIZE, SIZE / 2), 0) << "the right bar";
+    EXPECT_GT(countPixels(rgb, SIZE, isLit, 44, 0, SIZE - 44, SIZE / 2), SIZE * SIZE / 32) << "the kept picture";
     keyDown('p', 0, 0);
+    playFrames(2, now);
+    const std::vector<uint8_t> afterPause = readStencil(0, 0, SIZE, SIZE / 2);
+    reshape(SIZE, SIZE / 2);
+    EXPECT_EQ(readStencil(0, 0, SIZE, SIZE / 2), afterPause) << "the stencil holds the mask alone";
+    reshape(SIZE, SIZE);
 }
 
 // On drivers that hand back a back buffer holding anything, the game-over band

@@ -22,10 +22,15 @@ TEST(Screens, EveryEventOnEveryScreen) {
         {S::Paused, E::PauseKey, S::Playing, A::None, true},
         {S::GameOver, E::PauseKey, S::GameOver, A::None, false},
         // The help: asked in play, shown once the frame is drawn, over a pause too;
-        // h, F10 or Escape close it (Escape does not quit there).
+        // h, F10 or Escape close it (Escape does not quit there), back to
+        // where it was opened: over a pause, the pause goes on.
         {S::Playing, E::HelpKey, S::HelpAsked, A::None, false},
         {S::HelpAsked, E::FrameDrawn, S::Help, A::None, false},
-        {S::Paused, E::HelpKey, S::Help, A::None, false},
+        {S::Paused, E::HelpKey, S::PausedHelp, A::None, false},
+        {S::PausedHelp, E::HelpKey, S::Paused, A::None, false},
+        {S::PausedHelp, E::EscapeKey, S::Paused, A::None, false},
+        {S::PausedHelp, E::PauseKey, S::PausedHelp, A::None, false},
+        {S::PausedHelp, E::Resize, S::PausedHelp, A::Redraw, false},
         {S::Help, E::HelpKey, S::Playing, A::None, true},
         {S::Help, E::EscapeKey, S::Playing, A::None, true},
         {S::Help, E::Click, S::Help, A::None, false},

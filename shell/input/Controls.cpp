@@ -11,6 +11,7 @@
 #include "platform/Pointer.h"
 
 #include <algorithm>
+#include <set>
 #include <string>
 
 #include <GL/freeglut.h>
@@ -41,6 +42,10 @@ void Controls::showStatus(const std::string& text) {
 
 // Volumes in steps of a tenth, shown for two seconds.
 void Controls::changeVolume(int& percent, int step, const char* what) {
+    // A level changed while the music stands still would be heard nowhere:
+    // say how to get it back instead.
+    if (&percent == &current.musicVolume && !current.musicOn)
+        return showStatus("music off - " + current.keys.describe(Action::MusicOnOff) + " to turn on");
     percent = std::clamp(percent + step, 0, 100);
     applySoundLevels();
     showStatus(std::string(what) + " " + std::to_string(percent) + "%");
@@ -136,10 +141,20 @@ void Controls::play(Action action, bool pressed) {
 }
 
 void Controls::key(Key k, bool pressed) {
+    // Letters are bound in lower case; Caps Lock or Shift change nothing,
+    // and a letter released after Shift changed still lets go of its key.
+    if (k >= 'A' && k <= 'Z') k += 'a' - 'A';
+    if (pressed) held.insert(k);
+    else held.erase(k);
     // Escape always closes the help, whatever Quit is bound to.
-    if (k == 27 && pressed && screens.current() == Screen::Help) return screens.handle(ScreenEvent::EscapeKey);
+    if (k == 27 && pressed && screens.helpShown()) return screens.handle(ScreenEvent::EscapeKey);
     const Action action = current.keys.actionOf(k);
     if (action != Action::Count) act(action, pressed);
+}
+
+void Controls::releaseAll() {
+    const std::set<Key> keys = held;
+    for (Key k : keys) key(k, false);
 }
 
 void Controls::enter() {
@@ -186,7 +201,11 @@ void Controls::applyCommands(const std::vector<Command>& commands) {
         switch (c.kind) {
         case Command::Turn: game->myShip->addTurn(c.a, c.b); break;
         case Command::SetTurn:
+            // The stick now says the whole turn: the arrows' part in it is
+            // gone, as when straightening, so letting go of an arrow later
+            // takes back nothing that is not there.
             game->myShip->stopTurning();
+            keySteering.forget();
             game->myShip->addTurn(c.a, c.b);
             break;
         case Command::Press:
@@ -244,4 +263,7 @@ void pointerMoved(int x, int y) {
     controls.pointerAt(x, y);
 }
 
-void pointerEntry(int) {}
+void pointerEntry(int state) {
+    // Keys released outside the window never reach it: let go of them all.
+    if (state == GLUT_LEFT) controls.releaseAll();
+}

@@ -6,6 +6,7 @@
 #include "shell/input/Settings.h"
 #include "shell/replay/Recording.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ public:
 
     // A key (ASCII, SPECIAL + toolkit code, or BUTTON + button) pressed or released.
     void key(Key key, bool pressed);
+    // Every key and button still held is released: the window was left,
+    // and what is let go of elsewhere never reaches it.
+    void releaseAll();
     // Enter: play again on the game-over screen; not bindable.
     void enter();
     // The pointer is at (x, y) in window pixels.
@@ -68,6 +72,7 @@ private:
     Gamepad gamepad;
     GamepadInput gamepadInput;
     std::vector<Command> pending;     // what reached the game since the last frame of play
+    std::set<Key> held;               // keys and buttons down now
     std::string statusText;           // a short line on the HUD, such as "music 60%"
     double statusUntil = 0.0;         // real milliseconds; the line shows until then
 };

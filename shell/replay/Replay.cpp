@@ -96,7 +96,7 @@ void Replay::step() {
     const Recording::Entry* entry = next();
     if (!entry) {
         // Wherever the recording ended (playing, game over), the replay ends too.
-        if (screens.current() != Screen::Paused && screens.current() != Screen::Help) finish();
+        if (!screens.stands()) finish();
         return;
     }
     if (entry->kind == Recording::Entry::NewGame && screens.current() == Screen::GameOver) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+class Settings;
 struct ScreenFrame;
 
 // The game-over band over the last view of the game, the points, the kept
@@ -7,4 +10,8 @@ struct ScreenFrame;
 class GameOverScreen {
 public:
     void draw(const ScreenFrame& frame) const;
+    // "Enter: play again   Esc: quit", naming the quit key this player's settings bind.
+    static std::string keysLine(const Settings& settings);
+    // The three lines' baselines, top down, in font units (640 x 480, y up).
+    static const int LINES[3];
 };

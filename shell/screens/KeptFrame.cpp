@@ -1,10 +1,13 @@
 #include "KeptFrame.h"
 
+#include "shell/view/View.h"
+
 #include <GL/gl.h>
 
 #include <cstddef>
 
-void KeptFrame::capture(int w, int h) {
+void KeptFrame::capture(const Viewport& area) {
+    const int w = area.width, h = area.height;
     if (w <= 0 || h <= 0) {
         forget();
         return;
@@ -14,7 +17,7 @@ void KeptFrame::capture(int w, int h) {
     pixels.assign(std::size_t(w) * std::size_t(h) * 3, 0);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(area.x, area.y, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
 }
 
 void KeptFrame::forget() {
@@ -23,7 +26,7 @@ void KeptFrame::forget() {
     width = height = 0;
 }
 
-void KeptFrame::draw(int windowWidth, int windowHeight) const {
+void KeptFrame::draw(const Viewport& area, int windowWidth, int windowHeight) const {
     glPushAttrib(GL_ENABLE_BIT | GL_VIEWPORT_BIT | GL_TRANSFORM_BIT | GL_PIXEL_MODE_BIT | GL_SCISSOR_BIT);
     glDisable(GL_STENCIL_TEST);
     glDisable(GL_SCISSOR_TEST);
@@ -32,7 +35,7 @@ void KeptFrame::draw(int windowWidth, int windowHeight) const {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glClear(GL_COLOR_BUFFER_BIT);
-    if (!pixels.empty() && windowWidth > 0 && windowHeight > 0) {
+    if (!pixels.empty() && windowWidth > 0 && windowHeight > 0 && area.width > 0 && area.height > 0) {
         glViewport(0, 0, windowWidth, windowHeight);
         glMatrixMode(GL_PROJECTION);
         glPushMatrix();
@@ -41,8 +44,8 @@ void KeptFrame::draw(int windowWidth, int windowHeight) const {
         glMatrixMode(GL_MODELVIEW);
         glPushMatrix();
         glLoadIdentity();
-        glRasterPos2i(0, 0);
-        glPixelZoom(float(windowWidth) / float(width), float(windowHeight) / float(height));
+        glRasterPos2i(area.x, area.y);
+        glPixelZoom(float(area.width) / float(width), float(area.height) / float(height));
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         glDrawPixels(width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
         glPixelZoom(1.0f, 1.0f);

@@ -36,18 +36,22 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
     case ScreenEvent::HelpKey:
         if (from == S::Playing) return {S::HelpAsked, A::None, false};
         if (from == S::HelpAsked) return {S::Playing, A::None, false};
-        if (from == S::Paused) return {S::Help, A::None, false};   // over the frame the pause kept
+        if (from == S::Paused) return {S::PausedHelp, A::None, false};   // over the frame the pause kept
         if (from == S::Help) return {S::Playing, A::None, true};
+        if (from == S::PausedHelp) return {S::Paused, A::None, false};
         return {from, A::None, false};
     case ScreenEvent::EnterKey:
         if (from == S::GameOver) return {S::Playing, A::NewGame, true};
         return {from, A::None, false};
     case ScreenEvent::EscapeKey:
-        if (from == S::Help) return {S::Playing, A::None, true};   // Escape closes the help; it does not quit
+        // Escape closes the help, back to where it was opened; it does not quit.
+        if (from == S::Help) return {S::Playing, A::None, true};
+        if (from == S::PausedHelp) return {S::Paused, A::None, false};
         return {from, A::Quit, false};
     case ScreenEvent::Signal: return {from, A::Quit, false};
     case ScreenEvent::Click: return {from, play ? A::Fire : A::None, false};
-    case ScreenEvent::Resize: return {from, from == S::Paused || from == S::Help ? A::Redraw : A::None, false};
+    case ScreenEvent::Resize:
+        return {from, from == S::Paused || from == S::Help || from == S::PausedHelp ? A::Redraw : A::None, false};
     case ScreenEvent::FrameDrawn:
         if (from == S::Pausing) return {S::Paused, A::None, false};
         if (from == S::HelpAsked) return {S::Help, A::None, false};
@@ -79,18 +83,19 @@ void Screens::handle(ScreenEvent event) {
 void Screens::change(Screen to, bool restartsClock) {
     const Screen from = screen;
     screen = to;
-    if ((to == Screen::Paused || to == Screen::Help) && from != Screen::Paused) {
+    const bool stood = from == Screen::Paused || from == Screen::Help || from == Screen::PausedHelp;
+    if ((to == Screen::Paused || to == Screen::Help) && !stood) {
         // The frame just drawn, not yet shown: only the back buffer is sure to hold it.
         frames.clock.stop();
-        kept.capture(view.width(), view.height());
+        kept.capture(view.viewport());
         Pointer::show();
         glutPostRedisplay();
-    } else if (to == Screen::Help) {
+    } else if (stands()) {
         glutPostRedisplay();   // over the frame the pause kept
     } else if (to == Screen::GameOver && from != Screen::GameOver) {
         frames.clock.stop();
         if (scene.bestScore && scene.game) scene.bestScore->offer(std::llround(scene.game->myShip->getPoints()));
-    } else if (to == Screen::Playing && (from == Screen::Paused || from == Screen::Help || from == Screen::GameOver)) {
+    } else if (to == Screen::Playing && (stood || from == Screen::GameOver)) {
         kept.forget();
         if (from != Screen::GameOver) {
             Pointer::hide();
@@ -103,7 +108,7 @@ void Screens::change(Screen to, bool restartsClock) {
 }
 
 void Screens::keepView() {
-    kept.capture(view.width(), view.height());
+    kept.capture(view.viewport());
 }
 
 void Screens::reset() {
@@ -112,12 +117,17 @@ void Screens::reset() {
 }
 
 template <class Picture> void Screens::drawOverKept(const Picture& picture) const {
-    kept.draw(view.width(), view.height());
+    kept.draw(view.viewport(), view.width(), view.height());
+    // A screen's picture is no part of the cockpit mask: nothing it draws
+    // may mark the stencil, or it would stay as a dark shape once play goes on.
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_STENCIL_TEST);
     const Game* game = scene.game;
     const ScreenFrame frame = {controls.settings(), scene.font, scene.bestScore,
                                game ? game->myShip->getPoints() : 0.0f,
                                scene.textures ? scene.textures->slots[9] : 0u};
     picture.draw(frame);
+    glPopAttrib();
 }
 
 void Screens::display() {
@@ -130,6 +140,7 @@ void Screens::display() {
         glutSwapBuffers();
         break;
     case Screen::Help:
+    case Screen::PausedHelp:
         drawOverKept(help);
         glutSwapBuffers();
         break;

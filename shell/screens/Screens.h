@@ -14,6 +14,7 @@ enum class Screen {
     Paused,     // the kept frame and "PAUSED"; nothing moves, the game clock stands still
     HelpAsked,  // still playing: the help key was pressed, the help opens once this frame is drawn
     Help,       // the keys over the kept frame; play is paused behind it
+    PausedHelp, // the keys, opened over the pause: closing it goes back to the pause
     GameOver,   // power is gone: the last view, the game-over band and the points
 };
 
@@ -51,7 +52,8 @@ public:
         return screen == Screen::Playing || screen == Screen::Pausing || screen == Screen::HelpAsked;
     }
     // Play stands still: the kept frame is shown, nothing is drawn anew.
-    bool stands() const { return screen == Screen::Paused || screen == Screen::Help; }
+    bool stands() const { return screen == Screen::Paused || screen == Screen::Help || screen == Screen::PausedHelp; }
+    bool helpShown() const { return screen == Screen::Help || screen == Screen::PausedHelp; }
 
     // The display callback: one frame of play, or the paused or game-over screen.
     void display();

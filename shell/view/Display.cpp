@@ -10,7 +10,6 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
-
 namespace {
 const char* const GAME_MODE = "1024x768:32@70";
 // The toolkit does not know the token "hw=1" and warns of it on every start.
@@ -93,6 +92,9 @@ void reshape(int width, int height) {
     glStencilOp(GL_REPLACE, GL_REPLACE, GL_REPLACE);
     // The clear above erased the cockpit picture too: the view paints it again.
     view.mask.drawStencil(area);
+    // Nothing drawn later may mark the mask: a screen's letters drawn before
+    // the next frame of play would stay in it as dark shapes.
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

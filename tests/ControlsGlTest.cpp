@@ -1,0 +1,100 @@
+// Guards input becoming commands: letters under Caps Lock, keys let go outside the window, the stick over held arrows, volume keys while the music is off, and the keys named on the screens.
+#include "entities/MyShip.h"
+#include "shell/Game.h"
+#include "shell/Scene.h"
+#include "shell/input/Controls.h"
+#include "shell/screens/GameOverScreen.h"
+#include "shell/screens/PauseScreen.h"
+#include "support/ShellGame.h"
+
+#include <GL/freeglut.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int SIZE = 256;
+
+// The commands taken for the next frame, as "+action" and "-action".
+std::vector<std::string> taken() {
+    std::vector<std::string> names;
+    for (const Command& c : controls.takeCommands()) {
+        if (c.kind == Command::Press || c.kind == Command::Release)
+            names.push_back((c.kind == Command::Press ? "+" : "-") + std::string(KeyBindings::actionName(Action(c.action))));
+    }
+    return names;
+}
+
+}
+
+// With Caps Lock on every letter key once did nothing; a key held when the
+// pointer left the window stayed held until pressed again.
+TEST(Controls, LettersActWhateverCapsLockSaysAndLeavingTheWindowLetsGoOfEverything) {
+    openShellGame(SIZE);
+    uint32_t now = 1000;
+    startFreshGame(now);
+    controls.takeCommands();
+    keyDown('A', 0, 0);          // Caps Lock on
+    keyUp('A', 0, 0);
+    keyDown('y', 0, 0);          // Shift pressed while it is held
+    keyUp('Y', 0, 0);
+    EXPECT_EQ(taken(), (std::vector<std::string>{"+throttle_up", "-throttle_up", "+throttle_down", "-throttle_down"}));
+    specialKeyDown(GLUT_KEY_LEFT, 0, 0);
+    mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+    taken();
+    pointerEntry(GLUT_LEFT);
+    const std::vector<std::string> released = taken();
+    EXPECT_NE(std::find(released.begin(), released.end(), "-steer_left"), released.end());
+    pointerEntry(GLUT_LEFT);
+    EXPECT_TRUE(taken().empty()) << "nothing is released twice";
+}
+
+// Held Right, the stick pushed and let go, Right released: the ship then
+// turned left at the arrows' full rate, because the stick's turn had
+// replaced the arrows' part and their release took it back again.
+TEST(Controls, AStickTurnForgetsTheArrowsPart) {
+    openShellGame(SIZE);
+    uint32_t now = 1000;
+    startFreshGame(now);
+    MyShip& ship = *scene.game->myShip;
+    specialKeyDown(GLUT_KEY_RIGHT, 0, 0);
+    playFrames(40, now);
+    ASSERT_GT(ship.getYawRate(), 0.1f);
+    Command stick;
+    stick.kind = Command::SetTurn;
+    stick.a = 0.05f;
+    controls.applyCommands({stick});
+    stick.a = 0.0f;   // let go: the turn rates become the stick's, none
+    controls.applyCommands({stick});
+    specialKeyUp(GLUT_KEY_RIGHT, 0, 0);
+    playFrames(40, now);
+    EXPECT_NEAR(ship.getYawRate(), 0.0f, 1e-4f);
+}
+
+// After "m", "+" said "music 80%" while nothing was heard.
+TEST(Controls, AMusicVolumeKeyWhileTheMusicIsOffSaysHowToTurnItOn) {
+    openShellGame(SIZE);
+    const Settings kept = controls.settings();
+    keyDown('m', 0, 0);
+    keyDown('+', 0, 0);
+    ASSERT_NE(controls.statusLine(), nullptr);
+    EXPECT_EQ(*controls.statusLine(), "music off - m to turn on");
+    EXPECT_EQ(controls.settings().musicVolume, kept.musicVolume);
+    keyDown('m', 0, 0);
+    keyDown('-', 0, 0);
+    EXPECT_EQ(*controls.statusLine(), "music 90%");
+    controls.apply(kept);
+    controls.applySoundLevels();
+}
+
+// The pause and game-over lines once named p and Esc whatever the keys were.
+TEST(Controls, TheScreensNameTheKeysAsBound) {
+    Settings settings;
+    EXPECT_EQ(PauseScreen::line(settings), "PAUSED - p to go on");
+    EXPECT_EQ(GameOverScreen::keysLine(settings), "Enter: play again   Esc: quit");
+    std::string clash;
+    ASSERT_TRUE(settings.keys.bind(Action::Pause, {'x'}, clash));
+    ASSERT_TRUE(settings.keys.bind(Action::Quit, {'q'}, clash));
+    EXPECT_EQ(PauseScreen::line(settings), "PAUSED - x to go on");
+    EXPECT_EQ(GameOverScreen::keysLine(settings), "Enter: play again   q: quit");
+}
