@@ -9,11 +9,20 @@
 #include "Radar.h"
 #include "Scene.h"
 #include "Screens.h"
+#include "hud/CockpitView.h"
+#include "hud/Dials.h"
+#include "hud/EdgeArrow.h"
+#include "hud/FieldGuide.h"
+#include "hud/HitFlash.h"
+#include "hud/HitMarker.h"
+#include "hud/TargetBox.h"
 #include "replay/Replay.h"
 #include "ShellState.h"
+#include "assets/Font.h"
 #include "assets/Sky.h"
 #include "assets/StarField.h"
 #include "assets/TextureBank.h"
+#include "entities/EnemyShip.h"
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
 #include "platform/BackBuffer.h"
@@ -34,6 +43,23 @@ namespace {
 
 Radar radar;
 CockpitCopy cockpitCopy;
+HitFlash hitFlash;
+HitMarker hitMarker;
+
+CockpitView::Rect windowRect() {
+    const PictureRect& r = cockpitWindow;
+    return CockpitView::windowOf(r.x0, r.y0, r.x1, r.y1, cockpitMask.width(), cockpitMask.height());
+}
+
+CockpitView viewFrom(const MyShip& ship) {
+    return CockpitView(ship.getPosition(), ship.getDirection(), ship.getFrame().column(1), windowRect());
+}
+
+Vector3 fieldCorner(bool high) {
+    Vector3 low, top;
+    Game::fieldBounds(low, top);
+    return high ? top : low;
+}
 
 double stamp() {
     if (!frameSplit) return 0.0;
@@ -205,13 +231,22 @@ void playFrame() {
     // head-up lines, stays behind the game-over screen.
     if (ship.getEnergy() <= 0.0f) screens.keepView();
     glDisable(GL_SCISSOR_TEST);
-    if (ship.getOutsideView() == 0 && radarShown) radar.draw(textureBank->slots[6]);
+    if (ship.getOutsideView() == 0 && radarShown) radar.draw(textureBank->slots[6], settings.enemyArrow);
+    if (ship.getOutsideView() == 0 && settings.dials) Dials::draw(textureBank->slots[7], ship.getSpeed(), ship.getEnergy());
     drawSpeedAndPower(ship);
     const std::string& fps = frameClock.updateFrameRate();
     if (showStats) drawStats(fps, world.drawMode);
     if (const std::string* status = statusLine()) drawStatusLine(*status);
     glDisable(GL_TEXTURE_2D);
     if (ship.getOutsideView() == 0) {
+        const CockpitView view = viewFrom(ship);
+        const EnemyShip& enemy = *game->enemyShip;
+        const uint32_t ms = Clock::milliseconds();
+        if (settings.targetBox) TargetBox::draw(TargetBox::place(view, p, enemy.getPosition(), enemy.getRadius()), *font);
+        if (settings.enemyArrow) EdgeArrow::pointTo(view, enemy.getPosition(), {1.0f, 0.3f, 0.2f});
+        if (settings.fieldArrow) FieldGuide::show(view, ship.getPosition(), fieldCorner(false), fieldCorner(true), *font);
+        if (settings.hitFlash) hitFlash.show(view, windowRect(), enemy.hitsOnPlayer, enemy.getPosition(), ms);
+        if (settings.hitFlash) hitMarker.show(game->shotsThatStruck, ms);
         drawCrosshair();
         if (settings.turnMarker) drawTurnMarker(ship.getYawRate(), ship.getPitchRate());
     }

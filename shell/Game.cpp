@@ -8,6 +8,7 @@
 #include "entities/MyShip.h"
 #include "platform/ErrorReport.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -78,6 +79,14 @@ void Game::addRockField(const Vector3& offset) {
     for (const Rock& rock : ROCKS) {
         new Asteroid(SHAPES[rock.shape - 1], Vector3(rock.x, rock.y, rock.z) + offset, Vector3(1, 1, 0),
                      SHAPE_RADII[rock.shape - 1], Vector3(0.08f, 0.08f, 0.08f), 100.0f, world.get());
+    }
+}
+
+void Game::fieldBounds(Vector3& low, Vector3& high) {
+    low = high = Vector3(ROCKS[0].x, ROCKS[0].y, ROCKS[0].z);
+    for (const Rock& rock : ROCKS) {
+        low = Vector3(std::min(low.x, rock.x), std::min(low.y, rock.y), std::min(low.z, rock.z));
+        high = Vector3(std::max(high.x, rock.x), std::max(high.y, rock.y), std::max(high.z, rock.z));
     }
 }
 

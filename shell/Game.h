@@ -38,6 +38,10 @@ public:
     std::unique_ptr<Laser> laser;
     std::unique_ptr<StarField> starField;
     float lastShotTime = 0.0f;         // milliseconds on the clock, 0 before the first shot
+    unsigned shotsThatStruck = 0;      // the player's, for the crosshair's mark: no state of play
+
+    // The box that holds the centres of the rocks of the field.
+    static void fieldBounds(Vector3& low, Vector3& high);
 
 private:
     void buildSharedGeometry();

@@ -236,6 +236,8 @@ void fireShot() {
         const Vector3 impact = laser->hitPoint(static_cast<unsigned>(hit));
         SpaceObject* target = world->objectAt(static_cast<unsigned>(hit));
         const Vector3 offset = impact - target->getPosition();
+        ++game->shotsThatStruck;
+        if (settings.hitFlash) world->playHitSound();
         target->subtractEnergy(laser->getDamage());
         const SpaceObject* still = world->findById(target->getWorldId());
         if (still && still->getEnergy() > 0.0f) {
