@@ -33,8 +33,8 @@ void Dials::draw(GLuint faces, float speed, float power) {
         float x, y, fraction;
     } dials[2] = {{float(SPEED_X), float(SPEED_Y), speedFraction(speed)},
                   {float(POWER_X), float(POWER_Y), powerFraction(power)}};
-    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT |
-                 GL_LINE_BIT);
+    glPushAttrib(GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT | GL_CURRENT_BIT |
+                 GL_TEXTURE_BIT | GL_LINE_BIT);
     beginOverlay();
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);

@@ -19,6 +19,7 @@ void HitFlash::observe(unsigned hits, uint32_t now, Side from) {
         start = now;
         side = from;
     }
+    if (hits < seen) started = false;   // a new game: the old one's flash is over
     seen = hits;
 }
 
@@ -46,11 +47,12 @@ void HitFlash::show(const CockpitView& view, const CockpitView::Rect& window, un
                            side == RIGHT || side == TOP ? alpha : 0.0f,  // at (x1, y0)
                            side == RIGHT || side == BOTTOM ? alpha : 0.0f,   // at (x1, y1)
                            side == LEFT || side == BOTTOM ? alpha : 0.0f};   // at (x0, y1)
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_LIGHTING_BIT);
+    glPushAttrib(GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
     beginOverlay();
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
+    glDisable(GL_COLOR_MATERIAL);   // its colours must not stay in the rocks' material
     glShadeModel(GL_SMOOTH);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);

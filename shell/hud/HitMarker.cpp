@@ -9,6 +9,7 @@ void HitMarker::observe(unsigned struck, uint32_t now) {
         started = true;
         start = now;
     }
+    if (struck < seen) started = false;   // a new game: the old one's flash is over
     seen = struck;
 }
 
@@ -20,11 +21,12 @@ void HitMarker::show(unsigned struck, uint32_t now) {
     observe(struck, now);
     if (!shown(now)) return;
     constexpr float CX = 512.0f, CY = 384.0f, NEAR = 10.0f, FAR = 22.0f;
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
+    glPushAttrib(GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
     beginOverlay();
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
+    glDisable(GL_COLOR_MATERIAL);   // its colours must not stay in the rocks' material
     glDisable(GL_BLEND);
     glColor3f(1.0f, 0.95f, 0.6f);
     glLineWidth(2.0f);

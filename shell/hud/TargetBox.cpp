@@ -23,11 +23,12 @@ TargetBox::Placed TargetBox::place(const CockpitView& view, const Vector3& eye, 
 
 void TargetBox::draw(const Placed& box, Font& font) {
     if (!box.shown) return;
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
+    glPushAttrib(GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
     beginOverlay();
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
+    glDisable(GL_COLOR_MATERIAL);   // its colours must not stay in the rocks' material
     glColor3f(1.0f, 0.3f, 0.2f);
     glLineWidth(1.5f);
     // Corners only: the ship itself stays in plain sight.
