@@ -36,13 +36,13 @@ CockpitView::Seen CockpitView::see(const Vector3& point) const {
     return s;
 }
 
-CockpitView::Edge CockpitView::edgeToward(const Vector3& point) const {
+CockpitView::Edge CockpitView::edgeToward(const Vector3& point, float tie) const {
     const Vector3 d = point - eye;
     float dx = dot(d, right), dy = -dot(d, up);
     const float across = std::sqrt(dx * dx + dy * dy);
     if (across < 1e-3f * std::max(1.0f, std::fabs(dot(d, ahead)))) {
-        dx = 1.0f;
-        dy = 0.0f;
+        dx = std::cos(tie);
+        dy = std::sin(tie);
     }
     // An ellipse about the crosshair, inside the window's nearer sides.
     const float a = std::max(10.0f, std::min(CENTRE_X - window.x0, window.x1 - CENTRE_X) - RIM_INSET);

@@ -34,8 +34,8 @@ public:
     float scaleAt(float depth) const;
     // Where on the rim an arrow toward `point` stands: the shortest turn
     // brings it into view. Straight behind, where every way is as short, it
-    // is always to the right.
-    Edge edgeToward(const Vector3& point) const;
+    // is always the way `tie` says (radians, picture axes: 0 right, pi left).
+    Edge edgeToward(const Vector3& point, float tie = 0.0f) const;
 
     static constexpr float CENTRE_X = 512.0f, CENTRE_Y = 384.0f;   // the crosshair
     static constexpr float RIM_INSET = 70.0f;   // from the window's nearest sides: clear of the struts and dashboard

@@ -17,7 +17,8 @@ void FieldGuide::show(const CockpitView& view, const Vector3& position, const Ve
     const CockpitView::Seen seen = view.see(centre);
     const EdgeArrow::Colour cyan{0.3f, 0.9f, 1.0f};
     if (seen.inView) EdgeArrow::draw({seen.x, seen.y - 8.0f, 3.14159265f / 2.0f}, cyan);
-    else EdgeArrow::draw(view.edgeToward(centre), cyan);
+    // Straight behind, to the left: not under the enemy's arrow, which goes right.
+    else EdgeArrow::draw(view.edgeToward(centre, 3.14159265f), cyan);
     const char* text = "leaving the field";
     font.print(320 - 5 * 17, 300, text, 0);
 }
