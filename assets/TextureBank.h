@@ -11,7 +11,7 @@
 #include <vector>
 
 // OpenGL textures made from image files, either into numbered slots (the
-// start-up textures: 2 sky, 6 cockpit, 8 crosshair, 9 game over, 10-12 rock
+// start-up textures: 2 sky, 6 cockpit, 7 the dials' faces, 8 crosshair, 9 game over, 10-12 rock
 // surfaces, 13-64 explosion frames) or as free names for model materials.
 // A bank's textures live as long as the bank: a model's go with the model, so
 // a new game does not pile up the old game's rock surfaces.

@@ -59,6 +59,7 @@ struct Config {
     bool radar;
     BackBuffer::Answer buffer;   // Ask: what this driver says
     bool unoptimised;            // frames as first built
+    bool help = true;            // the overlays for new players (target box, arrows, flash, dials)
 };
 
 struct Summary {
@@ -115,6 +116,9 @@ Summary run(const Config& config, int scale, int frames) {
     addRockCopies(scale - 1);
     view.options.renderMode = config.mode;
     view.options.radarShown = config.radar;
+    for (bool Settings::*k : {&Settings::targetBox, &Settings::enemyArrow, &Settings::hitFlash, &Settings::dials,
+                              &Settings::fieldArrow})
+        controls.settings().*k = config.help;
     BackBuffer::override(config.buffer);
     ::frames.asFirstBuilt = config.unoptimised;
     MyShip& ship = *scene.game->myShip;
@@ -345,6 +349,7 @@ int main(int argc, char** argv) {
         {"outside view, models", 0, true, true, A::Ask, false},
         // What each change costs or buys, against the first line.
         {"cockpit, models, no radar", 0, false, false, A::Ask, false},
+        {"cockpit, models, no help overlays", 0, false, true, A::Ask, false, false},
         {"cockpit, models, buffer kept", 0, false, true, A::Kept, false},
         {"cockpit, models, as first built", 0, false, false, A::Kept, true},
     };

@@ -104,6 +104,7 @@ bool EnemyShip::fireLaser() {
     if (hit && std::strcmp(hit->getTypeName(), "EnemyShip") != 0) {
         const Vector3 p = laser->hitPoint(static_cast<unsigned>(i));
         hit->subtractEnergy(laser->getDamage());
+        if (hit == world->player) ++hitsOnPlayer;
         const SpaceObject* still = world->findById(hit->getWorldId());
         if (still && still->getEnergy() > 0.0f) {
             world->addExplosion(world->player, p - hit->getPosition(), hit->getPosition(), hit->getWorldId());

@@ -40,6 +40,9 @@ public:
     float evadeAngle = 0.0f;     // degrees to turn away from a contact
     Vector3 toPlayer;            // unit vector, renewed every update
     float lastShotTime = 0.0f;   // milliseconds on the clock
+    // Shots of this ship that struck the player, counted for the cockpit's
+    // flash: seen by no behaviour, nor by the recording's state.
+    unsigned hitsOnPlayer = 0;
 
     // Progress of the current manoeuvre.
     bool evadePlanned = false;

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/ErrorReport.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -82,6 +83,14 @@ void Game::addRockField(const Vector3& offset) {
     }
 }
 
+void Game::fieldBounds(Vector3& low, Vector3& high) {
+    low = high = Vector3(ROCKS[0].x, ROCKS[0].y, ROCKS[0].z);
+    for (const Rock& rock : ROCKS) {
+        low = Vector3(std::min(low.x, rock.x), std::min(low.y, rock.y), std::min(low.z, rock.z));
+        high = Vector3(std::max(high.x, rock.x), std::max(high.y, rock.y), std::max(high.z, rock.z));
+    }
+}
+
 void Game::populate() {
     World* w = world.get();
     w->displayListBase = glGenLists(LIST_COUNT);
@@ -96,7 +105,7 @@ void Game::populate() {
     w->startMusic();
 }
 
-void Game::fireShot() {
+bool Game::fireShot() {
     World* world = this->world.get();
     Laser* laser = this->laser.get();
     const int hit = laser->fire(myShip, 0.1f, world);
@@ -105,6 +114,7 @@ void Game::fireShot() {
         const Vector3 impact = laser->hitPoint(static_cast<unsigned>(hit));
         SpaceObject* target = world->objectAt(static_cast<unsigned>(hit));
         const Vector3 offset = impact - target->getPosition();
+        ++shotsThatStruck;
         target->subtractEnergy(laser->getDamage());
         const SpaceObject* still = world->findById(target->getWorldId());
         if (still && still->getEnergy() > 0.0f) {
@@ -114,4 +124,5 @@ void Game::fireShot() {
         laser->setLength(3000.0f);
     }
     world->playSample(0);
+    return hit != -1;
 }

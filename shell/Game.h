@@ -33,8 +33,9 @@ public:
     void addRockField(const Vector3& offset);
 
     // One shot of the player's laser: the nearest object on the beam loses
-    // energy and, if it survives, shows a hit explosion; the laser sound plays.
-    void fireShot();
+    // energy and, if it survives, shows a hit explosion; the laser sound
+    // plays. True when the beam struck something.
+    bool fireShot();
 
     std::unique_ptr<World> world;
     MyShip* myShip = nullptr;          // owned by the world
@@ -42,6 +43,10 @@ public:
     std::unique_ptr<Laser> laser;
     std::unique_ptr<StarField> starField;
     float lastShotTime = 0.0f;         // milliseconds on the clock, 0 before the first shot
+    unsigned shotsThatStruck = 0;      // the player's, for the crosshair's mark: no state of play
+
+    // The box that holds the centres of the rocks of the field.
+    static void fieldBounds(Vector3& low, Vector3& high);
 
 private:
     void buildSharedGeometry();

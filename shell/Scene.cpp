@@ -25,7 +25,7 @@ struct StartupTexture {
     int slot;
 };
 const StartupTexture STARTUP_TEXTURES[] = {
-    {"../bin/data/cockpit/cockpit.bmp", 6}, {"../bin/data/cockpit/CrossHair.bmp", 8},
+    {"../bin/data/cockpit/cockpit.bmp", 6}, {"../bin/data/cockpit/dials.bmp", 7}, {"../bin/data/cockpit/CrossHair.bmp", 8},
     {"../bin/data/div/GameOver.bmp", 9},    {"../bin/oberf2k2.bmp", 10},
     {"../bin/ober4k.bmp", 11},              {"../bin/ober3k.bmp", 12}};
 const int EXPLOSION_FRAMES = 52, FIRST_EXPLOSION_SLOT = 13;

@@ -1,5 +1,6 @@
 // Guards the faster frames: the same picture as the frames first built, and the cockpit on any driver.
 #include "entities/Asteroid.h"
+#include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
 #include "platform/BackBuffer.h"
 #include "platform/Clock.h"
@@ -68,6 +69,7 @@ TEST(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowed) {
 // painted only over the first frames, must be painted again every frame.
 TEST(FramePicture, TheCockpitIsRepaintedWhereTheBackBufferIsNotKept) {
     openShellGame(SIZE);
+    controls.settings().dials = false;   // the live dials repaint their own squares of the dashboard every frame
     for (BackBuffer::Answer answer : {BackBuffer::Answer::Kept, BackBuffer::Answer::Lost}) {
         BackBuffer::override(answer);
         fly(0, false, 40);
@@ -87,4 +89,64 @@ TEST(FramePicture, TheCockpitIsRepaintedWhereTheBackBufferIsNotKept) {
         }
     }
     BackBuffer::override(BackBuffer::Answer::Ask);
+    controls.settings().dials = true;
+}
+
+// Each overlay, on alone against all off, changes the picture where it stands
+// and nowhere else: it draws, and leaves nothing behind in the state the
+// scene and the other lines are drawn with. All off is then the frame as the
+// game drew it before they came.
+TEST(FramePicture, EachOverlayDrawsInItsPlaceAndNowhereElse) {
+    openShellGame(SIZE);
+    struct Row {
+        const char* what;
+        bool Settings::*key;
+        Vector3 ship, enemy;           // the enemy placed before the last frame
+        bool enemyHits, playerHits;    // a hit counted before the last frame
+        int x0, y0, x1, y1;            // the overlay's place, picture pixels (1024 x 768, y down)
+    } rows[] = {
+        {"target box", &Settings::targetBox, {0, 0, 0}, {40, 30, -300}, false, false, 520, 280, 700, 380},
+        {"enemy arrow", &Settings::enemyArrow, {0, 0, 0}, {-300, 0, 10}, false, false, 20, 330, 160, 440},
+        {"hit flash", &Settings::hitFlash, {0, 0, 0}, {300, 0, -20}, true, false, 900, 30, 1024, 620},
+        {"hit marker", &Settings::hitFlash, {0, 0, 0}, {0, 1000, 900}, false, true, 480, 350, 545, 420},
+        {"dials", &Settings::dials, {0, 0, 0}, {0, 1000, 900}, false, false, 236, 616, 790, 746},
+        {"field arrow", &Settings::fieldArrow, {3000, 0, 0}, {0, 1000, 900}, false, false, 20, 240, 700, 440},
+    };
+    bool Settings::*const keys[] = {&Settings::targetBox, &Settings::enemyArrow, &Settings::hitFlash,
+                                    &Settings::dials, &Settings::fieldArrow};
+    const Settings kept = controls.settings();
+    auto picture = [&](const Row& r, bool on) {
+        for (bool Settings::*k : keys) controls.settings().*k = false;
+        controls.settings().*r.key = on;
+        Asteroid::fieldSeed = 3;
+        uint32_t now = 1000;
+        startFreshGame(now);
+        scene.game->myShip->setPosition(r.ship);
+        scene.game->enemyShip->setPosition(r.ship + Vector3(0, 2500, 2500));   // no real hit meanwhile
+        playFrames(31, now);
+        scene.game->enemyShip->setPosition(r.ship + r.enemy);
+        scene.game->enemyShip->hitsOnPlayer += r.enemyHits ? 1 : 0;
+        scene.game->shotsThatStruck += r.playerHits ? 1 : 0;
+        playFrames(1, now);
+        return readPixels(0, 0, SIZE, SIZE);
+    };
+    for (const Row& r : rows) {
+        const std::vector<uint8_t> off = picture(r, false), on = picture(r, true);
+        // The 4:3 picture fills the window's width: a quarter of its pixels, 32 rows up.
+        const int px0 = r.x0 / 4, px1 = r.x1 / 4, py0 = 32 + (768 - r.y1) / 4, py1 = 32 + (768 - r.y0) / 4;
+        int inside = 0, outside = 0, bx0 = SIZE, by0 = SIZE, bx1 = 0, by1 = 0;
+        for (int y = 0; y < SIZE; ++y) {
+            for (int x = 0; x < SIZE; ++x) {
+                const size_t i = (size_t(y) * SIZE + x) * 3;
+                const bool differs = std::abs(off[i] - on[i]) + std::abs(off[i + 1] - on[i + 1]) + std::abs(off[i + 2] - on[i + 2]) > 24;
+                const bool in = x >= px0 && x < px1 && y >= py0 && y < py1;
+                (in ? inside : outside) += differs;
+                if (differs && !in) bx0 = std::min(bx0, x), by0 = std::min(by0, y), bx1 = std::max(bx1, x), by1 = std::max(by1, y);
+            }
+        }
+        EXPECT_GE(inside, 8) << r.what << ": not drawn where it stands";
+        EXPECT_EQ(outside, 0) << r.what << ": changed the picture elsewhere, window pixels " << bx0 << "," << by0
+                              << " to " << bx1 << "," << by1;
+    }
+    controls.settings() = kept;
 }

@@ -154,7 +154,7 @@ TEST(GeneratedAssets, SoundsDecodeToTheirLengthsAndAreNotSilent) {
     struct Case {
         std::string file;
         double seconds;
-    } cases[] = {{"laser.wav", 0.25}, {"explosion.mp3", 1.5}, {"nearExplosion.mp3", 0.5}};
+    } cases[] = {{"laser.wav", 0.25}, {"explosion.mp3", 1.5}, {"nearExplosion.mp3", 0.5}, {"hit.wav", 0.12}};
     for (const Case& c : cases) {
         const std::string file = BIN + "/data/Sounds/" + c.file;
         EXPECT_NEAR(soxValue(file, "Length (seconds)"), c.seconds, 0.06) << c.file;

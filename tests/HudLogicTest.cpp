@@ -2,6 +2,11 @@
 #include "assets/Font.h"
 #include "shell/view/View.h"
 #include "shell/hud/Radar.h"
+#include "shell/guides/CockpitView.h"
+#include "shell/guides/FieldGuide.h"
+#include "shell/guides/HitFlash.h"
+#include "shell/guides/TargetBox.h"
+#include "shell/hud/Dials.h"
 #include "assets/StarField.h"
 #include "entities/Random.h"
 #include "support/GameFixtures.h"
@@ -144,4 +149,78 @@ TEST(CockpitPieces, RectanglesCoverEverySetPixelAndShortMasksAreNotRead) {
     EXPECT_EQ(corners(CockpitMask::clearBounds(mask, w, h)), std::make_tuple(5, 16, 30, 32));
     EXPECT_EQ(CockpitMask::clearBounds(std::vector<uint8_t>(size_t(w) * h, 1), w, h).x1, 0) << "no window at all";
     EXPECT_EQ(CockpitMask::clearBounds(std::vector<uint8_t>(10, 0), w, h).x1, 0);
+}
+
+// The overlays' geometry from the ship's frame alone. The arrows must point the
+// shortest way round (straight behind: always right); the box must show at any
+// distance and only in view; the flash comes from the shooter's side.
+TEST(CockpitView, ArrowsPointTheShortestWayAndTheBoxShowsOnlyInView) {
+    const float PI = 3.14159265f;
+    // The mask's window rectangle of the generated cockpit, in mask pixels from the lower left.
+    const CockpitView::Rect window = CockpitView::windowOf(10, 162, 1014, 730, 1024, 768);
+    EXPECT_EQ(std::make_tuple(window.x0, window.y0, window.x1, window.y1), std::make_tuple(10.0f, 38.0f, 1014.0f, 606.0f));
+    struct Row {
+        const char* what;
+        Vector3 eye, ahead, target;
+        bool inView;
+        float angle;   // of the arrow, picture axes (y down)
+        HitFlash::Side side;
+    } rows[] = {
+        {"left", {0, 0, 0}, {0, 0, -1}, {-300, 0, -50}, false, PI, HitFlash::LEFT},
+        {"right", {0, 0, 0}, {0, 0, -1}, {300, 0, -50}, false, 0, HitFlash::RIGHT},
+        {"above", {0, 0, 0}, {0, 0, -1}, {0, 300, -50}, false, -PI / 2, HitFlash::TOP},
+        {"below", {0, 0, 0}, {0, 0, -1}, {0, -300, -250}, false, PI / 2, HitFlash::BOTTOM},
+        {"behind, a little left", {0, 0, 0}, {0, 0, -1}, {-5, 0, 400}, false, PI, HitFlash::LEFT},
+        {"straight behind", {0, 0, 0}, {0, 0, -1}, {0, 0, 400}, false, 0, HitFlash::RIGHT},
+        {"facing +x, target to its left (-z)", {0, 0, 0}, {1, 0, 0}, {0, 0, -300}, false, PI, HitFlash::LEFT},
+        {"ahead, near", {0, 0, 0}, {0, 0, -1}, {20, 10, -200}, true, 0, HitFlash::RIGHT},
+        {"ahead, very far", {0, 0, 0}, {0, 0, -1}, {0, 0, -1e6f}, true, 0, HitFlash::RIGHT},
+        // The field's way back: from beyond its right side, the centre is to the left.
+        {"field centre from outside", {3000, 0, 0}, {0, 0, -1}, {0, 0, 0}, false, PI, HitFlash::LEFT},
+    };
+    for (const Row& r : rows) {
+        const CockpitView view(r.eye, r.ahead, Vector3(0, 1, 0), window);
+        const TargetBox::Placed box = TargetBox::place(view, r.eye, r.target, 12.0f);
+        EXPECT_EQ(box.shown, r.inView) << r.what;
+        EXPECT_EQ(HitFlash::sideOf(view, r.target), r.side) << r.what;
+        if (r.inView) {
+            EXPECT_GE(box.x1 - box.x0, 2 * TargetBox::SMALLEST_HALF) << r.what;
+            EXPECT_NEAR(box.distance, (r.target - r.eye).length(), 1.0f) << r.what;
+            continue;
+        }
+        const CockpitView::Edge edge = view.edgeToward(r.target);
+        const float tied = std::string(r.what) == "straight behind" ? PI : edge.angle;   // the field's arrow goes left
+        EXPECT_NEAR(std::remainder(view.edgeToward(r.target, PI).angle - tied, 2 * PI), 0.0f, 1e-4f) << r.what;
+        EXPECT_NEAR(std::remainder(edge.angle - r.angle, 2 * PI), 0.0f, 0.05f) << r.what;
+        EXPECT_TRUE(edge.x > window.x0 && edge.x < window.x1 && edge.y > window.y0 && edge.y < window.y1) << r.what;
+    }
+    // The same 80-degree projection as the camera: 40 degrees off the axis is the picture's top edge.
+    const CockpitView view({0, 0, 0}, {0, 0, -1}, {0, 1, 0}, window);
+    EXPECT_NEAR(view.see(Vector3(0, std::tan(40.0f * PI / 180.0f) * 100.0f, -100)).y, 0.0f, 0.01f);
+    const Vector3 low(-800, -480, -500), high(800, 480, 500);
+    EXPECT_FALSE(FieldGuide::outside(Vector3(800 + FieldGuide::MARGIN - 1, 0, 0), low, high));
+    EXPECT_TRUE(FieldGuide::outside(Vector3(0, 0, -500 - FieldGuide::MARGIN - 1), low, high));
+}
+
+// The needles sweep the painted scales: speed -100 at the lower left through
+// 0 at the top to 100 at the lower right, power 0 to 500, held at the ends.
+TEST(Dials, NeedlesForSpeedsAndPowersHeldAtTheEnds) {
+    const float PI = 3.14159265f;
+    struct Row {
+        float speed, power, speedAngle, powerAngle;   // angles in half turns, y down
+    } rows[] = {
+        {-100, 0, 0.75f, 0.75f}, {0, 250, 1.5f, 1.5f}, {100, 500, 2.25f, 2.25f}, {50, 125, 1.875f, 1.125f},
+        {-250, -10, 0.75f, 0.75f}, {1e6f, 580, 2.25f, 2.25f}, {NAN, NAN, 0.75f, 0.75f},
+    };
+    for (const Row& r : rows) {
+        EXPECT_NEAR(Dials::needleAngle(Dials::speedFraction(r.speed)), r.speedAngle * PI, 1e-4f) << r.speed;
+        EXPECT_NEAR(Dials::needleAngle(Dials::powerFraction(r.power)), r.powerAngle * PI, 1e-4f) << r.power;
+    }
+    // Straight above or below, the enemy's blip gets a stalk up or down; level, none.
+    Radar::Blip above, below, level;
+    above.height = 0.5f;
+    below.height = -0.5f;
+    EXPECT_LT(Radar::stalk(above), 0.0f);
+    EXPECT_GT(Radar::stalk(below), 0.0f);
+    EXPECT_EQ(Radar::stalk(level), 0.0f);
 }

@@ -27,6 +27,7 @@ TEST(Settings, EachLineSetsItsValueOrWarnsWithFileAndLine) {
         {"pointer_sensitivity = 2.5", "", [](const Settings& s) { return s.pointerSensitivity == 2.5f; }},
         {"invert_pitch = on   # a comment", "", [](const Settings& s) { return s.invertPitch; }},
         {"  turn_marker=off", "", [](const Settings& s) { return !s.turnMarker; }},
+        {"dials = off", "", [](const Settings& s) { return !s.dials && s.targetBox && s.fieldArrow; }},
         {"music_volume = 40", "", [](const Settings& s) { return s.musicVolume == 40; }},
         {"window_mode = window", "", [](const Settings& s) { return s.window; }},
         {"key.fire = space mouse1", "",

@@ -66,7 +66,8 @@ public:
 TEST(Sound, AMissingEffectIsNamedAndTheEffectsAfterItMoveUp) {
     SoundScene scene({"explosion.mp3", "nearExplosion.mp3"});
     EXPECT_EQ(scene.messages,
-              "Error Loading Sound File ../bin/data/Sounds/laser.wav\nError loading Background Music!\n");
+              "Error Loading Sound File ../bin/data/Sounds/laser.wav\n"
+              "Error Loading Sound File ../bin/data/Sounds/hit.wav\nError loading Background Music!\n");
     World& world = *scene.game->world;
     SDL_Delay(100);
     EXPECT_LT(scene.capturedPeak(), 0.001);   // nothing plays until asked

@@ -28,6 +28,10 @@ World::World(TextureBank* bank, const SoundChoice& soundChoice) : textureBank(ba
     loadSample("../bin/data/Sounds/laser.wav");
     loadSample("../bin/data/Sounds/explosion.mp3");
     loadSample("../bin/data/Sounds/nearExplosion.mp3");
+    // Kept apart from the numbered samples, so that it never moves into a
+    // missing one's number.
+    hitSound = sound.loadSample("../bin/data/Sounds/hit.wav");
+    if (!hitSound) say("Error Loading Sound File ../bin/data/Sounds/hit.wav\n");
     levels = soundChoice;
     sound.setEffectsVolume(soundChoice.effectsVolume);
     if (!soundChoice.music) return;
@@ -49,6 +53,7 @@ void World::setSoundLevels(const SoundChoice& choice) {
 
 World::~World() {
     for (SoundDevice::Sample s : samples) sound.freeSample(s);
+    if (hitSound) sound.freeSample(hitSound);
     sound.freeMusic(music);
     sound.close();
     explosions.clear();
@@ -181,6 +186,10 @@ bool World::loadSample(const char* path) {
 
 void World::playSample(unsigned number) {
     if (number < samples.size()) sound.play(samples[number], 5);
+}
+
+void World::playHitSound() {
+    if (hitSound) sound.play(hitSound, 3);
 }
 
 void World::startMusic() {

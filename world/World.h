@@ -56,6 +56,9 @@ public:
 
     bool loadSample(const char* path);
     void playSample(unsigned number);
+    // The confirmation of a shot that struck, an effect beside the three the
+    // samples' numbers name: silent when its file is missing.
+    void playHitSound();
     void startMusic();
     // The player's levels, while playing: effects and music in percent of
     // their own levels, the music standing still or going on.
@@ -74,5 +77,6 @@ private:
     SoundDevice sound;
     SoundChoice levels;   // the levels in force
     std::vector<SoundDevice::Sample> samples;   // in load order
+    SoundDevice::Sample hitSound = nullptr;
     SoundDevice::Music music = nullptr;
 };

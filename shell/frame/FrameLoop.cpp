@@ -173,6 +173,7 @@ void FrameLoop::play() {
                                scene.font,
                                scene.textures->slots[6],
                                scene.textures->slots[8],
+                               scene.textures->slots[7],
                                controls.statusLine()};
     hud.update(overlays);
     logic += stamp(split) - mark;

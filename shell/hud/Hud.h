@@ -8,8 +8,10 @@
 class Radar;
 
 // Everything drawn over a frame of play, in the order it is drawn: the
-// radar, the head-up lines, the crosshair and the turn marker. A new overlay
-// is one class and one line in the list.
+// radar, the live dials, the head-up lines, the guides a new player gets
+// (target box, arrows to the enemy and back to the field, hit flash and
+// mark), the crosshair and the turn marker. A new overlay is one class and
+// one line in the list; each draws only where and while it belongs.
 class Hud {
 public:
     Hud();

@@ -19,6 +19,7 @@ struct HudFrame {
     Font* font;                   // null while there is none (tests that draw parts alone)
     GLuint cockpitTexture;        // the cockpit picture
     GLuint crosshairTexture;
+    GLuint dialsTexture;          // the dials' faces without needles; 0 when their file is missing
     const std::string* status;    // the short line a volume key shows ("music 60%"), or null
 };
 

@@ -1,6 +1,7 @@
 #include "Radar.h"
 
 #include "shell/Game.h"
+#include "shell/input/Settings.h"
 #include "shell/view/View.h"
 #include "entities/MyShip.h"
 #include "world/World.h"
@@ -34,7 +35,8 @@ void Radar::update(const HudFrame& frame) {
 }
 
 void Radar::draw(const HudFrame& frame) {
-    if (shown(frame)) draw(frame.cockpitTexture);
+    // The enemy's height stalk belongs with the arrow that points to it.
+    if (shown(frame)) draw(frame.cockpitTexture, frame.settings.enemyArrow);
 }
 
 const std::vector<Radar::Blip>& Radar::update(const World& world, const MyShip& ship) {
@@ -70,7 +72,14 @@ const std::vector<Radar::Blip>& Radar::update(const World& world, const MyShip& 
     return blips;
 }
 
-void Radar::draw(GLuint cockpitTexture) const {
+float Radar::stalk(const Blip& b) {
+    constexpr float LONGEST = 30.0f, LEVEL = 0.03f;
+    if (std::fabs(b.height) < LEVEL) return 0.0f;
+    const float length = std::min(LONGEST, 8.0f + std::fabs(b.height) * RADIUS);
+    return b.height > 0.0f ? -length : length;
+}
+
+void Radar::draw(GLuint cockpitTexture, bool heights) const {
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_STENCIL_BUFFER_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
     begin();
     glDisable(GL_DEPTH_TEST);
@@ -121,6 +130,22 @@ void Radar::draw(GLuint cockpitTexture) const {
         }
     }
     glEnd();
+    if (heights) {
+        glBegin(GL_LINES);
+        for (const Blip& b : blips) {
+            const float length = b.enemy ? stalk(b) : 0.0f;
+            if (length == 0.0f) continue;
+            const float x = CENTRE_X + b.x * RADIUS, y = CENTRE_Y - b.y * RADIUS;
+            // Inside the square repainted each frame, or it would stay on the cockpit.
+            const float end = std::clamp(y + length, CENTRE_Y - half + 1.0f, CENTRE_Y + half - 1.0f);
+            glColor4f(1.0f, 0.15f, 0.1f, 1.0f);
+            glVertex2f(x, y);
+            glVertex2f(x, end);
+            glVertex2f(x - 4, end);   // a foot across the stalk's end
+            glVertex2f(x + 4, end);
+        }
+        glEnd();
+    }
     end();
     glPopAttrib();
 }

@@ -34,7 +34,11 @@ public:
 
     // Repaints the scope from the cockpit picture and draws the blips over it,
     // in the cockpit's area of the stencil only. Leaves the GL state as found.
-    void draw(GLuint cockpitTexture) const;
+    // With `heights`, the enemy's blip has a stalk up (above) or down
+    // (below) to its height: straight above or below, it is not "here".
+    void draw(GLuint cockpitTexture, bool heights = false) const;
+    // The stalk's length in picture pixels, up negative; 0 near the ship's plane.
+    static float stalk(const Blip& blip);
 
     // In the cockpit view, while the view shows the radar.
     void update(const HudFrame& frame) override;

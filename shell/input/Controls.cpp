@@ -111,7 +111,10 @@ void Controls::play(Action action, bool pressed) {
     }
     if (!pressed) return;
     switch (action) {
-    case Action::Fire: scene.game->fireShot(); break;
+    case Action::Fire:
+        // The hit heard: feedback, like the flash, that the settings may switch off.
+        if (scene.game->fireShot() && current.hitFlash) scene.game->world->playHitSound();
+        break;
     case Action::ThrottleUp: ship.changeSpeed(1.0f, true); break;
     case Action::ThrottleDown: ship.changeSpeed(1.0f, false); break;
     case Action::FullThrottle: ship.setSpeed(100.0f); break;

@@ -142,6 +142,18 @@ std::vector<std::string> Settings::parse(const std::string& name, const std::str
             if (!parseSwitch(value, frameCap)) bad("on or off");
         } else if (key == "show_stats") {
             if (!parseSwitch(value, showStats)) bad("on or off");
+        } else if (key == "start_screen") {
+            if (!parseSwitch(value, startScreen)) bad("on or off");
+        } else if (key == "target_box") {
+            if (!parseSwitch(value, targetBox)) bad("on or off");
+        } else if (key == "enemy_arrow") {
+            if (!parseSwitch(value, enemyArrow)) bad("on or off");
+        } else if (key == "hit_flash") {
+            if (!parseSwitch(value, hitFlash)) bad("on or off");
+        } else if (key == "dials") {
+            if (!parseSwitch(value, dials)) bad("on or off");
+        } else if (key == "field_arrow") {
+            if (!parseSwitch(value, fieldArrow)) bad("on or off");
         } else if (key.compare(0, 4, "key.") == 0 && KeyBindings::actionNamed(key.substr(4)) != Action::Count) {
             std::vector<Key> newKeys;
             std::istringstream words(value);
@@ -182,7 +194,13 @@ std::string Settings::example() const {
         << "gamepad_dead_zone = " << deadZone << "   # percent of a stick's travel\n"
         << "window_mode = " << (window ? "window" : "fullscreen") << "   # or window\n"
         << "frame_cap = " << onOff(frameCap) << "   # at most 70 frames a second\n"
-        << "show_stats = " << onOff(showStats) << "   # the fps and draw-mode lines at start\n";
+        << "show_stats = " << onOff(showStats) << "   # the fps and draw-mode lines at start\n"
+        << "start_screen = " << onOff(startScreen) << "   # the start screen before the first game\n"
+        << "target_box = " << onOff(targetBox) << "   # a box and the distance about the enemy in view\n"
+        << "enemy_arrow = " << onOff(enemyArrow) << "   # an arrow toward the enemy out of view\n"
+        << "hit_flash = " << onOff(hitFlash) << "   # the window's edge flashes when hit; hits marked\n"
+        << "dials = " << onOff(dials) << "   # the dials show speed and power\n"
+        << "field_arrow = " << onOff(fieldArrow) << "   # the way back to the rocks' field\n";
     for (size_t a = 0; a < size_t(Action::Count); ++a) {
         out << "key." << KeyBindings::actionName(Action(a)) << " =";
         for (Key k : keys.keysOf(Action(a))) out << ' ' << KeyBindings::keyName(k);

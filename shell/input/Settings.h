@@ -18,6 +18,13 @@ struct Settings {
     bool window = false;               // a window rather than full screen
     bool frameCap = true;              // at most 70 frames a second
     bool showStats = true;             // the fps and draw-mode lines at start
+    // Help for a new player, each drawn over play only, never changing it.
+    bool startScreen = true;           // the start screen before the first game
+    bool targetBox = true;             // a box and the distance about the enemy in view
+    bool enemyArrow = true;            // an arrow at the window's edge toward the enemy out of view
+    bool hitFlash = true;              // the window's edge flashes when hit; a struck shot is marked and heard
+    bool dials = true;                 // the dashboard's dials show speed and power
+    bool fieldArrow = true;            // outside the rocks' field: a line and an arrow back
     KeyBindings keys;
     bool musicOn = true;               // while playing only: the music key stops and starts it
 

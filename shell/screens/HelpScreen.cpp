@@ -42,8 +42,9 @@ void HelpScreen::draw(const ScreenFrame& frame) const {
     }
     const int below = 395 - 22 * int(half) - 10;
     font->print(40, below, "Enter: play again after the game is over   mouse: steer", 0);
-    font->print(40, below - 26, "Gamepad: left stick steers; right trigger throttle up,", 0);
-    font->print(40, below - 48, "left trigger down; A or right shoulder fires;", 0);
-    font->print(40, below - 70, "Start pauses or plays again; Back shows this help", 0);
+    font->print(40, below - 20, "No lead: the laser hits at once; aim at the box", 0);
+    font->print(40, below - 42, "Gamepad: left stick steers; right trigger throttle up,", 0);
+    font->print(40, below - 62, "left trigger down; A or right shoulder fires;", 0);
+    font->print(40, below - 82, "Start pauses or plays again; Back shows this help", 0);
     glPopAttrib();
 }

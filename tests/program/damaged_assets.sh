@@ -68,7 +68,7 @@ cd "$bin_dir" || exit 1
 mapfile -t pictures < <(find . -name '*.bmp' ! -name cockpitMask.bmp -printf '%P\n' | sort)
 models=(data/asteroids/ast1.ms3d data/asteroids/ast2.ms3d data/asteroids/ast3.ms3d
         data/Ships/xwingPart1.ms3d data/Ships/xwingPart2.ms3d)
-sounds=(data/Sounds/laser.wav data/Sounds/explosion.mp3 data/Sounds/nearExplosion.mp3)
+sounds=(data/Sounds/laser.wav data/Sounds/explosion.mp3 data/Sounds/nearExplosion.mp3 data/Sounds/hit.wav)
 music=data/Sounds/invtro94.s3m
 cd - >/dev/null || exit 1
 

@@ -38,6 +38,7 @@ void makePictures(const std::string& fonts) {
     savePicture("data/cockpit/cockpit.bmp", Pictures::cockpit());
     save("data/cockpit/cockpitMask.bmp",
          encodeBmp1(Pictures::COCKPIT_WIDTH, Pictures::COCKPIT_HEIGHT, Pictures::cockpitMask()));
+    savePicture("data/cockpit/dials.bmp", Pictures::dialFaces());
     savePicture("data/cockpit/CrossHair.bmp", Pictures::crosshair());
     savePicture("data/div/GameOver.bmp", Pictures::gameOver(fonts + "/DejaVuSans-Bold.ttf"));
     const char* rocks[] = {"oberf2k2.bmp", "ober4k.bmp", "ober3k.bmp"};
@@ -73,6 +74,7 @@ void makeModels() {
 
 void makeSounds() {
     save("data/Sounds/laser.wav", encodeWav(toPcm(Sounds::laser())));
+    save("data/Sounds/hit.wav", encodeWav(toPcm(Sounds::hit())));
     save("data/Sounds/explosion.mp3", encodeMp3(toPcm(Sounds::explosion()), 128));
     save("data/Sounds/nearExplosion.mp3", encodeMp3(toPcm(Sounds::nearExplosion()), 128));
     save("data/Sounds/invtro94.s3m", encodeS3m(composeMusic()));

@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include "assets/CockpitDials.h"
+
 #include "GlyphRenderer.h"
 #include "Noise.h"
 #include "Rng.h"
@@ -51,6 +53,7 @@ void panel(Canvas& c, int x0, int y0, int x1, int y1, Colour fill, Colour rim) {
     }
 }
 
+// A needle below 0 is left off: the game draws its own over the face.
 void gauge(Canvas& c, double cx, double cy, double r, double needle, Colour tint) {
     c.fillCircle(cx, cy, r + 3, {0.32, 0.34, 0.38});
     c.fillCircle(cx, cy, r, {0.02, 0.03, 0.04});
@@ -59,8 +62,11 @@ void gauge(Canvas& c, double cx, double cy, double r, double needle, Colour tint
         c.line(cx + std::cos(a) * r * 0.78, cy + std::sin(a) * r * 0.78, cx + std::cos(a) * r * 0.93,
                cy + std::sin(a) * r * 0.93, i % 5 == 0 ? 2.0 : 1.0, tint);
     }
-    const double a = PI * (0.75 + 1.5 * needle);
-    c.line(cx, cy, cx + std::cos(a) * r * 0.8, cy + std::sin(a) * r * 0.8, 2.0, {1.0, 0.45, 0.2});
+    if (needle >= 0.0) {
+        const double a = PI * (CockpitDials::START + CockpitDials::SWEEP * needle);
+        c.line(cx, cy, cx + std::cos(a) * r * CockpitDials::NEEDLE, cy + std::sin(a) * r * CockpitDials::NEEDLE, 2.0,
+               {1.0, 0.45, 0.2});
+    }
     c.fillCircle(cx, cy, 3, {0.6, 0.6, 0.65});
 }
 
@@ -105,6 +111,24 @@ bool isWindow(int x, int y) {
 }
 
 Canvas cockpit() {
+    return cockpitPainted(true);
+}
+
+Canvas dialFaces() {
+    using namespace CockpitDials;
+    const Canvas bare = cockpitPainted(false);
+    Canvas faces(2 * FACE_SIZE, FACE_SIZE);
+    const int centres[2][2] = {{SPEED_X, SPEED_Y}, {POWER_X, POWER_Y}};
+    for (int i = 0; i < 2; ++i) {
+        const int x0 = centres[i][0] - FACE_SIZE / 2, y0 = centres[i][1] - FACE_SIZE / 2;
+        for (int y = 0; y < FACE_SIZE; ++y) {
+            for (int x = 0; x < FACE_SIZE; ++x) faces.at(i * FACE_SIZE + x, y) = bare.at(x0 + x, y0 + y);
+        }
+    }
+    return faces;
+}
+
+Canvas cockpitPainted(bool needles) {
     Canvas c(COCKPIT_WIDTH, COCKPIT_HEIGHT);
     const Noise grain(11, 64);
     // Brushed, slightly worn metal for the frame; darker panels for the dashboard.
@@ -132,9 +156,11 @@ Canvas cockpit() {
     }
     // Instruments.
     panel(c, 370, 584, 654, 760, {0.06, 0.07, 0.09}, {0.4, 0.42, 0.48});
-    radar(c, 512, 668, 70);   // the game draws live blips over it: keep in step with shell/Radar.h
-    gauge(c, 300, 680, 52, 0.35, {0.8, 0.85, 0.9});
-    gauge(c, 724, 680, 52, 0.7, {0.8, 0.85, 0.9});
+    radar(c, 512, 668, 70);   // the game draws live blips over it: keep in step with shell/hud/Radar.h
+    gauge(c, CockpitDials::SPEED_X, CockpitDials::SPEED_Y, CockpitDials::RADIUS, needles ? 0.35 : -1.0,
+          {0.8, 0.85, 0.9});
+    gauge(c, CockpitDials::POWER_X, CockpitDials::POWER_Y, CockpitDials::RADIUS, needles ? 0.7 : -1.0,
+          {0.8, 0.85, 0.9});
     panel(c, 60, 640, 230, 740, {0.05, 0.06, 0.08}, {0.38, 0.4, 0.46});
     panel(c, 794, 640, 964, 740, {0.05, 0.06, 0.08}, {0.38, 0.4, 0.46});
     for (int i = 0; i < 6; ++i) {   // rows of switches and their lamps

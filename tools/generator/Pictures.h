@@ -15,6 +15,9 @@ constexpr int COCKPIT_WIDTH = 1024, COCKPIT_HEIGHT = 768;
 // with y down. The cockpit picture is black there and the mask clear.
 bool isWindow(int x, int y);
 Canvas cockpit();
+Canvas cockpitPainted(bool needles);   // cockpit() is this with its dials' painted needles
+// The two dials' squares of the cockpit without needles, side by side (256 x 128).
+Canvas dialFaces();
 std::vector<uint8_t> cockpitMask();   // one byte per pixel, 1 = cockpit, rows bottom-up
 
 Canvas crosshair();                                 // 128 x 128 reticle on black

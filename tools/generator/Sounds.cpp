@@ -43,6 +43,23 @@ std::vector<double> laser() {
     return out;
 }
 
+std::vector<double> hit() {
+    // Short and high, rising where the laser falls: heard over the zap it
+    // comes with, and not mistaken for it.
+    const int n = SAMPLE_RATE * 12 / 100;
+    std::vector<double> out(n);
+    double phase = 0.0;
+    for (int i = 0; i < n; ++i) {
+        const double t = double(i) / SAMPLE_RATE;
+        const double freq = t < 0.05 ? 1400.0 : 2100.0;
+        phase += freq / SAMPLE_RATE;
+        const double local = t < 0.05 ? t : t - 0.05;
+        const double envelope = std::min(1.0, local * 800.0) * std::exp(-local * 45.0);
+        out[i] = 0.6 * std::sin(2.0 * PI * phase) * envelope;
+    }
+    return out;
+}
+
 std::vector<double> explosion() {
     const int n = SAMPLE_RATE * 3 / 2;
     std::vector<double> out(n);

@@ -1,0 +1,45 @@
+#include "EdgeArrow.h"
+
+#include "shell/Game.h"
+#include "shell/input/Settings.h"
+#include "entities/EnemyShip.h"
+
+#include "shell/hud/Overlay.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+void EdgeArrow::draw(const CockpitView::Edge& edge, Colour colour) {
+    const float c = std::cos(edge.angle), s = std::sin(edge.angle);
+    // The shape along +x with its tip at the origin, turned onto the heading.
+    auto vertex = [&](float x, float y) { glVertex2f(edge.x + x * c - y * s, edge.y + x * s + y * c); };
+    glPushAttrib(GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+    Overlay::begin();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_COLOR_MATERIAL);   // its colours must not stay in the rocks' material
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(colour.r, colour.g, colour.b, 0.85f);
+    glBegin(GL_TRIANGLES);
+    vertex(0, 0);
+    vertex(-26, -15);
+    vertex(-26, 15);
+    vertex(-26, -6);
+    vertex(-26, 6);
+    vertex(-44, 0);
+    glEnd();
+    Overlay::end();
+    glPopAttrib();
+}
+
+void EdgeArrow::pointTo(const CockpitView& view, const Vector3& target, Colour colour) {
+    if (!view.see(target).inView) draw(view.edgeToward(target), colour);
+}
+
+void EdgeArrow::draw(const HudFrame& frame) {
+    if (!frame.settings.enemyArrow || !CockpitView::fromCockpit(frame)) return;
+    pointTo(CockpitView::of(frame), frame.game.enemyShip->getPosition(), {1.0f, 0.3f, 0.2f});
+}

@@ -1,0 +1,52 @@
+#include "HitMarker.h"
+
+#include "shell/Game.h"
+#include "shell/guides/CockpitView.h"
+#include "shell/input/Settings.h"
+#include "platform/Clock.h"
+
+#include "shell/hud/Overlay.h"
+
+#include <GL/gl.h>
+
+void HitMarker::observe(unsigned struck, uint32_t now) {
+    if (struck > seen) {
+        started = true;
+        start = now;
+    }
+    if (struck < seen) started = false;   // a new game: the old one's flash is over
+    seen = struck;
+}
+
+bool HitMarker::shown(uint32_t now) const {
+    return started && now - start < LENGTH_MS;
+}
+
+void HitMarker::show(unsigned struck, uint32_t now) {
+    observe(struck, now);
+    if (!shown(now)) return;
+    constexpr float CX = 512.0f, CY = 384.0f, NEAR = 10.0f, FAR = 22.0f;
+    glPushAttrib(GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
+    Overlay::begin();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_COLOR_MATERIAL);   // its colours must not stay in the rocks' material
+    glDisable(GL_BLEND);
+    glColor3f(1.0f, 0.95f, 0.6f);
+    glLineWidth(2.0f);
+    glBegin(GL_LINES);
+    for (int i = 0; i < 4; ++i) {
+        const float sx = (i & 1) ? 1.0f : -1.0f, sy = (i & 2) ? 1.0f : -1.0f;
+        glVertex2f(CX + sx * NEAR, CY + sy * NEAR);
+        glVertex2f(CX + sx * FAR, CY + sy * FAR);
+    }
+    glEnd();
+    Overlay::end();
+    glPopAttrib();
+}
+
+void HitMarker::draw(const HudFrame& frame) {
+    if (!frame.settings.hitFlash || !CockpitView::fromCockpit(frame)) return;
+    show(frame.game.shotsThatStruck, Clock::milliseconds());
+}
