@@ -62,6 +62,7 @@ bool isPlay(Action action) {
     switch (action) {
     case Action::Fire: case Action::Pause: case Action::Help: case Action::Quit: case Action::MusicUp:
     case Action::MusicDown: case Action::EffectsUp: case Action::EffectsDown: case Action::MusicOnOff:
+    case Action::Options:
         return false;
     default: return true;
     }

@@ -8,6 +8,7 @@
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
 #include "input/Settings.h"
+#include "input/SettingsFile.h"
 #include "platform/SwapInterval.h"
 #include "platform/TerminationSignal.h"
 
@@ -31,6 +32,13 @@ void printSummary() {
     std::fflush(stdout);
 }
 
+// What the player changed in the game goes back into the settings file.
+SettingsFile settingsFile;
+void saveSettings() {
+    const std::string warning = settingsFile.save(settings);
+    if (!warning.empty()) reportWarning(warning);
+}
+
 void writeFrameStats() {
     if (!stats.write(statsFile)) std::fprintf(stderr, "Warning: cannot write the frame statistics to %s\n", statsFile.c_str());
 }
@@ -51,9 +59,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const bool named = !command.options.configFile.empty();
-    for (const std::string& warning : settings.read(named ? command.options.configFile : Settings::defaultPath(), named))
-        reportWarning(warning);
+    settingsFile = SettingsFile(named ? command.options.configFile : Settings::defaultPath(), named);
+    for (const std::string& warning : settingsFile.read(settings)) reportWarning(warning);
     command.overrule(settings);
+    settingsFile.settle(settings);   // what the command line said is for this run only
+    std::atexit(saveSettings);
     // A recording is read whole, and checked, before any window opens.
     const GameOptions& options = command.options;
     Asteroid::fieldSeed = options.seed;
