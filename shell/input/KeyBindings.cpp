@@ -116,7 +116,8 @@ std::string KeyBindings::keyName(Key key) {
     for (const Named& n : SPECIAL_NAMES) {
         if (n.key == key) return n.name;
     }
-    if (key > ' ' && key < 127) return std::string(1, char(key));
+    // '#' would start a comment in the settings file: it goes by number.
+    if (key > ' ' && key < 127 && key != '#') return std::string(1, char(key));
     return "key" + std::to_string(key);
 }
 
