@@ -178,6 +178,8 @@ std::string SettingsFile::save(const Settings& now) {
     std::string text, why;
     bool missing = false;
     if (!Settings::readFile(path, text, missing, why) && !missing) return once("it cannot be read: " + why);
+    // A file the player made read-only is theirs to keep as it is.
+    if (!missing && ::access(path.c_str(), W_OK) != 0) return once(std::strerror(errno));
     if (!writeAtomically(path, rewrite(text, base, now), why)) return once(why);
     base = now;
     return "";
