@@ -24,7 +24,7 @@ seed mask "$bin/data/cockpit/cockpitMask.bmp"
 seed ms3d "$bin"/data/asteroids/*.ms3d "$bin"/data/Ships/*.ms3d
 seed raw "$bin"/data/fonts/*.raw
 mkdir -p "$dir/corpus/settings"
-printf 'pointer_sensitivity = 1.5\ninvert_pitch = on # inverted\nkey.fire = space mouse1\nmusic_volume = 40\n' \
+printf 'pointer_sensitivity = 1.5\ninvert_pitch = on # inverted\nkey.fire = space mouse1\r\nkey.pause = h\nkey.help = p\nmusic_volume = 40' \
   >"$dir/corpus/settings/seed-settings.conf"
 mkdir -p "$dir/corpus/replay"
 cp -f "$root/bench/one-minute.sfr" "$dir/corpus/replay/seed-one-minute.sfr" 2>/dev/null || true

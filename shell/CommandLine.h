@@ -35,6 +35,6 @@ public:
     static const char* version();
 
     // The command line wins over the settings file: what it says replaces
-    // what the file said.
+    // what the file said, for this run only (it is never written back).
     void overrule(Settings& settings) const;
 };

@@ -29,6 +29,12 @@ void printSummary() {
     std::fflush(stdout);
 }
 
+// What the player changed in the game goes back into the settings file.
+void saveSettings() {
+    const std::string warning = controls.saveSettings();
+    if (!warning.empty()) reportWarning(warning);
+}
+
 void writeFrameStats() {
     if (!stats.write(statsFile)) std::fprintf(stderr, "Warning: cannot write the frame statistics to %s\n", statsFile.c_str());
 }
@@ -49,11 +55,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const bool named = !command.options.configFile.empty();
-    Settings settings;
-    for (const std::string& warning : settings.read(named ? command.options.configFile : Settings::defaultPath(), named))
+    for (const std::string& warning : controls.readSettings(named ? command.options.configFile : Settings::defaultPath(), named))
         reportWarning(warning);
-    command.overrule(settings);
-    controls.apply(settings);
+    command.overrule(controls.settings());
+    controls.settle();   // what the command line said is for this run only
+    std::atexit(saveSettings);
     // A recording is read whole, and checked, before any window opens.
     const GameOptions& options = command.options;
     Asteroid::fieldSeed = options.seed;
@@ -84,6 +90,7 @@ int main(int argc, char** argv) {
         scene.bestScore = new BestScore(BestScore::defaultPath());
         scene.bestScore->load();
     }
+    const Settings& settings = controls.settings();
     frames.clock.pacer().setEnabled(settings.frameCap);
     view.options.showStats = settings.showStats;
     scene.decodePicturesAhead();

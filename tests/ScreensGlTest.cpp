@@ -225,20 +225,19 @@ TEST(Screens, TheHelpShowsTheKeysAsBound) {
         return readPixels(0, 0, SIZE, SIZE);
     };
     const std::vector<uint8_t> before = overlay();
-    std::string clash;
-    ASSERT_TRUE(controls.settings().keys.bind(Action::Straighten, {'x'}, clash));
+    ASSERT_EQ(controls.settings().keys.bind(Action::Straighten, {'x'}), Action::Count);
     const std::vector<uint8_t> after = overlay();
     controls.apply(Settings());
-    // "straighten" is the ninth line of the left column: font rows 219..235 of
+    // "straighten" is the ninth line of the left column: font rows 227..243 of
     // 480 over the 192 picture rows from row 32.
     int inLine = 0, elsewhere = 0;
     for (int y = 0; y < SIZE; ++y) {
         for (int x = 0; x < SIZE; ++x) {
             const size_t i = (size_t(y) * SIZE + x) * 3;
             const bool differs = std::abs(before[i] - after[i]) + std::abs(before[i + 1] - after[i + 1]) > 40;
-            (y >= 32 + 215 * 192 / 480 && y < 32 + 240 * 192 / 480 ? inLine : elsewhere) += differs;
+            (y >= 32 + 223 * 192 / 480 && y < 32 + 248 * 192 / 480 ? inLine : elsewhere) += differs;
         }
     }
-    EXPECT_GT(inLine, 5);
+    EXPECT_GE(inLine, 4);   // "c" becomes "x": a few pixels at this size
     EXPECT_EQ(elsewhere, 0);
 }

@@ -1,9 +1,19 @@
-// Guards the settings file: each bad line one warning naming its place, clashes keep defaults, the command line wins.
+// Guards the settings file: each bad line one warning naming its place and what is kept, bindings that exchange keys,
+// the command line wins but is never written, the writer keeps the player's file and replaces it whole or not at all,
+// and the options menu's steps, key binding and fixed Enter and Escape.
 #include "shell/CommandLine.h"
 #include "shell/input/Settings.h"
+#include "shell/input/SettingsFile.h"
+#include "shell/screens/OptionsMenu.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <functional>
@@ -34,17 +44,25 @@ TEST(Settings, EachLineSetsItsValueOrWarnsWithFileAndLine) {
          [](const Settings& s) { return s.keys.actionOf(' ') == Action::Fire && s.keys.actionOf(BUTTON) == Action::Fire; }},
         {"# only a comment", "", [](const Settings&) { return true; }},
         {"colour = red", "f:1: unknown setting 'colour'", [](const Settings&) { return true; }},
-        {"music_volume = 101", "f:1: bad value '101' for music_volume (0 to 100); keeping the default",
+        {"music_volume = 101", "f:1: bad value '101' for music_volume (0 to 100); keeping 100",
          [](const Settings& s) { return s.musicVolume == 100; }},
-        {"pointer_sensitivity = -1", "f:1: bad value '-1' for pointer_sensitivity (0.1 to 10); keeping the default",
+        {"effects_volume = 50\neffects_volume = -5", "f:2: bad value '-5' for effects_volume (0 to 100); keeping 50",
+         [](const Settings& s) { return s.effectsVolume == 50; }},
+        {"pointer_sensitivity = -1", "f:1: bad value '-1' for pointer_sensitivity (0.1 to 10); keeping 1",
          [](const Settings& s) { return s.pointerSensitivity == 1.0f; }},
-        {"invert_pitch = maybe", "f:1: bad value 'maybe' for invert_pitch (on or off); keeping the default",
+        {"invert_pitch = maybe", "f:1: bad value 'maybe' for invert_pitch (on or off); keeping off",
          [](const Settings& s) { return !s.invertPitch; }},
         {"frame_cap", "f:1: expected 'key = value'", [](const Settings& s) { return s.frameCap; }},
-        {"key.fire = banana", "f:1: unknown key 'banana' for key.fire; keeping the default",
+        {"key.fire = banana", "f:1: unknown key 'banana' for key.fire; keeping mouse1",
          [](const Settings& s) { return s.keys.actionOf(BUTTON) == Action::Fire; }},
-        {"key.fire = a", "f:1: key.fire: a already does throttle_up; keeping the default",
-         [](const Settings& s) { return s.keys.actionOf('a') == Action::ThrottleUp; }},
+        {"key.fire = a", "",
+         [](const Settings& s) { return s.keys.actionOf('a') == Action::Fire && s.keys.describe(Action::ThrottleUp) == "mouse1"; }},
+        {"key.pause = h\nkey.help = p", "",
+         [](const Settings& s) { return s.keys.describe(Action::Pause) == "h" && s.keys.describe(Action::Help) == "p"; }},
+        {"key.help = p\nkey.pause = h", "",
+         [](const Settings& s) { return s.keys.describe(Action::Pause) == "h" && s.keys.describe(Action::Help) == "p"; }},
+        {"key.help = none\ntarget_box = off\nmusic = no", "",
+         [](const Settings& s) { return s.keys.describe(Action::Help) == "(none)" && !s.targetBox && !s.musicOn; }},
         {std::string("show_stats = o\0ff\x01\xff", 17), "f:1: not text; ignored",
          [](const Settings& s) { return s.showStats; }},
         {"effects_volume = " + std::string(1 << 20, '9'), "f:1: line too long; ignored",
@@ -94,4 +112,160 @@ TEST(Settings, TheFileIsReadWhereItCanBeAndTheCommandLineWins) {
     CommandLine::parse(int(argv.size()), argv.data()).overrule(fromFile);
     EXPECT_FALSE(fromFile.window) << "--fullscreen beats the file";
     EXPECT_FALSE(fromFile.frameCap) << "what the command line does not say, the file keeps";
+}
+
+TEST(Settings, TheWriterChangesOnlyWhatChangedAndKeepsTheRest) {
+    struct Row {
+        std::string text;
+        std::function<void(Settings&)> commandLine;   // for this run only
+        std::function<void(Settings&)> change;        // made in the game
+        std::string expected;
+    };
+    auto none = [](Settings&) {};
+    auto music60 = [](Settings& s) { s.musicVolume = 60; };
+    auto invert = [](Settings& s) { s.invertPitch = true; };
+    const Row rows[] = {
+        {"# mine\ncolour = red\n\nmusic_volume = 40   # quiet\nframe_cap = off\n", none, music60,
+         "# mine\ncolour = red\n\nmusic_volume = 60   # quiet\nframe_cap = off\n"},
+        {"music_volume = 40\nmusic_volume=30#later\n", none, music60, "music_volume = 40\nmusic_volume=60#later\n"},
+        {"music_volume = loud\n", none, music60, "music_volume = loud\nmusic_volume = 60\n"},
+        {"invert_pitch = off", none, invert, "invert_pitch = on"},
+        {"# no line break", none, invert, "# no line break\ninvert_pitch = on\n"},
+        {"# x\r\nmusic_volume = 40 # q\r\n", none, music60, "# x\r\nmusic_volume = 60 # q\r\n"},
+        {"# x\r\n", none, invert, "# x\r\ninvert_pitch = on\r\n"},
+        {"", none, music60, "# spacefight settings: key = value, # starts a comment.\nmusic_volume = 60\n"},
+        {"window_mode = fullscreen\n", [](Settings& s) { s.window = true; }, music60,
+         "window_mode = fullscreen\nmusic_volume = 60\n"},
+        {"window_mode = fullscreen\n", [](Settings& s) { s.window = true; }, [](Settings& s) { s.window = false; },
+         "window_mode = fullscreen\n"},
+        {"key.pause = p\n", none, [](Settings& s) { s.keys.bind(Action::Pause, {'h'}); },
+         "key.pause = h\nkey.help = f10 p\n"},
+        {"key.pause = h   # swapped\n", none, [](Settings& s) { s.keys.restoreDefaults(); },
+         "key.pause = p   # swapped\nkey.help = h f10\n"},
+    };
+    for (const Row& r : rows) {
+        Settings before;
+        before.parse("f", r.text);
+        r.commandLine(before);
+        Settings now = before;
+        r.change(now);
+        const std::string written = SettingsFile::rewrite(r.text, before, now);
+        EXPECT_EQ(written, r.expected) << r.text;
+        // What the game would read next time: the file's word, with the change.
+        Settings fileSaid, again;
+        fileSaid.parse("f", r.text);
+        r.change(fileSaid);
+        again.parse("f", written);
+        EXPECT_EQ(again.example(), fileSaid.example()) << r.text;
+    }
+}
+
+TEST(Settings, ASaveReplacesTheFileWholeOrNotAtAll) {
+    TempDir dir;
+    const std::string path = dir.path("conf/settings.conf");
+    SettingsFile file(path, true);
+    Settings s;
+    EXPECT_EQ(file.read(s).size(), 1u) << "named and missing";
+    file.settle(s);
+    EXPECT_EQ(file.save(s), "") << "nothing changed: nothing written";
+    EXPECT_FALSE(std::filesystem::exists(path));
+    s.musicVolume = 30;
+    EXPECT_EQ(file.save(s), "");
+    EXPECT_FALSE(file.changed(s));
+    Settings back;
+    EXPECT_TRUE(back.read(path).empty());
+    EXPECT_EQ(back.musicVolume, 30);
+
+    // A child whose writes stop after 100 bytes, as a full disk or a kill part
+    // way through would: the old file stays byte for byte, and no temporary is left.
+    const std::string old = "effects_volume = 50   # " + std::string(300, 'x') + "\n";
+    writeText(path, old);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit = {100, 100};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        SettingsFile f(path);
+        Settings t;
+        f.read(t);
+        f.settle(t);
+        t.effectsVolume = 70;
+        const bool warned = f.save(t).find("cannot save the settings to " + path) == 0;
+        _exit(warned && f.save(t).empty() ? 0 : 1);   // one warning, not one per try
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(readBytes(path), std::vector<uint8_t>(old.begin(), old.end()));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("conf")), {}), 1);
+}
+
+TEST(Settings, BindingATakenKeyExchangesAndEnterAndEscapeKeepTheirRoles) {
+    struct Row {
+        Action action;
+        std::vector<Key> keys;
+        Action loser;
+        const char* action_keys;
+        const char* loser_keys;
+    } rows[] = {
+        {Action::Pause, {'h'}, Action::Help, "h", "f10 or p"},
+        {Action::Fire, {'a', 'm'}, Action::ThrottleUp, "a or m", "mouse1"},
+        {Action::ThrottleDown, {'x'}, Action::Count, "x", ""},
+        {Action::Quit, {ENTER}, Action::Count, "escape", ""},
+        {Action::Options, {'q', 'q'}, Action::Count, "q", ""},
+    };
+    for (const Row& r : rows) {
+        KeyBindings keys;
+        EXPECT_EQ(keys.bind(r.action, r.keys), r.loser) << KeyBindings::actionName(r.action);
+        EXPECT_EQ(keys.describe(r.action), r.action_keys);
+        if (r.loser != Action::Count) EXPECT_EQ(keys.describe(r.loser), r.loser_keys);
+        keys.restoreDefaults();
+        EXPECT_TRUE(keys == KeyBindings());
+    }
+    for (Key k : {200, int('#')}) EXPECT_EQ(KeyBindings::keyNamed(KeyBindings::keyName(k)), k) << "written as read";
+    EXPECT_EQ(KeyBindings::keyNamed("key13"), NO_KEY) << "Enter is never bound";
+}
+
+TEST(Settings, TheOptionsMenuStepsBindsAndLeaves) {
+    const Key up = KeyBindings::keyNamed("up"), down = KeyBindings::keyNamed("down"),
+              left = KeyBindings::keyNamed("left"), right = KeyBindings::keyNamed("right");
+    struct Row {
+        std::vector<Key> presses;
+        unsigned changes;   // every bit reported on the way
+        std::function<bool(const Settings&, const OptionsMenu&)> holds;
+    } rows[] = {
+        {{right, right}, OptionsMenu::Pointer, [](const Settings& s, const OptionsMenu&) { return s.pointerSensitivity == 1.4f; }},
+        {{down, down, down, left}, OptionsMenu::Sound,
+         [](const Settings& s, const OptionsMenu& m) { return s.musicVolume == 90 && m.lines()[4] == "> music volume          90%"; }},
+        {{up, up, left, left, left}, OptionsMenu::Drawn, [](const Settings& s, const OptionsMenu&) { return !s.fieldArrow; }},
+        {std::vector<Key>(20, right), OptionsMenu::Pointer, [](const Settings& s, const OptionsMenu&) { return s.pointerSensitivity == 10.0f; }},
+        {{down, down, down, down, down, down, left, left, left, left}, OptionsMenu::Drawn,
+         [](const Settings& s, const OptionsMenu&) { return s.deadZone == 0; }},
+        // The keys page: pause is the eleventh action; h is help's, which takes p.
+        {{up, ENTER, down, down, down, down, down, down, down, down, down, down, ENTER, 'H'}, OptionsMenu::Keys,
+         [](const Settings& s, const OptionsMenu& m) {
+             return s.keys.describe(Action::Pause) == "h" && s.keys.describe(Action::Help) == "f10 or p" &&
+                    m.message() == "h now does pause; help lost it and has f10 or p";
+         }},
+        {{up, ENTER, ENTER, ENTER}, OptionsMenu::Nothing,
+         [](const Settings& s, const OptionsMenu& m) { return m.waitingForKey() && s.keys == KeyBindings(); }},
+        {{up, ENTER, ENTER, ESCAPE}, OptionsMenu::Closed,
+         [](const Settings& s, const OptionsMenu& m) { return !m.waitingForKey() && !m.onKeysPage() && s.keys == KeyBindings(); }},
+        {{up, ENTER, ENTER, 'q', up, up, ENTER}, OptionsMenu::Keys,
+         [](const Settings& s, const OptionsMenu& m) { return m.chosen() == size_t(Action::Count) && s.keys == KeyBindings(); }},
+    };
+    for (const Row& r : rows) {
+        Settings s;
+        OptionsMenu menu(s);
+        menu.open();
+        unsigned changes = 0;
+        for (Key k : r.presses) changes |= menu.press(k);
+        EXPECT_EQ(changes, r.changes) << r.presses.size();
+        EXPECT_TRUE(r.holds(s, menu)) << r.presses.size() << ": " << menu.lines().back();
+    }
+    Settings s;
+    s.keys.bind(Action::Pause, {ESCAPE});   // Escape may do another action; in the menu it still leaves
+    OptionsMenu menu(s);
+    EXPECT_EQ(menu.press(ESCAPE), unsigned(OptionsMenu::Closed));
 }

@@ -23,6 +23,20 @@ void Controls::apply(const Settings& settings) {
     pointerDivisor = 1000.0f / current.pointerSensitivity;
 }
 
+std::vector<std::string> Controls::readSettings(const std::string& path, bool named) {
+    file = SettingsFile(path, named);
+    return file.read(current);
+}
+
+void Controls::settle() {
+    apply(current);
+    file.settle(current);
+}
+
+std::string Controls::saveSettings() {
+    return file.save(current);
+}
+
 void Controls::applySoundLevels() const {
     scene.setSoundLevels(current.effectsVolume, current.musicVolume, current.musicOn);
 }
@@ -64,6 +78,7 @@ bool isPlay(Action action) {
     switch (action) {
     case Action::Fire: case Action::Pause: case Action::Help: case Action::Quit: case Action::MusicUp:
     case Action::MusicDown: case Action::EffectsUp: case Action::EffectsDown: case Action::MusicOnOff:
+    case Action::Options:
         return false;
     default: return true;
     }

@@ -4,6 +4,7 @@
 #include "shell/input/GamepadInput.h"
 #include "shell/input/KeySteering.h"
 #include "shell/input/Settings.h"
+#include "shell/input/SettingsFile.h"
 #include "shell/replay/Recording.h"
 
 #include <set>
@@ -13,7 +14,7 @@
 class MyShip;
 
 // The one owner of input: the settings the player gave (file, command line
-// and the keys pressed while playing), the pointer's scale, the held
+// and the keys pressed while playing) and the file they are kept in, the pointer's scale, the held
 // steering keys, the game controller, and the commands gathered for the next
 // frame of play. Keys, clicks, pointer moves and the controller become
 // commands here; only the screens and the sound act at once.
@@ -21,8 +22,16 @@ class Controls {
 public:
     Settings& settings() { return current; }
     const Settings& settings() const { return current; }
-    // Takes the settings in force (after the file and the command line).
+    // Takes the settings in force (tests).
     void apply(const Settings& settings);
+    // Reads the settings file over the defaults; the warnings, each one line.
+    std::vector<std::string> readSettings(const std::string& path, bool named);
+    // The settings now in force (the command line's word included) count as
+    // unchanged: only what the player changes from here on is written back.
+    void settle();
+    // Writes back into the file what the player changed in the game; a
+    // warning the first time the file cannot be written, else "".
+    std::string saveSettings();
     // The volumes and music switch handed to the scene.
     void applySoundLevels() const;
 
@@ -67,6 +76,7 @@ private:
     void changeVolume(int& percent, int step, const char* what);
 
     Settings current;
+    SettingsFile file;
     float pointerDivisor = 1000.0f;   // pointer pixels per unit of turn rate: 1000 / the pointer sensitivity
     KeySteering keySteering;
     Gamepad gamepad;

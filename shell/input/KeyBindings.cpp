@@ -2,6 +2,7 @@
 
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -28,7 +29,7 @@ const char* const ACTION_NAMES[] = {
     "steer_up", "steer_down", "steer_left", "steer_right",
     "throttle_up", "throttle_down", "full_throttle", "full_stop", "straighten",
     "fire", "pause", "view", "draw_models", "draw_lists", "draw_arrays", "shading", "stats", "help",
-    "music_up", "music_down", "effects_up", "effects_down", "music_on_off", "quit",
+    "music_up", "music_down", "effects_up", "effects_down", "music_on_off", "quit", "options",
 };
 static_assert(sizeof ACTION_NAMES / sizeof *ACTION_NAMES == size_t(Action::Count), "a name for every action");
 
@@ -59,7 +60,8 @@ KeyBindings::KeyBindings() {
     set(Action::EffectsUp, {']'});
     set(Action::EffectsDown, {'['});
     set(Action::MusicOnOff, {'m'});
-    set(Action::Quit, {27});
+    set(Action::Quit, {ESCAPE});
+    set(Action::Options, {'o'});
 }
 
 Action KeyBindings::actionOf(Key key) const {
@@ -71,16 +73,32 @@ Action KeyBindings::actionOf(Key key) const {
     return Action::Count;
 }
 
-bool KeyBindings::bind(Action action, const std::vector<Key>& newKeys, std::string& clash) {
+Action KeyBindings::bind(Action action, const std::vector<Key>& wanted) {
+    if (size_t(action) >= size_t(Action::Count)) return Action::Count;
+    std::vector<Key> newKeys;
+    for (Key k : wanted) {
+        if (k == ENTER || k == NO_KEY) return Action::Count;
+        if (std::find(newKeys.begin(), newKeys.end(), k) == newKeys.end()) newKeys.push_back(k);
+    }
+    std::vector<Key> givenUp;
+    for (Key k : keys[size_t(action)]) {
+        if (std::find(newKeys.begin(), newKeys.end(), k) == newKeys.end()) givenUp.push_back(k);
+    }
+    Action loser = Action::Count;
     for (Key k : newKeys) {
         const Action other = actionOf(k);
-        if (other != Action::Count && other != action) {
-            clash = keyName(k) + " already does " + actionName(other);
-            return false;
-        }
+        if (other == Action::Count || other == action) continue;
+        std::vector<Key>& theirs = keys[size_t(other)];
+        theirs.erase(std::find(theirs.begin(), theirs.end(), k));
+        if (loser == Action::Count) loser = other;
+    }
+    // Only the first loser is given the keys, so no key ever does two actions.
+    if (loser != Action::Count) {
+        std::vector<Key>& theirs = keys[size_t(loser)];
+        theirs.insert(theirs.end(), givenUp.begin(), givenUp.end());
     }
     keys[size_t(action)] = newKeys;
-    return true;
+    return loser;
 }
 
 const char* KeyBindings::actionName(Action action) {
@@ -98,7 +116,8 @@ std::string KeyBindings::keyName(Key key) {
     for (const Named& n : SPECIAL_NAMES) {
         if (n.key == key) return n.name;
     }
-    if (key > ' ' && key < 127) return std::string(1, char(key));
+    // '#' would start a comment in the settings file: it goes by number.
+    if (key > ' ' && key < 127 && key != '#') return std::string(1, char(key));
     return "key" + std::to_string(key);
 }
 
@@ -110,6 +129,12 @@ Key KeyBindings::keyNamed(const std::string& name) {
     // "a" from "A" and Caps Lock must not change what a key does.
     if (name.size() == 1 && name[0] > ' ' && name[0] < 127 && !std::isupper(static_cast<unsigned char>(name[0])))
         return name[0];
+    // A key without a name, as keyName writes it, so whatever is bound can be written down and read back.
+    if (name.size() > 3 && name.size() <= 6 && name.compare(0, 3, "key") == 0 &&
+        name.find_first_not_of("0123456789", 3) == std::string::npos) {
+        const Key k = std::stoi(name.substr(3));
+        if (k != ENTER && k < BUTTON + 32 && keyName(k) == name) return k;
+    }
     return NO_KEY;
 }
 

@@ -11,7 +11,7 @@ enum class Action {
     SteerUp, SteerDown, SteerLeft, SteerRight,
     ThrottleUp, ThrottleDown, FullThrottle, FullStop, Straighten,
     Fire, Pause, View, DrawModels, DrawLists, DrawArrays, Shading, Stats, Help,
-    MusicUp, MusicDown, EffectsUp, EffectsDown, MusicOnOff, Quit,
+    MusicUp, MusicDown, EffectsUp, EffectsDown, MusicOnOff, Quit, Options,
     Count
 };
 
@@ -21,6 +21,8 @@ using Key = int;
 constexpr Key SPECIAL = 256;
 constexpr Key BUTTON = 512;
 constexpr Key NO_KEY = -1;
+constexpr Key ENTER = 13;    // play again: never bound to an action
+constexpr Key ESCAPE = 27;
 
 // Which keys do which action. The defaults are the game's own keys; a
 // settings file may bind others.
@@ -32,9 +34,15 @@ public:
     Action actionOf(Key key) const;
     const std::vector<Key>& keysOf(Action action) const { return keys[size_t(action)]; }
 
-    // Binds `action` to exactly `newKeys`. Refused (false, nothing changed,
-    // `clash` naming the other action) when a key already does another action.
-    bool bind(Action action, const std::vector<Key>& newKeys, std::string& clash);
+    // Binds `action` to exactly `newKeys`. A key another action did leaves
+    // it, and the first such action takes over the keys `action` gives up, so
+    // binding p's action to h and h's to p exchanges the two. Returns that
+    // action, or Action::Count when no key changed hands. Enter is never bound
+    // (nothing changes, Action::Count).
+    Action bind(Action action, const std::vector<Key>& newKeys);
+    void restoreDefaults() { *this = KeyBindings(); }
+    bool operator==(const KeyBindings& other) const { return keys == other.keys; }
+    bool operator!=(const KeyBindings& other) const { return keys != other.keys; }
 
     // "throttle_up" and the like, as in the settings file; empty past the end.
     static const char* actionName(Action action);
@@ -42,7 +50,7 @@ public:
     // Key names as in the settings file and the help: "a", "f1", "up", "space", "mouse1".
     static std::string keyName(Key key);
     static Key keyNamed(const std::string& name);   // NO_KEY when unknown
-    // The keys of an action for people: "y or z".
+    // The keys of an action for people: "y or z"; "(none)" for none.
     std::string describe(Action action) const;
 
 private:

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <sstream>
 
@@ -52,6 +53,58 @@ const char* onOff(bool b) {
     return b ? "on" : "off";
 }
 
+// The fewest digits that read back as the same number; never an exponent
+// between 0.1 and 10.
+std::string decimalText(float f) {
+    char text[32];
+    for (int digits = 2; digits <= 9; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, double(f));
+        if (std::strtof(text, nullptr) == f) break;
+    }
+    return text;
+}
+
+struct Field {
+    const char* name;
+    enum Kind { Decimal, Whole, Switch, Mode } kind;
+    float Settings::*decimal;
+    int Settings::*whole;
+    bool Settings::*flag;
+    int low, high;
+    const char* comment;   // in the example file
+};
+
+const Field FIELDS[] = {
+    {"pointer_sensitivity", Field::Decimal, &Settings::pointerSensitivity, nullptr, nullptr, 0, 0, "0.1 to 10"},
+    {"invert_pitch", Field::Switch, nullptr, nullptr, &Settings::invertPitch, 0, 0, ""},
+    {"turn_marker", Field::Switch, nullptr, nullptr, &Settings::turnMarker, 0, 0, "the turn rates shown about the crosshair"},
+    {"effects_volume", Field::Whole, nullptr, &Settings::effectsVolume, nullptr, 0, 100, "percent"},
+    {"music_volume", Field::Whole, nullptr, &Settings::musicVolume, nullptr, 0, 100, "percent"},
+    {"music", Field::Switch, nullptr, nullptr, &Settings::musicOn, 0, 0, "the music key switches it while playing"},
+    {"gamepad_dead_zone", Field::Whole, nullptr, &Settings::deadZone, nullptr, 0, 90, "percent of a stick's travel"},
+    {"window_mode", Field::Mode, nullptr, nullptr, &Settings::window, 0, 0, "fullscreen or window"},
+    {"frame_cap", Field::Switch, nullptr, nullptr, &Settings::frameCap, 0, 0, "at most 70 frames a second"},
+    {"show_stats", Field::Switch, nullptr, nullptr, &Settings::showStats, 0, 0, "the fps and draw-mode lines at start"},
+    {"start_screen", Field::Switch, nullptr, nullptr, &Settings::startScreen, 0, 0, "the title screen before the first game"},
+    {"target_box", Field::Switch, nullptr, nullptr, &Settings::targetBox, 0, 0, "the box about the enemy"},
+    {"enemy_arrow", Field::Switch, nullptr, nullptr, &Settings::enemyArrow, 0, 0, "the arrow toward an enemy out of sight"},
+    {"hit_flash", Field::Switch, nullptr, nullptr, &Settings::hitFlash, 0, 0, "the flash when the ship is hit"},
+    {"dials", Field::Switch, nullptr, nullptr, &Settings::dials, 0, 0, "the speed and power dials"},
+    {"field_arrow", Field::Switch, nullptr, nullptr, &Settings::fieldArrow, 0, 0, "the arrow back to the asteroid field"},
+};
+
+const Field* fieldNamed(const std::string& key) {
+    for (const Field& f : FIELDS) {
+        if (key == f.name) return &f;
+    }
+    return nullptr;
+}
+
+// The action of a "key.ACTION" setting; Action::Count for any other.
+Action actionOfKey(const std::string& key) {
+    return key.compare(0, 4, "key.") == 0 ? KeyBindings::actionNamed(key.substr(4)) : Action::Count;
+}
+
 }
 
 std::string Settings::defaultPath() {
@@ -62,20 +115,21 @@ std::string Settings::defaultPath() {
     return "";
 }
 
-std::vector<std::string> Settings::read(const std::string& path, bool named) {
-    if (path.empty()) return {};
+bool Settings::readFile(const std::string& path, std::string& text, bool& missing, std::string& why) {
+    text.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT && !named) return {};   // no settings: the defaults
-    auto unreadable = [&](const std::string& why) {
+    missing = fd < 0 && errno == ENOENT;
+    auto unreadable = [&](const std::string& reason) {
         if (fd >= 0) ::close(fd);
-        return std::vector<std::string>{path + ": cannot read the settings (" + why + "); using the defaults"};
+        why = reason;
+        return false;
     };
     if (fd < 0) return unreadable(std::strerror(errno));
     struct stat info = {};
     if (::fstat(fd, &info) != 0) return unreadable(std::strerror(errno));
     if (!S_ISREG(info.st_mode)) return unreadable("not a file");
     if (size_t(info.st_size) > LARGEST_FILE) return unreadable("over 1 MiB");
-    std::string text(size_t(info.st_size), '\0');
+    text.assign(size_t(info.st_size), '\0');
     size_t length = 0;
     while (length < text.size()) {
         const ssize_t n = ::read(fd, &text[length], text.size() - length);
@@ -86,17 +140,88 @@ std::vector<std::string> Settings::read(const std::string& path, bool named) {
     }
     ::close(fd);
     text.resize(length);
-    return parse(path, text);
+    return true;
 }
 
-std::vector<std::string> Settings::parse(const std::string& name, const std::string& text) {
+std::vector<std::string> Settings::read(const std::string& path, bool named) {
+    if (path.empty()) return {};
+    std::string text, why;
+    bool missing = false;
+    if (readFile(path, text, missing, why)) return parse(path, text);
+    if (missing && !named) return {};   // no settings: the defaults
+    return {path + ": cannot read the settings (" + why + "); using the defaults"};
+}
+
+const std::vector<std::string>& Settings::keyNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        for (const Field& f : FIELDS) all.push_back(f.name);
+        for (size_t a = 0; a < size_t(Action::Count); ++a) all.push_back(std::string("key.") + KeyBindings::actionName(Action(a)));
+        return all;
+    }();
+    return names;
+}
+
+std::string Settings::valueText(const std::string& key) const {
+    if (const Field* f = fieldNamed(key)) {
+        switch (f->kind) {
+        case Field::Decimal: return decimalText(this->*f->decimal);
+        case Field::Whole: return std::to_string(this->*f->whole);
+        case Field::Switch: return onOff(this->*f->flag);
+        case Field::Mode: return this->*f->flag ? "window" : "fullscreen";
+        }
+    }
+    const Action action = actionOfKey(key);
+    if (action == Action::Count) return "";
+    std::string text;
+    for (Key k : keys.keysOf(action)) text += (text.empty() ? "" : " ") + KeyBindings::keyName(k);
+    return text.empty() ? "none" : text;
+}
+
+std::string Settings::set(const std::string& key, const std::string& value) {
+    auto bad = [&](const std::string& expected) { return "bad value '" + value + "' for " + key + " (" + expected + ")"; };
+    if (const Field* f = fieldNamed(key)) {
+        switch (f->kind) {
+        case Field::Decimal:
+            return parseDecimal(value, 0.1f, 10.0f, this->*f->decimal) ? "" : bad(f->comment);
+        case Field::Whole:
+            return parseWhole(value, f->low, f->high, this->*f->whole)
+                       ? "" : bad(std::to_string(f->low) + " to " + std::to_string(f->high));
+        case Field::Switch: return parseSwitch(value, this->*f->flag) ? "" : bad("on or off");
+        case Field::Mode:
+            if (value != "window" && value != "fullscreen") return bad("window or fullscreen");
+            this->*f->flag = value == "window";
+            return "";
+        }
+    }
+    const Action action = actionOfKey(key);
+    if (action == Action::Count) return "unknown setting '" + key + "'";
+    std::vector<Key> newKeys;
+    if (value != "none") {
+        std::istringstream words(value);
+        std::string word;
+        while (words >> word) {
+            const Key k = KeyBindings::keyNamed(word);
+            if (k == NO_KEY) return "unknown key '" + word + "' for " + key;
+            newKeys.push_back(k);
+        }
+        if (newKeys.empty()) return bad("one or more key names, or none");
+    }
+    keys.bind(action, newKeys);
+    return "";
+}
+
+std::vector<std::string> Settings::parse(const std::string& name, const std::string& text,
+                                         std::vector<std::string>* lineKeys) {
     std::vector<std::string> warnings;
+    if (lineKeys) lineKeys->clear();
     size_t start = 0;
     for (int number = 1; start < text.size(); ++number) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
         const std::string raw = text.substr(start, end - start);
         start = end + 1;
+        if (lineKeys) lineKeys->emplace_back();
         const std::string where = name + ":" + std::to_string(number) + ": ";
         if (raw.size() > LONGEST_LINE) {
             warnings.push_back(where + "line too long; ignored");
@@ -119,92 +244,25 @@ std::vector<std::string> Settings::parse(const std::string& name, const std::str
             continue;
         }
         const std::string key = trim(line.substr(0, eq)), value = trim(line.substr(eq + 1));
-        auto bad = [&](const char* expected) {
-            warnings.push_back(where + "bad value '" + value + "' for " + key + " (" + expected + "); keeping the default");
-        };
-        if (key == "pointer_sensitivity") {
-            if (!parseDecimal(value, 0.1f, 10.0f, pointerSensitivity)) bad("0.1 to 10");
-        } else if (key == "invert_pitch") {
-            if (!parseSwitch(value, invertPitch)) bad("on or off");
-        } else if (key == "turn_marker") {
-            if (!parseSwitch(value, turnMarker)) bad("on or off");
-        } else if (key == "effects_volume") {
-            if (!parseWhole(value, 0, 100, effectsVolume)) bad("0 to 100");
-        } else if (key == "music_volume") {
-            if (!parseWhole(value, 0, 100, musicVolume)) bad("0 to 100");
-        } else if (key == "gamepad_dead_zone") {
-            if (!parseWhole(value, 0, 90, deadZone)) bad("0 to 90");
-        } else if (key == "window_mode") {
-            if (value == "window") window = true;
-            else if (value == "fullscreen") window = false;
-            else bad("window or fullscreen");
-        } else if (key == "frame_cap") {
-            if (!parseSwitch(value, frameCap)) bad("on or off");
-        } else if (key == "show_stats") {
-            if (!parseSwitch(value, showStats)) bad("on or off");
-        } else if (key == "start_screen") {
-            if (!parseSwitch(value, startScreen)) bad("on or off");
-        } else if (key == "target_box") {
-            if (!parseSwitch(value, targetBox)) bad("on or off");
-        } else if (key == "enemy_arrow") {
-            if (!parseSwitch(value, enemyArrow)) bad("on or off");
-        } else if (key == "hit_flash") {
-            if (!parseSwitch(value, hitFlash)) bad("on or off");
-        } else if (key == "dials") {
-            if (!parseSwitch(value, dials)) bad("on or off");
-        } else if (key == "field_arrow") {
-            if (!parseSwitch(value, fieldArrow)) bad("on or off");
-        } else if (key.compare(0, 4, "key.") == 0 && KeyBindings::actionNamed(key.substr(4)) != Action::Count) {
-            std::vector<Key> newKeys;
-            std::istringstream words(value);
-            std::string word;
-            bool known = true;
-            while (words >> word) {
-                const Key k = KeyBindings::keyNamed(word);
-                if (k == NO_KEY) {
-                    warnings.push_back(where + "unknown key '" + word + "' for " + key + "; keeping the default");
-                    known = false;
-                    break;
-                }
-                newKeys.push_back(k);
-            }
-            if (!known) continue;
-            if (newKeys.empty()) {
-                bad("one or more key names");
-                continue;
-            }
-            std::string clash;
-            if (!keys.bind(KeyBindings::actionNamed(key.substr(4)), newKeys, clash))
-                warnings.push_back(where + key + ": " + clash + "; keeping the default");
+        const std::string wrong = set(key, value);
+        if (wrong.empty()) {
+            if (lineKeys) lineKeys->back() = key;
         } else {
-            warnings.push_back(where + "unknown setting '" + key + "'");
+            // What is kept may be an earlier line's value, not the default: say which.
+            const std::string kept = valueText(key);
+            warnings.push_back(where + wrong + (kept.empty() ? "" : "; keeping " + kept));
         }
     }
     return warnings;
 }
 
 std::string Settings::example() const {
-    std::ostringstream out;
-    out << "# spacefight settings: key = value, # starts a comment.\n"
-        << "pointer_sensitivity = " << pointerSensitivity << "   # 0.1 to 10\n"
-        << "invert_pitch = " << onOff(invertPitch) << "\n"
-        << "turn_marker = " << onOff(turnMarker) << "   # the turn rates shown about the crosshair\n"
-        << "effects_volume = " << effectsVolume << "   # percent\n"
-        << "music_volume = " << musicVolume << "   # percent\n"
-        << "gamepad_dead_zone = " << deadZone << "   # percent of a stick's travel\n"
-        << "window_mode = " << (window ? "window" : "fullscreen") << "   # or window\n"
-        << "frame_cap = " << onOff(frameCap) << "   # at most 70 frames a second\n"
-        << "show_stats = " << onOff(showStats) << "   # the fps and draw-mode lines at start\n"
-        << "start_screen = " << onOff(startScreen) << "   # the start screen before the first game\n"
-        << "target_box = " << onOff(targetBox) << "   # a box and the distance about the enemy in view\n"
-        << "enemy_arrow = " << onOff(enemyArrow) << "   # an arrow toward the enemy out of view\n"
-        << "hit_flash = " << onOff(hitFlash) << "   # the window's edge flashes when hit; hits marked\n"
-        << "dials = " << onOff(dials) << "   # the dials show speed and power\n"
-        << "field_arrow = " << onOff(fieldArrow) << "   # the way back to the rocks' field\n";
+    std::string out = "# spacefight settings: key = value, # starts a comment.\n";
+    for (const Field& f : FIELDS)
+        out += std::string(f.name) + " = " + valueText(f.name) + (*f.comment ? std::string("   # ") + f.comment : "") + "\n";
     for (size_t a = 0; a < size_t(Action::Count); ++a) {
-        out << "key." << KeyBindings::actionName(Action(a)) << " =";
-        for (Key k : keys.keysOf(Action(a))) out << ' ' << KeyBindings::keyName(k);
-        out << "\n";
+        const std::string key = std::string("key.") + KeyBindings::actionName(Action(a));
+        out += key + " = " + valueText(key) + "\n";
     }
-    return out.str();
+    return out;
 }

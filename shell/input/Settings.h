@@ -7,7 +7,7 @@
 
 // Everything a player may set, with the game's own defaults: a player who
 // changes nothing gets the game as designed. Read from a file of
-// `key = value` lines with `#` comments; the game never writes it.
+// `key = value` lines with `#` comments; SettingsFile writes changes back.
 struct Settings {
     float pointerSensitivity = 1.0f;   // turn rate per pixel, times 1/1000
     bool invertPitch = false;          // pointer and keys: up turns down
@@ -26,7 +26,7 @@ struct Settings {
     bool dials = true;                 // the dashboard's dials show speed and power
     bool fieldArrow = true;            // outside the rocks' field: a line and an arrow back
     KeyBindings keys;
-    bool musicOn = true;               // while playing only: the music key stops and starts it
+    bool musicOn = true;               // the music plays; the music key stops and starts it
 
     // $XDG_CONFIG_HOME/spacefight/settings.conf, or ~/.config/... without it.
     static std::string defaultPath();
@@ -36,8 +36,22 @@ struct Settings {
     // its setting keeps its value; an unreadable file is one warning and
     // changes nothing. Returns the warnings, each a line without "Warning: ".
     std::vector<std::string> read(const std::string& path, bool named = false);
-    // The same over text already in memory (what read uses; fuzzed).
-    std::vector<std::string> parse(const std::string& name, const std::string& text);
+    // The same over text already in memory (what read uses; fuzzed). With
+    // `lineKeys`, each line's setting lands there by its index ("" for a
+    // line that set nothing, a comment or one that gave a warning).
+    std::vector<std::string> parse(const std::string& name, const std::string& text,
+                                   std::vector<std::string>* lineKeys = nullptr);
+
+    // A whole file's bytes: false with `why` when it cannot be read, `missing`
+    // set when there is none. Nothing larger than a settings file can be is read.
+    static bool readFile(const std::string& path, std::string& text, bool& missing, std::string& why);
+
+    // Every key of the file, in the order the example lists them.
+    static const std::vector<std::string>& keyNames();
+    // A key's value as the file writes it ("on", "40", "h f10"); "" for an unknown key.
+    std::string valueText(const std::string& key) const;
+    // Sets one key from its text: "" when done, else what was wrong with it.
+    std::string set(const std::string& key, const std::string& value);
 
     // A file with every key at its default, as README and the manual page show it.
     std::string example() const;

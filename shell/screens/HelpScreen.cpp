@@ -38,9 +38,9 @@ void HelpScreen::draw(const ScreenFrame& frame) const {
         std::string name = KeyBindings::actionName(Action(a));
         std::replace(name.begin(), name.end(), '_', ' ');
         const std::string line = name + ": " + frame.settings.keys.describe(Action(a));
-        font->print(a < half ? 40 : 330, 395 - 22 * int(a % half), line, 0);
+        font->print(a < half ? 40 : 330, 395 - 21 * int(a % half), line, 0);
     }
-    const int below = 395 - 22 * int(half) - 10;
+    const int below = 395 - 21 * int(half) - 10;   // rows of 21 keep the lines below on the dark box
     font->print(40, below, "Enter: play again after the game is over   mouse: steer", 0);
     font->print(40, below - 20, "No lead: the laser hits at once; aim at the box", 0);
     font->print(40, below - 42, "Gamepad: left stick steers; right trigger throttle up,", 0);

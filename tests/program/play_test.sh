@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Guards what a player sees and hears in the real program: view, HUD lines, keys, pointer, pause, help, volume.
+# Guards what a player sees and hears in the real program: view, HUD lines, keys, pointer, pause, help, volume,
+# and the volume written back into the settings file at exit.
 # Usage: play_test.sh GAME_DIR BIN_DIR
 set -u
 game_dir=$1
@@ -144,4 +145,7 @@ for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then echo "FAILED: spacefight ignored Escape"; kill "$pid"; exit 1; fi
 wait "$pid"
 check "Escape ends the game with status 0" test "$?" -eq 0
+# Music down five times is kept; the effects, back where they were, are not written.
+check "the file gets what changed at exit, the player's line kept" \
+  test "$(cat "$work/settings.conf")" = "$(printf 'key.help = h f9\nmusic_volume = 50')"
 [ "$failures" -eq 0 ] || { cat "$work/out.log" "$work/err.log"; exit 1; }
