@@ -18,7 +18,7 @@ trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; kill "$xvfb" 2>/dev/null; rm 
 export DISPLAY=$display
 sleep 1
 cd "$root/build/game"
-SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null ./spacefight >"$work/out.log" 2>"$work/err.log" &
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null ./spacefight --no-start-screen >"$work/out.log" 2>"$work/err.log" &
 pid=$!
 timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' >/dev/null
 

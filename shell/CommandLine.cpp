@@ -13,7 +13,7 @@ namespace {
 
 enum Option {
     HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, NO_FRAME_CAP, SEED, DATA, CONFIG, RECORD, REPLAY,
-    FRAME_STATS
+    FRAME_STATS, NO_START_SCREEN
 };
 
 const option LONG_OPTIONS[] = {
@@ -30,6 +30,7 @@ const option LONG_OPTIONS[] = {
     {"record", required_argument, nullptr, RECORD},
     {"replay", required_argument, nullptr, REPLAY},
     {"frame-stats", required_argument, nullptr, FRAME_STATS},
+    {"no-start-screen", no_argument, nullptr, NO_START_SCREEN},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -64,6 +65,7 @@ std::string CommandLine::usage(const char* program) {
            "                  is always the same); default: the calendar time\n"
            "  --data DIR      read the game's data from DIR\n"
            "  --no-frame-cap  draw as many frames as possible (default: at most 70 a second)\n"
+           "  --no-start-screen  begin play at once, without the start screen\n"
            "  --config FILE   read the settings from FILE, and write what is changed in\n"
            "                  the game back there, instead of\n"
            "                  $XDG_CONFIG_HOME/spacefight/settings.conf\n"
@@ -100,6 +102,7 @@ std::string CommandLine::usage(const char* program) {
 void CommandLine::overrule(Settings& settings) const {
     if (options.window) settings.window = *options.window;
     if (options.frameCap) settings.frameCap = *options.frameCap;
+    if (options.startScreen) settings.startScreen = *options.startScreen;
 }
 
 CommandLine CommandLine::parse(int argc, char** argv) {
@@ -130,6 +133,7 @@ CommandLine CommandLine::parse(int argc, char** argv) {
         case WINDOW: result.options.window = true; break;
         case FULLSCREEN: result.options.window = false; break;
         case MUTE: result.options.mute = true; break;
+        case NO_START_SCREEN: result.options.startScreen = false; break;
         case NO_MUSIC: result.options.music = false; break;
         case NO_FRAME_CAP: result.options.frameCap = false; break;
         case SEED: {

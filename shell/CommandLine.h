@@ -12,6 +12,7 @@ struct GameOptions {
     bool mute = false;                   // no sound device at all
     bool music = true;                   // the music module with the effects
     std::optional<bool> frameCap;        // at most 70 frames a second; unset: the settings say
+    std::optional<bool> startScreen;     // false: play begins at once; unset: the settings say
     std::optional<uint32_t> seed;        // the asteroid field's; the calendar time without it
     std::string dataDir;                 // --data, empty when not given
     std::string configFile;              // --config, empty when not given

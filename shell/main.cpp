@@ -4,6 +4,7 @@
 #include "shell/frame/FrameStats.h"
 #include "shell/input/Controls.h"
 #include "shell/replay/Replay.h"
+#include "shell/screens/Screens.h"
 #include "shell/view/Display.h"
 #include "shell/view/View.h"
 #include "entities/Asteroid.h"
@@ -111,6 +112,8 @@ int main(int argc, char** argv) {
     controls.applySoundLevels();
     scene.build(sound);
     controls.openGamepad();
+    // A replay shows a game already begun.
+    if (settings.startScreen && !replay.replaying()) screens.openOnStart();
     // A signal that came while loading is honoured by the first frame.
     TerminationSignal::loaded();
     glutMainLoop();

@@ -1,13 +1,17 @@
-// Guards input becoming commands: letters under Caps Lock, keys let go outside the window, the stick over held arrows, volume keys while the music is off, and the keys named on the screens.
+// Guards input becoming commands and the screens it opens on: letters under Caps Lock, keys let go outside the window, the stick over held arrows, volume keys while the music is off, the keys named on the screens, the start screen.
+#include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
+#include "platform/Clock.h"
 #include "shell/Game.h"
 #include "shell/Scene.h"
 #include "shell/input/Controls.h"
 #include "shell/screens/GameOverScreen.h"
 #include "shell/screens/PauseScreen.h"
+#include "shell/screens/Screens.h"
 #include "support/ShellGame.h"
 
 #include <GL/freeglut.h>
+#include <SDL2/SDL.h>
 
 #include <gtest/gtest.h>
 
@@ -96,4 +100,50 @@ TEST(Controls, TheScreensNameTheKeysAsBound) {
     settings.keys.bind(Action::Quit, {'q'});
     EXPECT_EQ(PauseScreen::line(settings), "PAUSED - x to go on");
     EXPECT_EQ(GameOverScreen::keysLine(settings), "Enter: play again   q: quit");
+}
+
+// Nothing moves on the start screen, the game clock included; Enter, a
+// click (which fires nothing) and the gamepad's Start each begin; the help
+// opened over it closes back to it.
+TEST(Controls, TheStartScreenHoldsTheGameUntilEnterAClickOrTheGamepadsStart) {
+    openShellGame(SIZE);
+    uint32_t now = 1000;
+    startFreshGame(now);
+    SDL_VirtualJoystickDesc desc;
+    SDL_zero(desc);
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    SDL_Joystick* pad = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+    ASSERT_NE(pad, nullptr);
+    controls.openGamepad();
+    const std::function<void()> ways[] = {
+        [] { keyDown(13, 0, 0); },
+        [] { mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0); },
+        [&] {
+            SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 1);
+            controls.pollGamepad();
+            SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 0);
+            controls.pollGamepad();
+        },
+    };
+    for (const auto& begin : ways) {
+        screens.openOnStart();
+        const Vector3 enemy = scene.game->enemyShip->getPosition(), ship = scene.game->myShip->getPosition();
+        playFrames(20, now);
+        keyDown('h', 0, 0);
+        playFrames(2, now);
+        keyDown('h', 0, 0);
+        EXPECT_EQ(screens.current(), Screen::Start) << "the help closes back to the start screen";
+        EXPECT_TRUE(Clock::isSuspended());
+        EXPECT_FALSE(scene.game->enemyShip->getPosition() != enemy);
+        EXPECT_FALSE(scene.game->myShip->getPosition() != ship);
+        begin();
+        EXPECT_EQ(screens.current(), Screen::Playing);
+        EXPECT_FALSE(Clock::isSuspended());
+        playFrames(2, now);
+        EXPECT_EQ(scene.game->lastShotTime, 0.0f) << "the click that begins fires nothing";
+    }
+    SDL_JoystickClose(pad);
 }

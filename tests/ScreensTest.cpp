@@ -21,18 +21,24 @@ TEST(Screens, EveryEventOnEveryScreen) {
         {S::Playing, E::FrameDrawn, S::Playing, A::None, false},
         {S::Paused, E::PauseKey, S::Playing, A::None, true},
         {S::GameOver, E::PauseKey, S::GameOver, A::None, false},
-        // The help: asked in play, shown once the frame is drawn, over a pause too;
-        // h, F10 or Escape close it (Escape does not quit there), back to
-        // where it was opened: over a pause, the pause goes on.
+        // The help: asked in play, shown once the frame is drawn, over a pause
+        // and the start screen too; h, F10 or Escape close it (Escape does not
+        // quit there), back to the screen it was opened over.
         {S::Playing, E::HelpKey, S::HelpAsked, A::None, false},
         {S::HelpAsked, E::FrameDrawn, S::Help, A::None, false},
-        {S::Paused, E::HelpKey, S::PausedHelp, A::None, false},
-        {S::PausedHelp, E::HelpKey, S::Paused, A::None, false},
-        {S::PausedHelp, E::EscapeKey, S::Paused, A::None, false},
-        {S::PausedHelp, E::PauseKey, S::PausedHelp, A::None, false},
-        {S::PausedHelp, E::Resize, S::PausedHelp, A::Redraw, false},
-        {S::Help, E::HelpKey, S::Playing, A::None, true},
-        {S::Help, E::EscapeKey, S::Playing, A::None, true},
+        {S::Paused, E::HelpKey, S::Help, A::None, false},
+        {S::Start, E::HelpKey, S::Help, A::None, false},
+        {S::Help, E::HelpKey, S::Back, A::None, false},
+        {S::Help, E::EscapeKey, S::Back, A::None, false},
+        {S::Help, E::PauseKey, S::Help, A::None, false},
+        // The start screen: Enter or a click begins (the click fires nothing),
+        // Escape quits, nothing else moves.
+        {S::Start, E::EnterKey, S::Playing, A::None, true},
+        {S::Start, E::Click, S::Playing, A::None, true},
+        {S::Start, E::EscapeKey, S::Start, A::Quit, false},
+        {S::Start, E::PauseKey, S::Start, A::None, false},
+        {S::Start, E::Resize, S::Start, A::Redraw, false},
+        {S::Start, E::ClockStall, S::Start, A::None, false},
         {S::Help, E::Click, S::Help, A::None, false},
         {S::Help, E::Resize, S::Help, A::Redraw, false},
         {S::HelpAsked, E::PowerGone, S::GameOver, A::None, false},

@@ -114,6 +114,32 @@ void FrameLoop::drawScene() {
     glEnable(GL_LIGHTING);
 }
 
+void FrameLoop::drawStill() {
+    const MyShip& ship = *scene.game->myShip;
+    glDisable(GL_SCISSOR_TEST);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    // Painted whole every time: what stands here is drawn only when asked.
+    view.cockpit.lost();
+    glPushMatrix();
+    view.cockpit.paintWhole(scene.textures->slots[6]);
+    glPopMatrix();
+    const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
+    gluLookAt(p.x, p.y, p.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
+    glStencilFunc(GL_NOTEQUAL, 1, 1);
+    // The sky alone: drawing the rocks or the stars would turn them, and
+    // nothing may move before play begins.
+    glDisable(GL_DEPTH_TEST);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_LIGHTING);
+    scene.sky->draw(p.x, p.y, p.z, 5000, 5000, 5000);
+    glDepthMask(GL_TRUE);
+    glEnable(GL_DEPTH_TEST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glLoadIdentity();
+}
+
 // Shows the frame, then waits out what is left of its time: a sleep, not a
 // busy wait, so the core is free meanwhile.
 void FrameLoop::show() {

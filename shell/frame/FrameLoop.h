@@ -26,6 +26,9 @@ public:
     void idle();
     // One frame of play: advances the game, draws it and shows it.
     void play();
+    // The cockpit and the sky as the game stands, before the first frame of
+    // play: nothing is played, nothing moves.
+    void drawStill();
     // Swaps the buffers, then waits out what is left of the frame's period.
     void show();
 

@@ -165,7 +165,7 @@ void Controls::key(Key k, bool pressed) {
     if (pressed) held.insert(k);
     else held.erase(k);
     // Escape always closes the help, whatever Quit is bound to.
-    if (k == 27 && pressed && screens.helpShown()) return screens.handle(ScreenEvent::EscapeKey);
+    if (k == 27 && pressed && screens.current() == Screen::Help) return screens.handle(ScreenEvent::EscapeKey);
     const Action action = current.keys.actionOf(k);
     if (action != Action::Count) act(action, pressed);
 }
@@ -195,8 +195,10 @@ void Controls::pollGamepad() {
         pending.push_back(c);
     }
     if (command.fire) act(Action::Fire, true);
-    if (command.start && screens.current() != Screen::GameOver) screens.handle(ScreenEvent::PauseKey);
-    if (command.start && screens.current() == Screen::GameOver && !replay.replaying()) screens.handle(ScreenEvent::EnterKey);
+    // Start pauses and goes on; it begins, and plays again, where Enter would.
+    const bool begins = screens.current() == Screen::GameOver || screens.current() == Screen::Start;
+    if (command.start && !begins) screens.handle(ScreenEvent::PauseKey);
+    if (command.start && begins && !replay.replaying()) screens.handle(ScreenEvent::EnterKey);
     if (command.back) screens.handle(ScreenEvent::HelpKey);
     for (int i = 0; i < command.throttle; ++i) act(Action::ThrottleUp, true);
     for (int i = 0; i > command.throttle; --i) act(Action::ThrottleDown, true);

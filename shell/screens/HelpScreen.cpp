@@ -40,11 +40,13 @@ void HelpScreen::draw(const ScreenFrame& frame) const {
         const std::string line = name + ": " + frame.settings.keys.describe(Action(a));
         font->print(a < half ? 40 : 330, 395 - 21 * int(a % half), line, 0);
     }
-    const int below = 395 - 21 * int(half) - 10;   // rows of 21 keep the lines below on the dark box
-    font->print(40, below, "Enter: play again after the game is over   mouse: steer", 0);
-    font->print(40, below - 20, "No lead: the laser hits at once; aim at the box", 0);
-    font->print(40, below - 42, "Gamepad: left stick steers; right trigger throttle up,", 0);
-    font->print(40, below - 62, "left trigger down; A or right shoulder fires;", 0);
-    font->print(40, below - 82, "Start pauses or plays again; Back shows this help", 0);
+    // Rows of 19 below the keys keep every line on the dark panel.
+    const int below = 395 - 21 * int(half) - 4;
+    const char* const notes[] = {"Enter: play again after the game is over   mouse: steer",
+                                 "No lead: the laser hits at once; aim at the box",
+                                 "Gamepad: left stick steers; right trigger throttle up,",
+                                 "left trigger down; A or right shoulder fires;",
+                                 "Start pauses or plays again; Back shows this help"};
+    for (int i = 0; i < 5; ++i) font->print(40, below - 19 * i, notes[i], 0);
     glPopAttrib();
 }

@@ -32,26 +32,26 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
         if (from == S::Playing) return {S::Pausing, A::None, false};
         if (from == S::Pausing) return {S::Playing, A::None, false};   // asked twice within a frame: no pause
         if (from == S::Paused) return {S::Playing, A::None, true};
-        return {from, A::None, false};   // over, or the help is open or asked for: nothing to pause
+        return {from, A::None, false};   // over, not begun, or the help is open or asked for: nothing to pause
     case ScreenEvent::HelpKey:
         if (from == S::Playing) return {S::HelpAsked, A::None, false};
         if (from == S::HelpAsked) return {S::Playing, A::None, false};
-        if (from == S::Paused) return {S::PausedHelp, A::None, false};   // over the frame the pause kept
-        if (from == S::Help) return {S::Playing, A::None, true};
-        if (from == S::PausedHelp) return {S::Paused, A::None, false};
+        if (from == S::Paused || from == S::Start) return {S::Help, A::None, false};   // over what stands
+        if (from == S::Help) return {S::Back, A::None, false};
         return {from, A::None, false};
     case ScreenEvent::EnterKey:
         if (from == S::GameOver) return {S::Playing, A::NewGame, true};
+        if (from == S::Start) return {S::Playing, A::None, true};
         return {from, A::None, false};
     case ScreenEvent::EscapeKey:
         // Escape closes the help, back to where it was opened; it does not quit.
-        if (from == S::Help) return {S::Playing, A::None, true};
-        if (from == S::PausedHelp) return {S::Paused, A::None, false};
+        if (from == S::Help) return {S::Back, A::None, false};
         return {from, A::Quit, false};
     case ScreenEvent::Signal: return {from, A::Quit, false};
-    case ScreenEvent::Click: return {from, play ? A::Fire : A::None, false};
-    case ScreenEvent::Resize:
-        return {from, from == S::Paused || from == S::Help || from == S::PausedHelp ? A::Redraw : A::None, false};
+    case ScreenEvent::Click:
+        if (from == S::Start) return {S::Playing, A::None, true};   // a click begins; it fires nothing
+        return {from, play ? A::Fire : A::None, false};
+    case ScreenEvent::Resize: return {from, stands(from) ? A::Redraw : A::None, false};
     case ScreenEvent::FrameDrawn:
         if (from == S::Pausing) return {S::Paused, A::None, false};
         if (from == S::HelpAsked) return {S::Help, A::None, false};
@@ -64,7 +64,7 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
 }
 
 void Screens::handle(ScreenEvent event) {
-    const ScreenStep step = decide(screen, event);
+    ScreenStep step = decide(screen, event);
     switch (step.action) {
     case ScreenAction::Quit:
         GameDisplay::leaveGameMode();
@@ -77,13 +77,28 @@ void Screens::handle(ScreenEvent event) {
     case ScreenAction::Redraw: glutPostRedisplay(); break;
     case ScreenAction::None: break;
     }
+    if (step.next == Screen::Back) {
+        step.next = under.empty() ? Screen::Playing : under.back();
+        if (!under.empty()) under.pop_back();
+        step.restartsClock = step.next == Screen::Playing;
+    } else if (step.next == Screen::Help && screen != Screen::Help) {
+        // Opened from play, the help closes back into play.
+        under.push_back(screen == Screen::HelpAsked ? Screen::Playing : screen);
+    }
     if (step.next != screen || step.restartsClock) change(step.next, step.restartsClock);
+}
+
+void Screens::openOnStart() {
+    screen = Screen::Start;
+    under.clear();
+    frames.clock.stop();
+    Pointer::show();
 }
 
 void Screens::change(Screen to, bool restartsClock) {
     const Screen from = screen;
     screen = to;
-    const bool stood = from == Screen::Paused || from == Screen::Help || from == Screen::PausedHelp;
+    const bool stood = stands(from);
     if ((to == Screen::Paused || to == Screen::Help) && !stood) {
         // The frame just drawn, not yet shown: only the back buffer is sure to hold it.
         frames.clock.stop();
@@ -91,12 +106,13 @@ void Screens::change(Screen to, bool restartsClock) {
         Pointer::show();
         glutPostRedisplay();
     } else if (stands()) {
-        glutPostRedisplay();   // over the frame the pause kept
+        glutPostRedisplay();   // over what the screen stands on
     } else if (to == Screen::GameOver && from != Screen::GameOver) {
         frames.clock.stop();
         if (scene.bestScore && scene.game) scene.bestScore->offer(std::llround(scene.game->myShip->getPoints()));
     } else if (to == Screen::Playing && (stood || from == Screen::GameOver)) {
         kept.forget();
+        under.clear();
         if (from != Screen::GameOver) {
             Pointer::hide();
             controls.centerPointer();   // its own motion event is ignored; the turn rates stay as they were
@@ -113,11 +129,18 @@ void Screens::keepView() {
 
 void Screens::reset() {
     screen = Screen::Playing;
+    under.clear();
     kept.forget();
 }
 
-template <class Picture> void Screens::drawOverKept(const Picture& picture) const {
-    kept.draw(view.viewport(), view.width(), view.height());
+void Screens::drawBehind() const {
+    const bool beforeFirstGame = screen == Screen::Start || (!under.empty() && under.front() == Screen::Start);
+    if (beforeFirstGame) frames.drawStill();
+    else kept.draw(view.viewport(), view.width(), view.height());
+}
+
+template <class Picture> void Screens::drawOver(const Picture& picture) const {
+    drawBehind();
     // A screen's picture is no part of the cockpit mask: nothing it draws
     // may mark the stencil, or it would stay as a dark shape once play goes on.
     glPushAttrib(GL_ENABLE_BIT);
@@ -135,20 +158,24 @@ void Screens::display() {
     case Screen::Playing:
     case Screen::Pausing:
     case Screen::HelpAsked: frames.play(); break;
+    case Screen::Start:
+        drawOver(start);
+        glutSwapBuffers();
+        break;
     case Screen::Paused:
-        drawOverKept(pause);
+        drawOver(pause);
         glutSwapBuffers();
         break;
     case Screen::Help:
-    case Screen::PausedHelp:
-        drawOverKept(help);
+        drawOver(help);
         glutSwapBuffers();
         break;
     case Screen::GameOver:
         // The last view of the game, without its crosshair and head-up lines.
-        drawOverKept(over);
+        drawOver(over);
         frames.show();
         break;
+    case Screen::Back: break;
     }
 }
 

@@ -4,18 +4,22 @@
 #include "shell/screens/HelpScreen.h"
 #include "shell/screens/KeptFrame.h"
 #include "shell/screens/PauseScreen.h"
+#include "shell/screens/StartScreen.h"
+
+#include <vector>
 
 // Which screen is showing, and what each does. Every change of screen goes
 // through one function, which tells the frame clock, the pointer and the
 // kept picture; the toolkit's callbacks ask the screen what to do.
 enum class Screen {
+    Start,      // before the first game: the goal and the keys over the cockpit; the game clock stands still
     Playing,    // frames advance the game
     Pausing,    // still playing: "p" was pressed, the pause begins once this frame is drawn, so it can be kept
     Paused,     // the kept frame and "PAUSED"; nothing moves, the game clock stands still
     HelpAsked,  // still playing: the help key was pressed, the help opens once this frame is drawn
-    Help,       // the keys over the kept frame; play is paused behind it
-    PausedHelp, // the keys, opened over the pause: closing it goes back to the pause
+    Help,       // the keys over the kept frame; play stands still behind it
     GameOver,   // power is gone: the last view, the game-over band and the points
+    Back,       // in a step only: the screen the current one was opened over
 };
 
 enum class ScreenEvent {
@@ -44,20 +48,26 @@ public:
     // The whole table: what an event does on a screen. No side effects.
     static ScreenStep decide(Screen from, ScreenEvent event);
 
-    // Looks the event up and carries it out.
+    // Looks the event up and carries it out. A screen opened over another
+    // (the help) goes back to it when it closes.
     void handle(ScreenEvent event);
     Screen current() const { return screen; }
     // Play is going on: controls steer, throttle and fire.
     bool playing() const {
         return screen == Screen::Playing || screen == Screen::Pausing || screen == Screen::HelpAsked;
     }
-    // Play stands still: the kept frame is shown, nothing is drawn anew.
-    bool stands() const { return screen == Screen::Paused || screen == Screen::Help || screen == Screen::PausedHelp; }
-    bool helpShown() const { return screen == Screen::Help || screen == Screen::PausedHelp; }
+    // Play stands still: nothing is played, the picture is drawn only when asked.
+    bool stands() const { return stands(screen); }
+    static bool stands(Screen s) {
+        return s == Screen::Start || s == Screen::Paused || s == Screen::Help;
+    }
 
-    // The display callback: one frame of play, or the paused or game-over screen.
+    // The program opens on the start screen rather than in play.
+    void openOnStart();
+
+    // The display callback: one frame of play, or the screen showing.
     void display();
-    // The idle callback: the next frame, or a short wait while paused.
+    // The idle callback: the next frame, or a short wait while play stands still.
     void idle();
 
     // The frame of play being drawn, kept now to stand behind the game-over
@@ -69,11 +79,15 @@ public:
 
 private:
     void change(Screen to, bool restartsClock);
-    // The kept frame with a screen's picture over it.
-    template <class Picture> void drawOverKept(const Picture& picture) const;
+    // Behind a standing screen: the kept frame, or before the first game the cockpit as it stands.
+    void drawBehind() const;
+    // What stands behind, with a screen's picture over it.
+    template <class Picture> void drawOver(const Picture& picture) const;
 
     Screen screen = Screen::Playing;
-    KeptFrame kept;   // behind the paused and game-over screens
+    std::vector<Screen> under;   // the screens the current one was opened over, the nearest last
+    KeptFrame kept;              // behind the paused, help and game-over screens
+    StartScreen start;
     PauseScreen pause;
     HelpScreen help;
     GameOverScreen over;

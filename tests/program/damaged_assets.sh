@@ -29,7 +29,7 @@ start() {
   cp "$game_dir/spacefight" "$work/game/"
   local f
   for f in "$@"; do damage "$form" "$work/bin/$f"; done
-  (cd "$work/game" && exec env SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null ./spacefight \
+  (cd "$work/game" && exec env SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null ./spacefight --no-start-screen \
      >"$work/out.log" 2>"$work/err.log") &
   pid=$!
   local what="$group $form" status
@@ -113,7 +113,7 @@ done
 
 # Ctrl+C ends an intact game cleanly too.
 rm -rf "$work/bin" "$work/game"; cp -a "$bin_dir" "$work/bin"; mkdir "$work/game"; cp "$game_dir/spacefight" "$work/game/"
-(cd "$work/game" && exec env SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null ./spacefight >/dev/null 2>&1) &
+(cd "$work/game" && exec env SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null ./spacefight --no-start-screen >/dev/null 2>&1) &
 pid=$!
 timeout 60 xdotool search --sync --onlyvisible --name '^spacefight$' >/dev/null 2>&1
 kill -INT "$pid"; wait "$pid"; status=$?; pid=

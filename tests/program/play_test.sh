@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Guards what a player sees and hears in the real program: view, HUD lines, keys, pointer, pause, help, volume,
+# Guards what a player sees and hears in the real program: the start screen, view, HUD lines, keys, pointer, pause, help, volume,
 # and the volume written back into the settings file at exit.
 # Usage: play_test.sh GAME_DIR BIN_DIR
 set -u
@@ -32,6 +32,15 @@ pid=$!
 sleep 4
 kill -0 "$pid" 2>/dev/null || { echo "spacefight ended on its own"; cat "$work/out.log" "$work/err.log"; exit 1; }
 check "no sound errors with an audio device" test ! -s "$work/out.log"
+
+# The program opens on the start screen; nothing moves until Enter.
+shot opening
+sleep 1
+shot opening2
+check "the start screen says what to do" test "$(white_pixels opening 800x400+60+60)" -gt 3000
+check "nothing moves on the start screen" test "$(differing opening opening2 1024x768+0+0)" -lt 50
+xdotool key Return
+sleep 1
 
 xdotool key y   # stop the ship: from here only a turn moves the view
 sleep 0.3

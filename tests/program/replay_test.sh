@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 cd "$game_dir" || exit 1
 export SDL_AUDIODRIVER=dummy
 
-./spacefight --window --record "$work/game.sfr" >"$work/recorded.txt" 2>"$work/err.log" &
+./spacefight --window --no-start-screen --record "$work/game.sfr" >"$work/recorded.txt" 2>"$work/err.log" &
 pid=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' 2>/dev/null | head -n 1)
 xdotool windowactivate --sync "$window" 2>/dev/null

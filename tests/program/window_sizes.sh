@@ -8,7 +8,7 @@ if [ "${3:-}" = --one ]; then   # on the display that xvfb-run started for one s
   size=$4 work=$5
   read -r W H <<<"${size/x/ }"
   cd "$game_dir" || exit 1
-  SDL_AUDIODRIVER=dummy ./spacefight --mute >/dev/null 2>&1 &
+  SDL_AUDIODRIVER=dummy ./spacefight --mute --no-start-screen >/dev/null 2>&1 &
   pid=$!
   trap 'kill -9 "$pid" 2>/dev/null' EXIT
   timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' >/dev/null 2>&1

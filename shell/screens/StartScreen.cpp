@@ -1,0 +1,63 @@
+#include "StartScreen.h"
+
+#include "shell/hud/Overlay.h"
+#include "shell/input/Settings.h"
+#include "shell/screens/ScreenFrame.h"
+#include "shell/view/View.h"
+#include "assets/Font.h"
+
+namespace {
+
+// Font units: 640 x 480 over the picture, y up, glyphs 10 wide and 16 high.
+constexpr int TOP = 420, ROW = 19, LEFT = 40;
+
+}
+
+std::vector<std::string> StartScreen::lines(const Settings& settings) {
+    auto key = [&](Action action) { return settings.keys.describe(action); };
+    // At most 56 letters a line: the panel stands inside the window onto space.
+    return {
+        "S P A C E F I G H T",
+        "",
+        "Destroy the enemy ship: 80 points and 80 power each.",
+        "Touching rocks and the enemy's laser cost power;",
+        "the game ends when your power is gone.",
+        "",
+        "Left: speed, power and points. Radar: you at the",
+        "centre, ahead up; red: the enemy, pale: rocks;",
+        "a stalk: above or below you.",
+        "",
+        "steer: mouse or arrows   fire: " + key(Action::Fire),
+        "throttle: " + key(Action::ThrottleUp) + " up, " + key(Action::ThrottleDown) + " down   pause: " +
+            key(Action::Pause),
+        "all keys: " + key(Action::Help) + "   quit: " + key(Action::Quit),
+        "",
+        "Enter or click to start",
+    };
+}
+
+void StartScreen::draw(const ScreenFrame& frame) const {
+    const std::vector<std::string> text = lines(frame.settings);
+    // A dark panel over the window onto space, so the letters read over the sky.
+    Overlay::begin();
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.05f, 0.8f);
+    const int bottom = TOP - ROW * int(text.size());
+    glRecti(LEFT * 1024 / 640 - 16, (480 - TOP - 24) * 768 / 480, (640 - LEFT) * 1024 / 640 + 16,
+            (480 - bottom + 4) * 768 / 480);
+    glPopAttrib();
+    Overlay::end();
+    if (!frame.font) return;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const std::string& line = text[i];
+        const int y = TOP - ROW * int(i);
+        // The name and the way to begin stand centred; the rest flush left.
+        const bool centred = i == 0 || i + 1 == text.size();
+        frame.font->print(centred ? 320 - 5 * int(line.size()) : LEFT, y, line, 0);
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class Settings;
+struct ScreenFrame;
+
+// The first screen: the game's name, what to do, what the head-up lines and
+// the radar show, the main keys as this player's settings bind them, and how
+// to begin, over the cockpit as the game stands.
+class StartScreen {
+public:
+    void draw(const ScreenFrame& frame) const;
+    // The lines, top down; an empty one is a gap.
+    static std::vector<std::string> lines(const Settings& settings);
+};
