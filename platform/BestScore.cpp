@@ -1,6 +1,7 @@
 #include "BestScore.h"
 
 #include "ErrorReport.h"
+#include "FileReader.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t LARGEST_FILE = 64;   // bytes; a number and a line break need far fewer
+constexpr size_t LARGEST_FILE = FileReader::BEST_SCORE;
 
 // One decimal number of at most 18 digits, optionally followed by a line break.
 bool parse(const std::string& text, int64_t& out) {
@@ -76,30 +77,20 @@ std::string BestScore::defaultPath() {
 
 BestScore::Stored BestScore::read(int64_t& value) {
     value = 0;
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) return Stored::Missing;
-    if (fd < 0) {
-        reportOnce("cannot read the best score in " + file + " (" + std::strerror(errno) +
-                   "); it is left as it is and no best is shown");
+    std::vector<uint8_t> bytes;
+    std::string why;
+    FileReader::Outcome outcome;
+    if (!FileReader::read(file, LARGEST_FILE, bytes, why, outcome)) {
+        if (outcome == FileReader::Outcome::Missing) return Stored::Missing;
+        if (outcome == FileReader::Outcome::TooLarge) {
+            reportOnce("the best score in " + file + " is damaged; it is left as it is and no best is shown");
+        } else {
+            reportOnce("cannot read the best score in " + file + " (" + why +
+                       "); it is left as it is and no best is shown");
+        }
         return Stored::Damaged;
     }
-    std::string text(LARGEST_FILE + 1, '\0');
-    size_t length = 0;
-    ssize_t n = 0;
-    while (length < text.size() && (n = ::read(fd, &text[length], text.size() - length)) != 0) {
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) break;
-        length += size_t(n);
-    }
-    const int readError = n < 0 ? errno : 0;
-    ::close(fd);
-    if (readError != 0) {
-        reportOnce("cannot read the best score in " + file + " (" + std::strerror(readError) +
-                   "); it is left as it is and no best is shown");
-        return Stored::Damaged;
-    }
-    text.resize(length);
-    if (text.size() > LARGEST_FILE || !parse(text, value)) {
+    if (!parse(std::string(bytes.begin(), bytes.end()), value)) {
         reportOnce("the best score in " + file + " is damaged; it is left as it is and no best is shown");
         return Stored::Damaged;
     }

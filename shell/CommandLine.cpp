@@ -164,5 +164,8 @@ CommandLine CommandLine::parse(int argc, char** argv) {
     if (optind < argc) return fail(std::string("unexpected argument '") + argv[optind] + "'");
     if (!result.options.recordFile.empty() && !result.options.replayFile.empty())
         return fail("--record and --replay do not go together");
+    // A replay's seed is the recording's: another would be ignored without a word.
+    if (result.options.seed && !result.options.replayFile.empty())
+        return fail("--seed and --replay do not go together");
     return result;
 }

@@ -39,6 +39,7 @@ TEST(CommandLine, EveryOptionIsTakenAndEveryMistakeAnsweredInTwoLines) {
         {{"--seed"}, false, 2, "spacefight: option '--seed' needs a value"},
         {{"--data="}, false, 2, "spacefight: --data needs a directory"},
         {{"extra"}, false, 2, "spacefight: unexpected argument 'extra'"},
+        {{"--seed=1", "--replay=x"}, false, 2, "spacefight: --seed and --replay do not go together"},
     };
     for (const Case& c : cases) {
         CommandLine line;

@@ -1,8 +1,6 @@
 #include "Settings.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/FileReader.h"
 
 #include <cerrno>
 #include <cmath>
@@ -12,8 +10,6 @@
 
 namespace {
 
-// Far beyond any settings file a person writes; a larger one is not read.
-constexpr size_t LARGEST_FILE = 1 << 20;
 constexpr size_t LONGEST_LINE = 1000;
 
 std::string trim(const std::string& s) {
@@ -64,29 +60,14 @@ std::string Settings::defaultPath() {
 
 std::vector<std::string> Settings::read(const std::string& path, bool named) {
     if (path.empty()) return {};
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT && !named) return {};   // no settings: the defaults
-    auto unreadable = [&](const std::string& why) {
-        if (fd >= 0) ::close(fd);
-        return std::vector<std::string>{path + ": cannot read the settings (" + why + "); using the defaults"};
-    };
-    if (fd < 0) return unreadable(std::strerror(errno));
-    struct stat info = {};
-    if (::fstat(fd, &info) != 0) return unreadable(std::strerror(errno));
-    if (!S_ISREG(info.st_mode)) return unreadable("not a file");
-    if (size_t(info.st_size) > LARGEST_FILE) return unreadable("over 1 MiB");
-    std::string text(size_t(info.st_size), '\0');
-    size_t length = 0;
-    while (length < text.size()) {
-        const ssize_t n = ::read(fd, &text[length], text.size() - length);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return unreadable(std::strerror(errno));
-        if (n == 0) break;   // shorter than it was a moment ago
-        length += size_t(n);
+    std::vector<uint8_t> bytes;
+    std::string why;
+    FileReader::Outcome outcome;
+    if (!FileReader::read(path, FileReader::SETTINGS, bytes, why, outcome)) {
+        if (outcome == FileReader::Outcome::Missing && !named) return {};   // no settings: the defaults
+        return {path + ": cannot read the settings (" + why + "); using the defaults"};
     }
-    ::close(fd);
-    text.resize(length);
-    return parse(path, text);
+    return parse(path, std::string(bytes.begin(), bytes.end()));
 }
 
 std::vector<std::string> Settings::parse(const std::string& name, const std::string& text) {
