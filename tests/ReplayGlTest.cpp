@@ -1,4 +1,5 @@
-// Guards exact replay: a scripted game with pause, game over and new game ends alike, and a changed input is caught.
+// Guards exact replay: a scripted game with pause, game over and new game ends alike; a changed input is caught,
+// also in the frames after the last regular checksum; a replayed game ending sooner or later than its recording diverges.
 #include "entities/Asteroid.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
@@ -20,6 +21,7 @@ namespace {
 
 constexpr int SIZE = 128;
 bool powerTaken = false;
+uint32_t powerAt = 140;   // the first game ends in the frame after this one of play
 
 // The same fresh game for every run: seed, clock, screens, no recording.
 void freshStart() {
@@ -31,7 +33,7 @@ void freshStart() {
 }
 
 // Step i of the script: what the player does, then a redraw. Power is taken
-// after 140 frames of play in every run alike (as a rock or the enemy would);
+// after powerAt frames of play in every run alike (as a rock or the enemy would);
 // the recording does not hold it, so the runs must agree on it themselves.
 void scriptedFrame(int i, uint32_t& now, bool player) {
     if (player) {
@@ -44,7 +46,7 @@ void scriptedFrame(int i, uint32_t& now, bool player) {
         if (i == 80 || i == 84) keyDown('p', 0, 0);   // a pause of a few redraws
         if (i == 160) keyDown(13, 0, 0);               // play again from the game-over screen
     }
-    if (replay.frames() == 140 && game->myShip->getEnergy() > 0.0f && !powerTaken) {
+    if (replay.frames() == powerAt && game->myShip->getEnergy() > 0.0f && !powerTaken) {
         game->myShip->setEnergy(0);
         powerTaken = true;
     }
@@ -60,12 +62,14 @@ std::string record(const std::string& file) {
     uint32_t now = 1000;
     for (int i = 0; i < 300; ++i) scriptedFrame(i, now, true);
     const std::string summary = replay.summary();
-    replay.reset();   // the file is closed
+    EXPECT_EQ(replay.close(), 0);   // the last hash, and the file closed
+    replay.reset();
     return summary;
 }
 
-std::string play(const std::string& file, uint32_t& divergedAt) {
+std::string play(const std::string& file, uint32_t& divergedAt, uint32_t powerFrame = 140) {
     freshStart();
+    powerAt = powerFrame;
     std::string error;
     EXPECT_TRUE(replay.load(file, error)) << error;
     uint32_t now = 1000;
@@ -74,7 +78,43 @@ std::string play(const std::string& file, uint32_t& divergedAt) {
     divergedAt = replay.divergedAt();
     const std::string summary = replay.summary();
     replay.reset();
+    powerAt = 140;
     return summary;
+}
+
+// The recording in `from` written again to `to`, each entry as `change` leaves it (false: left out).
+template <typename Change>
+void rewrite(const std::string& from, const std::string& to, Change change) {
+    Recording recording;
+    std::string error;
+    ASSERT_TRUE(Recording::parse(readBytes(from), recording, error)) << error;
+    RecordingWriter writer;
+    ASSERT_TRUE(writer.open(to, recording.programVersion, recording.seed));
+    uint32_t frame = 0;
+    for (Recording::Entry& e : recording.entries) {
+        if (e.kind == Recording::Entry::Frame) ++frame;
+        if (!change(e, frame)) continue;
+        if (e.kind == Recording::Entry::Frame) writer.frame(e.clock, e.frameTime, e.commands);
+        else if (e.kind == Recording::Entry::NewGame) writer.newGame();
+        else writer.checksum(e.frame, e.hash);
+    }
+    ASSERT_TRUE(writer.close());
+}
+
+// The file with the first pointer move at or after frame `from` changed by about one percent; its frame.
+uint32_t changeATurn(const std::string& file, const std::string& changed, uint32_t from) {
+    uint32_t changedFrame = 0;
+    rewrite(file, changed, [&](Recording::Entry& e, uint32_t frame) {
+        if (changedFrame != 0 || e.kind != Recording::Entry::Frame || frame < from) return true;
+        for (Command& c : e.commands) {
+            if (c.kind != Command::Turn) continue;
+            reinterpret_cast<uint8_t*>(&c.a)[2] ^= 1;
+            changedFrame = frame;
+            break;
+        }
+        return true;
+    });
+    return changedFrame;
 }
 
 }
@@ -91,31 +131,39 @@ TEST(Replay, AScriptedGamePlaysAgainToTheSameEndEveryTime) {
         EXPECT_EQ(divergedAt, 0u);
     }
 
-    // One byte of one pointer move changed: caught at the first checksum after it.
-    std::vector<uint8_t> bytes = readBytes(file);
+    // A pointer move changed: caught at the first checksum after it; in the last frames, by the closing one.
     Recording recording;
     std::string error;
-    ASSERT_TRUE(Recording::parse(bytes, recording, error)) << error;
-    uint32_t frame = 0, changedFrame = 0;
-    for (Recording::Entry& e : recording.entries) {
-        if (e.kind != Recording::Entry::Frame) continue;
-        ++frame;
-        if (frame < 63 || e.commands.empty() || e.commands[0].kind != Command::Turn) continue;
-        uint8_t* raw = reinterpret_cast<uint8_t*>(&e.commands[0].a);
-        raw[2] ^= 1;   // a change of about one percent in how far the pointer moved
-        changedFrame = frame;
-        break;
+    ASSERT_TRUE(Recording::parse(readBytes(file), recording, error)) << error;
+    const uint32_t frames = recording.wholeFrames;
+    const uint32_t lastRegular = frames / Replay::CHECK_EVERY * Replay::CHECK_EVERY;
+    ASSERT_LT(lastRegular, frames) << "the script must end between two regular checksums";
+    struct {
+        uint32_t from;
+        uint32_t divergedAt;   // 0: the checksum after the changed frame
+    } changes[] = {{63, 0}, {lastRegular + 1, frames}};
+    for (const auto& c : changes) {
+        const uint32_t changedFrame = changeATurn(file, dir.path("changed.sfr"), c.from);
+        ASSERT_NE(changedFrame, 0u) << c.from;
+        uint32_t divergedAt = 0;
+        play(dir.path("changed.sfr"), divergedAt);
+        EXPECT_EQ(divergedAt, c.divergedAt ? c.divergedAt
+                                           : (changedFrame + Replay::CHECK_EVERY - 1) / Replay::CHECK_EVERY * Replay::CHECK_EVERY)
+            << "changed at " << changedFrame;
     }
-    ASSERT_NE(changedFrame, 0u);
-    RecordingWriter writer;
-    ASSERT_TRUE(writer.open(dir.path("changed.sfr"), recording.programVersion, recording.seed));
-    for (const Recording::Entry& e : recording.entries) {
-        if (e.kind == Recording::Entry::Frame) writer.frame(e.clock, e.frameTime, e.commands);
-        else if (e.kind == Recording::Entry::NewGame) writer.newGame();
-        else writer.checksum(e.frame, e.hash);
+
+    // The replayed game ends sooner than the recorded one: a frame met on the game-over screen. Later: its
+    // recording's last hash differs; in a file without it (as format 1 wrote), a new game met during play.
+    rewrite(file, dir.path("no-game-over-hash.sfr"),
+            [](Recording::Entry& e, uint32_t) { return e.kind != Recording::Entry::Checksum || e.frame % Replay::CHECK_EVERY == 0; });
+    struct {
+        const char* file;
+        uint32_t powerAt;
+        uint32_t divergedAt;
+    } ends[] = {{"game.sfr", 100, 101}, {"game.sfr", 170, 141}, {"no-game-over-hash.sfr", 170, 141}};
+    for (const auto& e : ends) {
+        uint32_t divergedAt = 0;
+        play(dir.path(e.file), divergedAt, e.powerAt);
+        EXPECT_EQ(divergedAt, e.divergedAt) << e.file << ", power taken after frame " << e.powerAt;
     }
-    writer.close();
-    uint32_t divergedAt = 0;
-    play(dir.path("changed.sfr"), divergedAt);
-    EXPECT_EQ(divergedAt, (changedFrame + Replay::CHECK_EVERY - 1) / Replay::CHECK_EVERY * Replay::CHECK_EVERY);
 }

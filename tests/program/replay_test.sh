@@ -64,5 +64,23 @@ wait "$pid"; status=$?; pid=
 check "a recording that cannot be written: status 4" test "$status" -eq 4
 check "a recording that cannot be written: one warning ($(cat "$work/full.err"))" test "$(cat "$work/full.err")" = \
   "Warning: cannot write the recording to /dev/full: No space left on device; play goes on unrecorded"
+# What is not a recording's file is refused from its size and kind alone, before a byte is read.
+mkfifo "$work/fifo"
+truncate -s 65M "$work/huge.sfr"
+printf 'SFREPLAY' >"$work/locked.sfr"
+chmod 000 "$work/locked.sfr"
+while IFS='|' read -r name why; do
+  [ "$name" = locked.sfr ] && [ "$(id -u)" -eq 0 ] && continue   # root reads it all the same
+  timeout 10 env -u DISPLAY ./spacefight --replay "$work/$name" >/dev/null 2>"$work/refused.err"
+  status=$?
+  check "--replay $name: status 2 ($status), one line ($(cat "$work/refused.err"))" \
+    test "$status" -eq 2 -a "$(cat "$work/refused.err")" = "spacefight: $work/$name: $why"
+done <<'TABLE'
+.|Is a directory
+fifo|not a regular file
+huge.sfr|over 64 MiB
+missing.sfr|No such file or directory
+locked.sfr|Permission denied
+TABLE
 check "nothing on standard error while recording and replaying" test ! -s "$work/err.log"
 [ "$failures" -eq 0 ] || { cat "$work/err.log"; exit 1; }
