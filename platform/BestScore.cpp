@@ -45,14 +45,21 @@ bool makeFolders(const fs::path& dir) {
     return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-// An exclusive advisory lock on a folder, held while it lives.
+// An exclusive advisory lock on a folder, held while it lives. It may fail
+// (flock on NFS, a folder that cannot be opened to read): `failure` says why.
 class FolderLock {
 public:
     explicit FolderLock(const fs::path& dir) : fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        if (fd < 0) return;
-        while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+        if (fd < 0) {
+            failure = errno;
+            return;
         }
+        int result;
+        while ((result = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (result != 0) failure = errno;
     }
+    int failure = 0;
     ~FolderLock() {
         if (fd >= 0) ::close(fd);   // closing releases the lock
     }
@@ -117,6 +124,12 @@ bool BestScore::offer(int64_t points) {
         return false;
     }
     const FolderLock lock(target.parent_path().empty() ? fs::path(".") : target.parent_path());
+    // Saved all the same, as without a second game: only a race with one could lose the larger.
+    if (lock.failure != 0 && !lockReported) {
+        lockReported = true;
+        reportWarning("cannot lock " + target.parent_path().string() + " to save the best score (" +
+                      std::strerror(lock.failure) + "); saving it unlocked");
+    }
     int64_t stored = 0;
     // Another game may have saved meanwhile, or the file been damaged since.
     if (read(stored) == Stored::Damaged) return false;
