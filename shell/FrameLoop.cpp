@@ -9,6 +9,7 @@
 #include "Radar.h"
 #include "Scene.h"
 #include "Screens.h"
+#include "replay/FrameCapture.h"
 #include "replay/Replay.h"
 #include "ShellState.h"
 #include "assets/Sky.h"
@@ -130,6 +131,7 @@ void placeOutsideCamera(const MyShip& ship) {
 // busy wait, so the core is free meanwhile.
 void showFrame() {
     const double before = stamp();
+    frameCapture.shown(replay.frames(), windowWidth, windowHeight);
     glutSwapBuffers();
     if (frameSplit) frameSplit->swap = stamp() - before;
     if (frameStats) frameStats->shown();

@@ -15,6 +15,7 @@
 
 #include "FrameLoop.h"
 #include "FrameStats.h"
+#include "replay/FrameCapture.h"
 #include "replay/Replay.h"
 
 #include <cstdio>
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
             return 2;
         }
         Asteroid::fieldSeed = replay.seed();
+        for (const auto& [frame, file] : options.captures) frameCapture.add(frame, file);
+        frameCapture.exitAfterLast(options.captureExit);
     } else if (!options.recordFile.empty()) {
         // The random draws' seed is chosen now and kept, so new games replay too.
         Asteroid::fieldSeed = options.seed ? *options.seed : static_cast<uint32_t>(std::time(nullptr));

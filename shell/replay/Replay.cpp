@@ -1,5 +1,6 @@
 #include "Replay.h"
 
+#include "FrameCapture.h"
 #include "StateHash.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileReader.h"
@@ -136,8 +137,9 @@ void Replay::finish() {
         reportWarning(file + " is cut short after frame " + std::to_string(recording.wholeFrames) +
                       "; it is played to there");
     if (keepsProcess) return;
+    const bool captured = frameCapture.allTaken();
     GameDisplay::leaveGameMode();
-    std::exit(0);
+    std::exit(captured ? 0 : 1);
 }
 
 std::string Replay::summary() const {

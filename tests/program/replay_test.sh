@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Guards record and replay of the real program: the same summary line whatever the replaying player's
-# settings say, a cut recording played to its last whole frame, damaged files refused first, and a
+# settings say, a cut recording played to its last whole frame, a frame captured alike on every run, damaged files refused first, and a
 # recording that cannot be written reported with its own exit status.
 # Usage: replay_test.sh GAME_DIR (on the test X server in DISPLAY)
 set -u
@@ -54,6 +54,15 @@ check "a cut recording: played to its last whole frame ($(cat "$work/minute.txt"
   grep -q '^frames 304, points 0, power 490, state 5034a6f5993dba54$' "$work/minute.txt"
 check "a cut recording: the cut named ($(cat "$work/minute.err"))" test "$(cat "$work/minute.err")" = \
   "Warning: $work/minute-cut.sfr is cut short after frame 304; it is played to there"
+
+# A frame captured on two runs: the same PNG byte for byte, and the program ends after it.
+for run in 1 2; do
+  ./spacefight --window --mute --no-frame-cap --replay "$work/minute-cut.sfr" --capture "40:$work/frame-$run.png" \
+    --capture-exit >"$work/capture.txt" 2>>"$work/err.log"
+  check "capture run $run: status 0, ended after frame 40" test "$?" -eq 0 -a "$(cut -d, -f1 "$work/capture.txt")" = "frames 40"
+done
+check "a frame captured twice: byte-identical PNGs" cmp "$work/frame-1.png" "$work/frame-2.png"
+check "a capture is the whole window" test "$(/usr/bin/identify -format '%m %wx%h' "$work/frame-1.png")" = "PNG 1024x768"
 
 ./spacefight --window --record /dev/full >/dev/null 2>"$work/full.err" &
 pid=$!
