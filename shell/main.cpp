@@ -7,6 +7,7 @@
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
+#include "platform/HeapPolicy.h"
 #include "input/Settings.h"
 #include "platform/SwapInterval.h"
 #include "platform/TerminationSignal.h"
@@ -39,6 +40,7 @@ void writeFrameStats() {
 }
 
 int main(int argc, char** argv) {
+    HeapPolicy::holdLargeBlocksApart();   // resident memory stays with what is in use over long play
     const CommandLine command = CommandLine::parse(argc, argv);
     if (!command.play) {
         std::fputs(command.output.c_str(), command.status == 0 ? stdout : stderr);

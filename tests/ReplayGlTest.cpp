@@ -1,5 +1,5 @@
 // Guards exact replay: a scripted game with pause, game over and new game ends alike; a changed input is caught,
-// also in the frames after the last regular checksum; a replayed game ending sooner or later than its recording diverges.
+// also after the last regular checksum; a replayed game ending sooner or later than its recording diverges.
 #include "entities/Asteroid.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
@@ -147,15 +147,15 @@ TEST(Replay, AScriptedGamePlaysAgainToTheSameEndEveryTime) {
         ASSERT_NE(changedFrame, 0u) << c.from;
         uint32_t divergedAt = 0;
         play(dir.path("changed.sfr"), divergedAt);
-        EXPECT_EQ(divergedAt, c.divergedAt ? c.divergedAt
-                                           : (changedFrame + Replay::CHECK_EVERY - 1) / Replay::CHECK_EVERY * Replay::CHECK_EVERY)
-            << "changed at " << changedFrame;
+        const uint32_t nextChecksum = (changedFrame + Replay::CHECK_EVERY - 1) / Replay::CHECK_EVERY * Replay::CHECK_EVERY;
+        EXPECT_EQ(divergedAt, c.divergedAt ? c.divergedAt : nextChecksum) << "changed at " << changedFrame;
     }
 
     // The replayed game ends sooner than the recorded one: a frame met on the game-over screen. Later: its
     // recording's last hash differs; in a file without it (as format 1 wrote), a new game met during play.
-    rewrite(file, dir.path("no-game-over-hash.sfr"),
-            [](Recording::Entry& e, uint32_t) { return e.kind != Recording::Entry::Checksum || e.frame % Replay::CHECK_EVERY == 0; });
+    rewrite(file, dir.path("no-game-over-hash.sfr"), [](Recording::Entry& e, uint32_t) {
+        return e.kind != Recording::Entry::Checksum || e.frame % Replay::CHECK_EVERY == 0;
+    });
     struct {
         const char* file;
         uint32_t powerAt;

@@ -99,13 +99,15 @@ bool Recording::parse(const std::vector<uint8_t>& bytes, Recording& out, std::st
             if (!finite(entry.frameTime, 0.0f, MAX_FRAME_TIME))
                 return error = "impossible frame time in " + frameName(), false;
             const size_t count = in.u16();
-            if (count > MAX_COMMANDS) return error = frameName() + " claims " + std::to_string(count) + " commands", false;
+            if (count > MAX_COMMANDS)
+                return error = frameName() + " claims " + std::to_string(count) + " commands", false;
             if (!in.has(count * COMMAND_BYTES)) return truncated("truncated " + frameName());
             entry.commands.reserve(count);
             for (size_t i = 0; i < count; ++i) {
                 Command c;
                 const uint8_t k = in.u8();
-                if (k < Command::Turn || k > Command::Release) return error = "unknown command in " + frameName(), false;
+                if (k < Command::Turn || k > Command::Release)
+                    return error = "unknown command in " + frameName(), false;
                 c.kind = Command::Kind(k);
                 c.action = in.u8();
                 c.a = in.f32();
@@ -116,13 +118,15 @@ bool Recording::parse(const std::vector<uint8_t>& bytes, Recording& out, std::st
             }
             ++frames;
         } else if (kind == Entry::Checksum) {
-            if (previous != Entry::Frame) return error = "checksum without a frame at byte " + std::to_string(start), false;
+            if (previous != Entry::Frame)
+                return error = "checksum without a frame at byte " + std::to_string(start), false;
             if (!in.has(4 + 8)) return truncated("truncated checksum after frame " + std::to_string(frames));
             entry.frame = in.u32();
             entry.hash = in.u32();
             entry.hash |= uint64_t(in.u32()) << 32;
         } else if (kind == Entry::NewGame) {
-            if (previous == Entry::NewGame) return error = "new game without a frame at byte " + std::to_string(start), false;
+            if (previous == Entry::NewGame)
+                return error = "new game without a frame at byte " + std::to_string(start), false;
         } else {
             return error = "unknown entry at byte " + std::to_string(start), false;
         }

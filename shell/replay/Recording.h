@@ -25,7 +25,8 @@ struct Recording {
     static constexpr uint16_t FORMAT = 2;
     static constexpr size_t MAX_COMMANDS = 4096;   // per frame; no player makes more
     static constexpr float MAX_FRAME_TIME = 10.0f; // seconds; a stall of over one is never flown
-    static constexpr float MAX_TURN = 100.0f;      // a pointer move across the widest screen at the top sensitivity is under 40
+    // A pointer move across the widest screen at the top sensitivity turns under 40.
+    static constexpr float MAX_TURN = 100.0f;
     static constexpr size_t MAX_BYTES = 64u << 20; // about twenty hours of play
 
     struct Entry {

@@ -21,8 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             ++frames;
             if (!std::isfinite(e.frameTime) || e.frameTime < 0.0f || e.frameTime > Recording::MAX_FRAME_TIME)
                 __builtin_trap();
-            for (const Command& c : e.commands)
-                if (!(std::fabs(c.a) <= Recording::MAX_TURN) || !(std::fabs(c.b) <= Recording::MAX_TURN)) __builtin_trap();
+            for (const Command& c : e.commands) {
+                if (!(std::fabs(c.a) <= Recording::MAX_TURN) || !(std::fabs(c.b) <= Recording::MAX_TURN))
+                    __builtin_trap();
+            }
         } else if (previous && previous->kind == e.kind) {
             __builtin_trap();   // two new games or two checksums in a row
         }
