@@ -113,18 +113,16 @@ TEST(BestScore, AFailedSaveLeavesTheOldFileReportsOnceAndShowsTheNewBest) {
 // A folder the lock cannot open (as flock fails on NFS): said once, and saved all the same.
 TEST(BestScore, ALockThatFailsIsReportedOnceAndTheScoreSaved) {
     TempDir dir;
-    const std::string folder = dir.path("share");
+    const std::string folder = dir.path("share"), file = folder + "/best-score";
     ASSERT_EQ(mkdir(folder.c_str(), 0333), 0);   // written and entered, never opened to read
-    const std::string file = folder + "/best-score";
     EXPECT_EXIT(
         {
             // Root opens any folder: the test takes another user's part.
-            if (geteuid() == 0 && (chmod(dir.path("").c_str(), 0711) != 0 || chown(folder.c_str(), 65534, 65534) != 0 ||
-                                   setgid(65534) != 0 || setuid(65534) != 0))
+            if (geteuid() == 0 && (chmod(dir.path("").c_str(), 0711) || chown(folder.c_str(), 65534, 65534) ||
+                                   setgid(65534) || setuid(65534)))
                 std::_Exit(9);
             BestScore score(file);
-            const bool saved = score.offer(160) && score.offer(240);
-            std::_Exit(saved && BestScore(file).load() == 240 ? 0 : 1);
+            std::_Exit(score.offer(160) && score.offer(240) && BestScore(file).load() == 240 ? 0 : 1);
         },
         testing::ExitedWithCode(0),
         "^Warning: cannot lock " + folder + " to save the best score \\(Permission denied\\); saving it unlocked\n$");

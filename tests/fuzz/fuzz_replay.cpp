@@ -14,24 +14,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     size_t commands = 0, frames = 0;
-    const Recording::Entry* previous = nullptr;
     for (const Recording::Entry& e : recording.entries) {
         commands += e.commands.size();
-        if (e.kind == Recording::Entry::Frame) {
-            ++frames;
-            if (!std::isfinite(e.frameTime) || e.frameTime < 0.0f || e.frameTime > Recording::MAX_FRAME_TIME)
-                __builtin_trap();
-            for (const Command& c : e.commands) {
-                if (!(std::fabs(c.a) <= Recording::MAX_TURN) || !(std::fabs(c.b) <= Recording::MAX_TURN))
-                    __builtin_trap();
-            }
-        } else if (previous && previous->kind == e.kind) {
-            __builtin_trap();   // two new games or two checksums in a row
-        }
-        previous = &e;
+        frames += e.kind == Recording::Entry::Frame;
+        if (!(e.frameTime >= 0.0f && e.frameTime <= Recording::MAX_FRAME_TIME)) __builtin_trap();   // NaN too
+        for (const Command& c : e.commands)
+            if (!(std::fabs(c.a) <= Recording::MAX_TURN && std::fabs(c.b) <= Recording::MAX_TURN)) __builtin_trap();
     }
     if (commands * 10 > size) __builtin_trap();   // nothing claimed beyond the file's bytes
     if (recording.entries.size() > 3 * frames + 1) __builtin_trap();   // a frame, its checksum, a new game
-    if (recording.cut && (recording.wholeFrames == 0 || recording.wholeFrames != frames)) __builtin_trap();
     return 0;
 }
