@@ -1,7 +1,7 @@
 #include "BmpDecoder.h"
 
 #include "ByteReader.h"
-#include "FileBytes.h"
+#include "platform/FileReader.h"
 #include "platform/ErrorReport.h"
 
 #include <array>
@@ -297,7 +297,8 @@ DibResult decodeDib(const std::vector<uint8_t>& bytes, RgbImage& out) {
 std::unique_ptr<RgbImage> loadDibImage(const std::string& fileName) {
     std::vector<uint8_t> bytes;
     // An empty file cannot be mapped, so it fails as if it could not be opened.
-    if (!readFileBytes(fileName, bytes) || bytes.empty()) {
+    std::string why;
+    if (!FileReader::read(fileName, FileReader::PICTURE, bytes, why) || bytes.empty()) {
         reportError("Failed to open DIB file " + fileName + ".\n");
         return nullptr;
     }

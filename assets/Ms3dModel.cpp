@@ -1,7 +1,7 @@
 #include "Ms3dModel.h"
 
 #include "ByteReader.h"
-#include "FileBytes.h"
+#include "platform/FileReader.h"
 
 #include <cstring>
 #include <utility>
@@ -22,7 +22,8 @@ void readFloats(ByteReader& reader, float* out, int count) {
 
 bool Ms3dModel::load(const std::string& fileName) {
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(fileName, bytes) || !parse(bytes)) return false;
+    std::string why;
+    if (!FileReader::read(fileName, FileReader::MODEL, bytes, why) || !parse(bytes)) return false;
     reloadTextures("");
     return true;
 }

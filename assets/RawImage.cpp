@@ -1,12 +1,13 @@
 #include "RawImage.h"
 
-#include "FileBytes.h"
+#include "platform/FileReader.h"
 
 #include <utility>
 
 std::unique_ptr<RgbImage> readRaw(const std::string& fileName, int width, int height) {
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(fileName, bytes)) return nullptr;
+    std::string why;
+    if (!FileReader::read(fileName, FileReader::PICTURE, bytes, why)) return nullptr;
     return decodeRaw(std::move(bytes), width, height);
 }
 

@@ -1,7 +1,7 @@
 #include "TgaImage.h"
 
 #include "ByteReader.h"
-#include "FileBytes.h"
+#include "platform/FileReader.h"
 
 #include <utility>
 
@@ -18,7 +18,8 @@ bool isAllowedSide(uint32_t side) {
 
 int TgaImage::load(const std::string& fileName) {
     std::vector<uint8_t> file;
-    if (!readFileBytes(fileName, file)) return CANNOT_OPEN;
+    std::string why;
+    if (!FileReader::read(fileName, FileReader::PICTURE, file, why)) return CANNOT_OPEN;
     return parse(file);
 }
 

@@ -1,6 +1,7 @@
 #include "BestScore.h"
 
 #include "ErrorReport.h"
+#include "FileReader.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t LARGEST_FILE = 64;   // bytes; a number and a line break need far fewer
+constexpr size_t LARGEST_FILE = FileReader::BEST_SCORE;
 
 // One decimal number of at most 18 digits, optionally followed by a line break.
 bool parse(const std::string& text, int64_t& out) {
@@ -44,14 +45,21 @@ bool makeFolders(const fs::path& dir) {
     return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-// An exclusive advisory lock on a folder, held while it lives.
+// An exclusive advisory lock on a folder, held while it lives. It may fail
+// (flock on NFS, a folder that cannot be opened to read): `failure` says why.
 class FolderLock {
 public:
     explicit FolderLock(const fs::path& dir) : fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        if (fd < 0) return;
-        while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+        if (fd < 0) {
+            failure = errno;
+            return;
         }
+        int result;
+        while ((result = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (result != 0) failure = errno;
     }
+    int failure = 0;
     ~FolderLock() {
         if (fd >= 0) ::close(fd);   // closing releases the lock
     }
@@ -76,30 +84,20 @@ std::string BestScore::defaultPath() {
 
 BestScore::Stored BestScore::read(int64_t& value) {
     value = 0;
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) return Stored::Missing;
-    if (fd < 0) {
-        reportOnce("cannot read the best score in " + file + " (" + std::strerror(errno) +
-                   "); it is left as it is and no best is shown");
+    std::vector<uint8_t> bytes;
+    std::string why;
+    FileReader::Outcome outcome;
+    if (!FileReader::read(file, LARGEST_FILE, bytes, why, outcome)) {
+        if (outcome == FileReader::Outcome::Missing) return Stored::Missing;
+        if (outcome == FileReader::Outcome::TooLarge) {
+            reportOnce("the best score in " + file + " is damaged; it is left as it is and no best is shown");
+        } else {
+            reportOnce("cannot read the best score in " + file + " (" + why +
+                       "); it is left as it is and no best is shown");
+        }
         return Stored::Damaged;
     }
-    std::string text(LARGEST_FILE + 1, '\0');
-    size_t length = 0;
-    ssize_t n = 0;
-    while (length < text.size() && (n = ::read(fd, &text[length], text.size() - length)) != 0) {
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) break;
-        length += size_t(n);
-    }
-    const int readError = n < 0 ? errno : 0;
-    ::close(fd);
-    if (readError != 0) {
-        reportOnce("cannot read the best score in " + file + " (" + std::strerror(readError) +
-                   "); it is left as it is and no best is shown");
-        return Stored::Damaged;
-    }
-    text.resize(length);
-    if (text.size() > LARGEST_FILE || !parse(text, value)) {
+    if (!parse(std::string(bytes.begin(), bytes.end()), value)) {
         reportOnce("the best score in " + file + " is damaged; it is left as it is and no best is shown");
         return Stored::Damaged;
     }
@@ -126,6 +124,12 @@ bool BestScore::offer(int64_t points) {
         return false;
     }
     const FolderLock lock(target.parent_path().empty() ? fs::path(".") : target.parent_path());
+    // Saved all the same, as without a second game: only a race with one could lose the larger.
+    if (lock.failure != 0 && !lockReported) {
+        lockReported = true;
+        reportWarning("cannot lock " + target.parent_path().string() + " to save the best score (" +
+                      std::strerror(lock.failure) + "); saving it unlocked");
+    }
     int64_t stored = 0;
     // Another game may have saved meanwhile, or the file been damaged since.
     if (read(stored) == Stored::Damaged) return false;

@@ -26,7 +26,8 @@ public:
     // temporary one beside it, flushed and renamed over the old one, so a
     // crash or a full disk never loses the old best. True when the file holds
     // the larger of the two afterwards; false when it could not be written or
-    // is damaged. best() is right either way.
+    // is damaged. best() is right either way. A lock that cannot be taken is
+    // reported once, and the score saved all the same.
     bool offer(int64_t points);
 
     // What the game-over screen shows: the larger of the stored best and every
@@ -44,4 +45,5 @@ private:
     std::string file;
     std::optional<int64_t> kept = 0;
     bool reported = false;
+    bool lockReported = false;   // a lock that failed: said once, apart from the rest
 };

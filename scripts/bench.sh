@@ -54,6 +54,9 @@ cmake --install "$dir" --prefix "$prefix" >/dev/null
 field() { sed -n "s/.*\"$2\": \([0-9.]*\).*/\1/p" "$1"; }
 median3() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
 program_rounds=3
+# The game's own defaults: a developer's settings file must not change what is measured.
+settings_home=$(mktemp -d)
+trap 'rm -rf "$settings_home"' EXIT
 {
   echo "| real program, one-minute replay | frames | median ms | p90 ms | p99 ms | max ms | start-up ms |"
   echo "|---|---|---|---|---|---|---|"
@@ -63,7 +66,7 @@ for mode in sound mute; do
   for r in $(seq "$program_rounds"); do
     flags=(--no-frame-cap --replay "$root/bench/one-minute.sfr" --frame-stats "$out/program-$mode-$r.json")
     [ "$mode" = mute ] && flags+=(--mute)
-    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" \
+    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" XDG_CONFIG_HOME="$settings_home" \
       xvfb-run -a -s "-screen 0 1024x768x24" "$prefix/bin/spacefight" "${flags[@]}" >/dev/null
   done
   row="| $( [ "$mode" = sound ] && echo "sound on (disk audio)" || echo "--mute" )"

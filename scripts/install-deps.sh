@@ -22,6 +22,7 @@ develop=(
   clang libclang-rt-14-dev             # libFuzzer, and the sanitizers' runtime for clang
   file desktop-file-utils appstream    # the desktop entry's and the metadata's checks
   build-essential dpkg-dev debhelper lintian   # the Debian packages (scripts/package.sh)
+  git                                  # the tracked files of a checkout, for the packages
   libbenchmark-dev gnuplot-nox         # the benchmarks: game-logic microbenchmarks, frame-time plots
 )
 

@@ -19,9 +19,15 @@ cleanup() {
 trap cleanup EXIT
 
 # The tracked files as they stand in the working tree: nothing built or
-# generated comes along.
+# generated comes along. A copy of the tree without its history (an unpacked
+# archive) has no tracked files: everything but the build folder comes.
 mkdir "$work/spacefight"
-(cd "$root" && git ls-files -z | xargs -0 cp --parents -t "$work/spacefight")
+if [ -e "$root/.git" ] && git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  (cd "$root" && git ls-files -z | xargs -0 cp --parents -t "$work/spacefight")
+else
+  tar -C "$root" --exclude=./build --exclude=./.git --exclude='*.png' -cf - . | tar -C "$work/spacefight" -xf -
+  if [ -d "$root/docs" ]; then (cd "$root" && find docs -name '*.png' -exec cp --parents -t "$work/spacefight" {} +); fi
+fi
 start=$(date +%s)
 (cd "$work/spacefight" && dpkg-buildpackage -us -uc -b >"$work/build.log" 2>&1) ||
   { tail -n 40 "$work/build.log"; echo "FAILED: dpkg-buildpackage"; exit 1; }

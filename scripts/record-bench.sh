@@ -16,7 +16,8 @@ trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; kill "$xvfb" 2>/dev/null' EXIT
 export DISPLAY=$display
 sleep 1
 out="$root/bench/one-minute.sfr"
-SDL_AUDIODRIVER=dummy XDG_DATA_HOME=$(mktemp -d) "$root/build/game/spacefight" --no-start-screen --seed 7 --record "$out" &
+# The game's own defaults: a developer's settings file must not change the recording.
+SDL_AUDIODRIVER=dummy XDG_DATA_HOME=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d) "$root/build/game/spacefight" --no-start-screen --seed 7 --record "$out" &
 pid=$!
 timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' >/dev/null
 xdotool key --delay 40 a a a a a a a a a a a a a a a a a a a a

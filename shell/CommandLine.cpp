@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "replay/FrameCapture.h"
+
 #include <getopt.h>
 
 #include <cerrno>
@@ -13,7 +15,7 @@ namespace {
 
 enum Option {
     HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, NO_FRAME_CAP, SEED, DATA, CONFIG, RECORD, REPLAY,
-    FRAME_STATS, NO_START_SCREEN
+    FRAME_STATS, NO_START_SCREEN, CAPTURE, CAPTURE_EXIT
 };
 
 const option LONG_OPTIONS[] = {
@@ -31,6 +33,8 @@ const option LONG_OPTIONS[] = {
     {"replay", required_argument, nullptr, REPLAY},
     {"frame-stats", required_argument, nullptr, FRAME_STATS},
     {"no-start-screen", no_argument, nullptr, NO_START_SCREEN},
+    {"capture", required_argument, nullptr, CAPTURE},
+    {"capture-exit", no_argument, nullptr, CAPTURE_EXIT},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -72,6 +76,9 @@ std::string CommandLine::usage(const char* program) {
            "  --record FILE   play, and write the game to FILE as it goes\n"
            "  --replay FILE   play a recorded game again (Escape, p and h still work)\n"
            "  --frame-stats FILE  write frame times and start-up time as JSON at exit\n"
+           "  --capture N:PICTURE.png  with --replay: write frame N, as shown, to a PNG\n"
+           "                  file and play on (may be given more than once)\n"
+           "  --capture-exit  with --capture: exit after the last capture\n"
            "  -h, --help      show this help and exit\n"
            "  --version       show the version and exit\n"
            "\n"
@@ -159,6 +166,14 @@ CommandLine CommandLine::parse(int argc, char** argv) {
                                                                   : result.options.frameStatsFile) = optarg;
             break;
         }
+        case CAPTURE: {
+            uint32_t frame = 0;
+            std::string file, error;
+            if (!FrameCapture::parse(optarg, frame, file, error)) return fail(error);
+            result.options.captures.emplace_back(frame, file);
+            break;
+        }
+        case CAPTURE_EXIT: result.options.captureExit = true; break;
         case ':': return fail(std::string("option '") + argv[optind - 1] + "' needs a value");
         default:
             // An unknown letter may stand among others ("-xy"): name the letter,
@@ -170,5 +185,12 @@ CommandLine CommandLine::parse(int argc, char** argv) {
     if (optind < argc) return fail(std::string("unexpected argument '") + argv[optind] + "'");
     if (!result.options.recordFile.empty() && !result.options.replayFile.empty())
         return fail("--record and --replay do not go together");
+    if (!result.options.captures.empty() && result.options.replayFile.empty())
+        return fail("--capture needs --replay");
+    if (result.options.captureExit && result.options.captures.empty())
+        return fail("--capture-exit needs --capture");
+    // A replay's seed is the recording's: another would be ignored without a word.
+    if (result.options.seed && !result.options.replayFile.empty())
+        return fail("--seed and --replay do not go together");
     return result;
 }

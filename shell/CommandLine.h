@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // What the player asked for on the command line.
 struct GameOptions {
@@ -19,6 +21,8 @@ struct GameOptions {
     std::string recordFile;              // --record: the game is written there as it goes
     std::string replayFile;              // --replay: a recorded game played again
     std::string frameStatsFile;          // --frame-stats: frame times and start-up as JSON at exit
+    std::vector<std::pair<uint32_t, std::string>> captures;   // --capture N:PICTURE.png, with --replay
+    bool captureExit = false;            // --capture-exit: end after the last capture
 };
 
 // GNU-style options (getopt_long). Parsing never exits: the result says

@@ -11,6 +11,7 @@
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
+#include "platform/HeapPolicy.h"
 #include "platform/SwapInterval.h"
 #include "platform/TerminationSignal.h"
 
@@ -43,6 +44,7 @@ void writeFrameStats() {
 }
 
 int main(int argc, char** argv) {
+    HeapPolicy::holdLargeBlocksApart();   // resident memory stays with what is in use over long play
     const CommandLine command = CommandLine::parse(argc, argv);
     if (!command.play) {
         std::fputs(command.output.c_str(), command.status == 0 ? stdout : stderr);
@@ -71,6 +73,8 @@ int main(int argc, char** argv) {
             return 2;
         }
         Asteroid::fieldSeed = replay.seed();
+        for (const auto& [frame, file] : options.captures) replay.capture.add(frame, file);
+        replay.capture.exitAfterLast(options.captureExit);
     } else if (!options.recordFile.empty()) {
         // The random draws' seed is chosen now and kept, so new games replay too.
         Asteroid::fieldSeed = options.seed ? *options.seed : static_cast<uint32_t>(std::time(nullptr));

@@ -1,4 +1,4 @@
-// Guards the player's record: never lost to a race, a damaged file or a full disk.
+// Guards the player's record: never lost to a race, a damaged file, a full disk or a lock that fails.
 #include "platform/BestScore.h"
 #include "support/TestFiles.h"
 
@@ -108,6 +108,24 @@ TEST(BestScore, AFailedSaveLeavesTheOldFileReportsOnceAndShowsTheNewBest) {
     EXPECT_EQ(messages.find('\n'), messages.size() - 1);   // one line
     EXPECT_EQ(readBytes(file), (std::vector<uint8_t>{'8', '0', '\n'}));
     EXPECT_EQ(filesIn(dir.path("")), 1u);
+}
+
+// A folder the lock cannot open (as flock fails on NFS): said once, and saved all the same.
+TEST(BestScore, ALockThatFailsIsReportedOnceAndTheScoreSaved) {
+    TempDir dir;
+    const std::string folder = dir.path("share"), file = folder + "/best-score";
+    ASSERT_EQ(mkdir(folder.c_str(), 0333), 0);   // written and entered, never opened to read
+    EXPECT_EXIT(
+        {
+            // Root opens any folder: the test takes another user's part.
+            if (geteuid() == 0 && (chmod(dir.path("").c_str(), 0711) || chown(folder.c_str(), 65534, 65534) ||
+                                   setgid(65534) || setuid(65534)))
+                std::_Exit(9);
+            BestScore score(file);
+            std::_Exit(score.offer(160) && score.offer(240) && BestScore(file).load() == 240 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0),
+        "^Warning: cannot lock " + folder + " to save the best score \\(Permission denied\\); saving it unlocked\n$");
 }
 
 // A file the game cannot make sense of may still be the player's record.

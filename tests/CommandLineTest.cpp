@@ -39,6 +39,10 @@ TEST(CommandLine, EveryOptionIsTakenAndEveryMistakeAnsweredInTwoLines) {
         {{"--seed"}, false, 2, "spacefight: option '--seed' needs a value"},
         {{"--data="}, false, 2, "spacefight: --data needs a directory"},
         {{"extra"}, false, 2, "spacefight: unexpected argument 'extra'"},
+        {{"--seed=1", "--replay=x"}, false, 2, "spacefight: --seed and --replay do not go together"},
+        {{"--capture=5:a.png"}, false, 2, "spacefight: --capture needs --replay"},
+        {{"--replay=x", "--capture=0:a.png"}, false, 2, "spacefight: invalid capture '0:a.png'"},
+        {{"--replay=x", "--capture-exit"}, false, 2, "spacefight: --capture-exit needs --capture"},
     };
     for (const Case& c : cases) {
         CommandLine line;

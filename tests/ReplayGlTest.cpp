@@ -1,5 +1,6 @@
 // Guards exact replay: a scripted game with pause, game over and new game ends alike (with the cockpit's help
-// overlays on or off), and a changed input is caught.
+// overlays on or off); a changed input is caught, also after the last regular checksum; a replayed game ending
+// sooner or later than its recording diverges.
 #include "entities/Asteroid.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
@@ -17,10 +18,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int SIZE = 128;
 bool powerTaken = false;
+uint32_t powerAt = 140;   // the first game ends in the frame after this one of play
 
 // The same fresh game for every run: seed, clock, screens, no recording.
 void freshStart() {
@@ -32,7 +36,7 @@ void freshStart() {
 }
 
 // Step i of the script: what the player does, then a redraw. Power is taken
-// after 140 frames of play in every run alike (as a rock or the enemy would);
+// after powerAt frames of play in every run alike (as a rock or the enemy would);
 // the recording does not hold it, so the runs must agree on it themselves.
 void scriptedFrame(int i, uint32_t& now, bool player) {
     if (player) {
@@ -45,7 +49,7 @@ void scriptedFrame(int i, uint32_t& now, bool player) {
         if (i == 80 || i == 84) keyDown('p', 0, 0);   // a pause of a few redraws
         if (i == 160) keyDown(13, 0, 0);               // play again from the game-over screen
     }
-    if (replay.frames() == 140 && scene.game->myShip->getEnergy() > 0.0f && !powerTaken) {
+    if (replay.frames() == powerAt && scene.game->myShip->getEnergy() > 0.0f && !powerTaken) {
         scene.game->myShip->setEnergy(0);
         powerTaken = true;
     }
@@ -61,12 +65,14 @@ std::string record(const std::string& file) {
     uint32_t now = 1000;
     for (int i = 0; i < 300; ++i) scriptedFrame(i, now, true);
     const std::string summary = replay.summary();
-    replay.reset();   // the file is closed
+    EXPECT_EQ(replay.close(), 0);   // the last hash, and the file closed
+    replay.reset();
     return summary;
 }
 
-std::string play(const std::string& file, uint32_t& divergedAt) {
+std::string play(const std::string& file, uint32_t& divergedAt, uint32_t powerFrame = 140) {
     freshStart();
+    powerAt = powerFrame;
     std::string error;
     EXPECT_TRUE(replay.load(file, error)) << error;
     uint32_t now = 1000;
@@ -75,7 +81,27 @@ std::string play(const std::string& file, uint32_t& divergedAt) {
     divergedAt = replay.divergedAt();
     const std::string summary = replay.summary();
     replay.reset();
+    powerAt = 140;
     return summary;
+}
+
+// The recording in `from` written again to `to`, each entry as `change` leaves it (false: left out).
+template <typename Change>
+void rewrite(const std::string& from, const std::string& to, Change change) {
+    Recording recording;
+    std::string error;
+    ASSERT_TRUE(Recording::parse(readBytes(from), recording, error)) << error;
+    RecordingWriter writer;
+    ASSERT_TRUE(writer.open(to, recording.programVersion, recording.seed));
+    uint32_t frame = 0;
+    for (Recording::Entry& e : recording.entries) {
+        frame += e.kind == Recording::Entry::Frame;
+        if (!change(e, frame)) continue;
+        if (e.kind == Recording::Entry::Frame) writer.frame(e.clock, e.frameTime, e.commands);
+        else if (e.kind == Recording::Entry::NewGame) writer.newGame();
+        else writer.checksum(e.frame, e.hash);
+    }
+    ASSERT_TRUE(writer.close());
 }
 
 }
@@ -98,31 +124,37 @@ TEST(Replay, AScriptedGamePlaysAgainToTheSameEndEveryTime) {
     }
     controls.settings() = Settings();
 
-    // One byte of one pointer move changed: caught at the first checksum after it.
-    std::vector<uint8_t> bytes = readBytes(file);
+    // A pointer move changed: caught at the first checksum after it; in the last frames, by the closing one.
     Recording recording;
     std::string error;
-    ASSERT_TRUE(Recording::parse(bytes, recording, error)) << error;
-    uint32_t frame = 0, changedFrame = 0;
-    for (Recording::Entry& e : recording.entries) {
-        if (e.kind != Recording::Entry::Frame) continue;
-        ++frame;
-        if (frame < 63 || e.commands.empty() || e.commands[0].kind != Command::Turn) continue;
-        uint8_t* raw = reinterpret_cast<uint8_t*>(&e.commands[0].a);
-        raw[2] ^= 1;   // a change of about one percent in how far the pointer moved
-        changedFrame = frame;
-        break;
+    ASSERT_TRUE(Recording::parse(readBytes(file), recording, error)) << error;
+    const uint32_t frames = recording.wholeFrames, every = Replay::CHECK_EVERY;
+    ASSERT_NE(frames % every, 0u) << "the script must end between two regular checksums";
+    for (const uint32_t from : {63u, frames / every * every + 1}) {
+        uint32_t changedFrame = 0, divergedAt = 0;
+        rewrite(file, dir.path("changed.sfr"), [&](Recording::Entry& e, uint32_t frame) {
+            if (changedFrame || frame < from || e.commands.empty() || e.commands[0].kind != Command::Turn) return true;
+            reinterpret_cast<uint8_t*>(&e.commands[0].a)[2] ^= 1;   // about one percent of how far it moved
+            changedFrame = frame;
+            return true;
+        });
+        ASSERT_NE(changedFrame, 0u) << from;
+        play(dir.path("changed.sfr"), divergedAt);
+        EXPECT_EQ(divergedAt, std::min(frames, (changedFrame + every - 1) / every * every)) << changedFrame;
     }
-    ASSERT_NE(changedFrame, 0u);
-    RecordingWriter writer;
-    ASSERT_TRUE(writer.open(dir.path("changed.sfr"), recording.programVersion, recording.seed));
-    for (const Recording::Entry& e : recording.entries) {
-        if (e.kind == Recording::Entry::Frame) writer.frame(e.clock, e.frameTime, e.commands);
-        else if (e.kind == Recording::Entry::NewGame) writer.newGame();
-        else writer.checksum(e.frame, e.hash);
+
+    // The replayed game ends sooner than the recorded one: a frame met on the game-over screen. Later: its
+    // recording's last hash differs; in a file without it (as format 1 wrote), a new game met during play.
+    rewrite(file, dir.path("no-game-over-hash.sfr"), [&](Recording::Entry& e, uint32_t) {
+        return e.kind != Recording::Entry::Checksum || e.frame % every == 0;
+    });
+    struct {
+        const char* file;
+        uint32_t powerAt, divergedAt;
+    } ends[] = {{"game.sfr", 100, 101}, {"game.sfr", 170, 141}, {"no-game-over-hash.sfr", 170, 141}};
+    for (const auto& e : ends) {
+        uint32_t divergedAt = 0;
+        play(dir.path(e.file), divergedAt, e.powerAt);
+        EXPECT_EQ(divergedAt, e.divergedAt) << e.file << ", power taken after frame " << e.powerAt;
     }
-    writer.close();
-    uint32_t divergedAt = 0;
-    play(dir.path("changed.sfr"), divergedAt);
-    EXPECT_EQ(divergedAt, (changedFrame + Replay::CHECK_EVERY - 1) / Replay::CHECK_EVERY * Replay::CHECK_EVERY);
 }

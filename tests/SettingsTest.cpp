@@ -93,8 +93,9 @@ TEST(Settings, TheFileIsReadWhereItCanBeAndTheCommandLineWins) {
     EXPECT_TRUE(s.read(dir.path("missing.conf")).empty()) << "a missing file is normal and silent";
     EXPECT_EQ(s.read(dir.path("missing.conf"), true).size(), 1u) << "unless the player named it";
     std::filesystem::create_directory(dir.path("folder.conf"));
-    EXPECT_EQ(s.read(dir.path("folder.conf")),
-              std::vector<std::string>{dir.path("folder.conf") + ": cannot read the settings (not a file); using the defaults"});
+    EXPECT_EQ(s.read(dir.path("folder.conf")), std::vector<std::string>{dir.path("folder.conf") +
+                                                                        ": cannot read the settings (Is a directory); "
+                                                                        "using the defaults"});
 
     // The example file README and the manual page show reads back without a word.
     Settings defaults;

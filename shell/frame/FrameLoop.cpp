@@ -144,6 +144,7 @@ void FrameLoop::drawStill() {
 // busy wait, so the core is free meanwhile.
 void FrameLoop::show() {
     const double before = stamp(split);
+    replay.capture.shown(replay.frames(), view.width(), view.height());
     glutSwapBuffers();
     if (split) split->swap = stamp(split) - before;
     if (stats) stats->shown();

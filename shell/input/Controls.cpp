@@ -89,6 +89,10 @@ bool isPlay(Action action) {
 // What a bound key does: pressed (true) or released (false). Play goes into
 // the next frame's command; the screens and the sound act at once.
 void Controls::act(Action action, bool pressed) {
+    // The player's inversion is made here, before the command is recorded:
+    // a replay steers as it was played, whatever its player's settings say.
+    if (current.invertPitch && (action == Action::SteerUp || action == Action::SteerDown))
+        action = action == Action::SteerUp ? Action::SteerDown : Action::SteerUp;
     if (isPlay(action)) {
         // A release always reaches the game, so no key stays held across a pause.
         if (!pressed) queue(Command::Release, action);
@@ -237,7 +241,7 @@ void Controls::applyCommands(const std::vector<Command>& commands) {
 }
 
 void Controls::steerByKeys(MyShip& ship, float seconds) {
-    keySteering.update(ship, seconds, current.invertPitch);
+    keySteering.update(ship, seconds);
 }
 
 const std::string* Controls::statusLine() const {

@@ -21,12 +21,11 @@ void KeySteering::release() {
     forget();
 }
 
-void KeySteering::update(MyShip& ship, float seconds, bool invertPitch) {
+void KeySteering::update(MyShip& ship, float seconds) {
     const float step = PER_SECOND * std::max(seconds, 0.0f);
     const float yawGoal = LIMIT * (float(held[RIGHT]) - float(held[LEFT]));
     // The pointer's convention: moving it down (a positive y) raises the pitch rate.
-    float pitchGoal = LIMIT * (float(held[DOWN]) - float(held[UP]));
-    if (invertPitch) pitchGoal = -pitchGoal;
+    const float pitchGoal = LIMIT * (float(held[DOWN]) - float(held[UP]));
     const float newYaw = towards(yaw, yawGoal, step), newPitch = towards(pitch, pitchGoal, step);
     ship.addTurn(newYaw - yaw, newPitch - pitch);
     yaw = newYaw;

@@ -14,8 +14,9 @@ public:
     void hold(Direction direction, bool held);
 
     // Moves this part of the turn rates towards where the held keys want it,
-    // by `seconds` of play; `invertPitch` swaps up and down.
-    void update(MyShip& ship, float seconds, bool invertPitch);
+    // by `seconds` of play. The player's inversion is already in which key is
+    // held: it is made before the command is recorded.
+    void update(MyShip& ship, float seconds);
     // Forgets its part (a new ship, or turn rates set to zero), keys still held stay held.
     void forget() { yaw = pitch = 0.0f; }
     void release();   // every key up, its part forgotten

@@ -1,8 +1,6 @@
 #include "Settings.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/FileReader.h"
 
 #include <cerrno>
 #include <cmath>
@@ -13,8 +11,6 @@
 
 namespace {
 
-// Far beyond any settings file a person writes; a larger one is not read.
-constexpr size_t LARGEST_FILE = 1 << 20;
 constexpr size_t LONGEST_LINE = 1000;
 
 std::string trim(const std::string& s) {
@@ -116,31 +112,14 @@ std::string Settings::defaultPath() {
 }
 
 bool Settings::readFile(const std::string& path, std::string& text, bool& missing, std::string& why) {
-    text.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    missing = fd < 0 && errno == ENOENT;
-    auto unreadable = [&](const std::string& reason) {
-        if (fd >= 0) ::close(fd);
-        why = reason;
-        return false;
-    };
-    if (fd < 0) return unreadable(std::strerror(errno));
-    struct stat info = {};
-    if (::fstat(fd, &info) != 0) return unreadable(std::strerror(errno));
-    if (!S_ISREG(info.st_mode)) return unreadable("not a file");
-    if (size_t(info.st_size) > LARGEST_FILE) return unreadable("over 1 MiB");
-    text.assign(size_t(info.st_size), '\0');
-    size_t length = 0;
-    while (length < text.size()) {
-        const ssize_t n = ::read(fd, &text[length], text.size() - length);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return unreadable(std::strerror(errno));
-        if (n == 0) break;   // shorter than it was a moment ago
-        length += size_t(n);
-    }
-    ::close(fd);
-    text.resize(length);
-    return true;
+    // The one reader of the game's files: regular files only, the size
+    // checked on the open descriptor before anything is read.
+    std::vector<uint8_t> bytes;
+    FileReader::Outcome outcome;
+    const bool read = FileReader::read(path, FileReader::SETTINGS, bytes, why, outcome);
+    missing = outcome == FileReader::Outcome::Missing;
+    text.assign(bytes.begin(), bytes.end());
+    return read;
 }
 
 std::vector<std::string> Settings::read(const std::string& path, bool named) {

@@ -1,6 +1,10 @@
 #include "Recording.h"
 
+#include "platform/ErrorReport.h"
+
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -67,55 +71,82 @@ bool Recording::parse(const std::vector<uint8_t>& bytes, Recording& out, std::st
     const uint16_t format = in.u16();
     if (format > FORMAT) return error = "made by a newer spacefight (format " + std::to_string(format) + ")", false;
     if (format == 0) return error = "unknown format 0", false;
+    out.format = format;
     const size_t versionLength = in.u8();
     if (!in.has(versionLength + 4)) return error = "truncated header", false;
     for (size_t i = 0; i < versionLength; ++i) out.programVersion += char(in.u8());
     out.seed = in.u32();
     uint32_t frames = 0;
+    auto frameName = [&] { return "frame " + std::to_string(frames + 1); };
+    // A cut inside an entry keeps what came before it, once there is a whole frame to play.
+    auto truncated = [&](const std::string& what) {
+        if (frames == 0) return error = what, false;
+        out.cut = true;
+        out.wholeFrames = frames;
+        return true;
+    };
+    auto finite = [](float v, float low, float high) { return std::isfinite(v) && v >= low && v <= high; };
+    uint8_t previous = 0;   // the kind of the entry before
     while (!in.done()) {
         const size_t start = in.position();
         const uint8_t kind = in.u8();
         Entry entry;
         entry.kind = Entry::Kind(kind);
         if (kind == Entry::Frame) {
-            if (!in.has(4 + 4 + 2)) return error = "truncated frame " + std::to_string(frames + 1), false;
+            if (!in.has(4 + 4 + 2)) return truncated("truncated " + frameName());
             entry.clock = in.u32();
             entry.frameTime = in.f32();
+            if (!finite(entry.frameTime, 0.0f, MAX_FRAME_TIME))
+                return error = "impossible frame time in " + frameName(), false;
             const size_t count = in.u16();
-            if (count > MAX_COMMANDS) return error = "frame " + std::to_string(frames + 1) + " claims " +
-                                                   std::to_string(count) + " commands", false;
-            if (!in.has(count * COMMAND_BYTES)) return error = "truncated frame " + std::to_string(frames + 1), false;
+            if (count > MAX_COMMANDS)
+                return error = frameName() + " claims " + std::to_string(count) + " commands", false;
+            if (!in.has(count * COMMAND_BYTES)) return truncated("truncated " + frameName());
+            entry.commands.reserve(count);
             for (size_t i = 0; i < count; ++i) {
                 Command c;
                 const uint8_t k = in.u8();
                 if (k < Command::Turn || k > Command::Release)
-                    return error = "unknown command in frame " + std::to_string(frames + 1), false;
+                    return error = "unknown command in " + frameName(), false;
                 c.kind = Command::Kind(k);
                 c.action = in.u8();
                 c.a = in.f32();
                 c.b = in.f32();
+                if (!finite(c.a, -MAX_TURN, MAX_TURN) || !finite(c.b, -MAX_TURN, MAX_TURN))
+                    return error = "impossible turn in " + frameName(), false;
                 entry.commands.push_back(c);
             }
             ++frames;
         } else if (kind == Entry::Checksum) {
-            if (!in.has(4 + 8)) return error = "truncated checksum after frame " + std::to_string(frames), false;
+            if (previous != Entry::Frame)
+                return error = "checksum without a frame at byte " + std::to_string(start), false;
+            if (!in.has(4 + 8)) return truncated("truncated checksum after frame " + std::to_string(frames));
             entry.frame = in.u32();
             entry.hash = in.u32();
             entry.hash |= uint64_t(in.u32()) << 32;
-        } else if (kind != Entry::NewGame) {
+        } else if (kind == Entry::NewGame) {
+            if (previous == Entry::NewGame)
+                return error = "new game without a frame at byte " + std::to_string(start), false;
+        } else {
             return error = "unknown entry at byte " + std::to_string(start), false;
         }
+        previous = kind;
         out.entries.push_back(std::move(entry));
     }
+    out.wholeFrames = frames;
     return true;
 }
 
-void RecordingWriter::close() {
-    if (file) std::fclose(file);
+bool RecordingWriter::close() {
+    if (file && std::fclose(file) != 0) fail(errno);
     file = nullptr;
+    return !failure;
 }
 
-bool RecordingWriter::open(const std::string& path, const std::string& programVersion, uint32_t seed) {
+bool RecordingWriter::open(const std::string& name, const std::string& programVersion, uint32_t seed) {
+    close();
+    path = name;
+    failure = false;
     file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
     std::vector<uint8_t> header(Recording::MAGIC, Recording::MAGIC + 8);
@@ -156,7 +187,15 @@ void RecordingWriter::checksum(uint32_t frame, uint64_t hash) {
 }
 
 void RecordingWriter::put(const std::vector<uint8_t>& bytes) {
-    if (!file) return;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fflush(file);   // to the system at once: a crash of the game loses nothing written
+    if (!file || failure) return;
+    // To the system at once: a crash of the game loses nothing written.
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0) fail(errno);
+}
+
+void RecordingWriter::fail(int error) {
+    if (failure) return;
+    failure = true;
+    reportWarning("cannot write the recording to " + path + ": " + std::strerror(error != 0 ? error : EIO) +
+                  "; play goes on unrecorded");
 }

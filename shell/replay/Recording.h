@@ -20,8 +20,14 @@ struct Command {
 // then entries in the order they happened.
 struct Recording {
     static constexpr char MAGIC[9] = "SFREPLAY";
-    static constexpr uint16_t FORMAT = 1;
+    // 2: the arrow keys' commands carry the player's pitch inversion, and a
+    // checksum closes each game and the file. Format 1 files read the same.
+    static constexpr uint16_t FORMAT = 2;
     static constexpr size_t MAX_COMMANDS = 4096;   // per frame; no player makes more
+    static constexpr float MAX_FRAME_TIME = 10.0f; // seconds; a stall of over one is never flown
+    // A pointer move across the widest screen at the top sensitivity turns under 40.
+    static constexpr float MAX_TURN = 100.0f;
+    static constexpr size_t MAX_BYTES = 64u << 20; // about twenty hours of play
 
     struct Entry {
         enum Kind : uint8_t { Frame = 'F', NewGame = 'N', Checksum = 'C' };
@@ -34,11 +40,20 @@ struct Recording {
     };
 
     std::string programVersion;
+    uint16_t format = FORMAT;
     uint32_t seed = 0;             // the random draws' seed
     std::vector<Entry> entries;
+    // The file ends inside an entry (a crash or a kill while writing it):
+    // everything to the last whole frame is kept, and `cut` says so.
+    bool cut = false;
+    uint32_t wholeFrames = 0;
 
     // Reads a whole recording; false with `error` saying what is wrong (one
-    // phrase, no file name). Every count is checked against what is left.
+    // phrase, no file name). Every count is checked against what is left, and
+    // every number against what play can make. A file cut inside an entry
+    // after its first whole frame is read to there; one cut sooner is refused.
+    // Two new games, or two checksums, without a frame between them are
+    // damage: so no entry costs more than a frame's bytes in memory.
     static bool parse(const std::vector<uint8_t>& bytes, Recording& out, std::string& error);
 };
 
@@ -50,14 +65,21 @@ public:
     ~RecordingWriter() { close(); }
     RecordingWriter(const RecordingWriter&) = delete;
     RecordingWriter& operator=(const RecordingWriter&) = delete;
-    void close();
+    // Closes the file; false when it, or anything before it, failed.
+    bool close();
     bool open(const std::string& path, const std::string& programVersion, uint32_t seed);
     void frame(uint32_t clock, float frameTime, const std::vector<Command>& commands);
     void newGame();
     void checksum(uint32_t frame, uint64_t hash);
     bool isOpen() const { return file != nullptr; }
+    // The first write, flush or close that failed was reported once as a
+    // warning naming the file and the reason; nothing more is written.
+    bool failed() const { return failure; }
 
 private:
     void put(const std::vector<uint8_t>& bytes);
+    void fail(int error);
     std::FILE* file = nullptr;
+    std::string path;
+    bool failure = false;
 };

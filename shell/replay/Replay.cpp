@@ -1,7 +1,9 @@
 #include "Replay.h"
 
+#include "FrameCapture.h"
 #include "StateHash.h"
-#include "assets/FileBytes.h"
+#include "platform/ErrorReport.h"
+#include "platform/FileReader.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
 #include "platform/GameDisplay.h"
@@ -11,31 +13,32 @@
 #include "shell/screens/Screens.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 Replay replay;
 
 bool Replay::record(const std::string& path, const std::string& programVersion, uint32_t seed, std::string& error) {
     if (!writer.open(path, programVersion, seed)) {
-        error = "cannot write the recording";
+        error = std::string("cannot write the recording (") + std::strerror(errno) + ")";
         return false;
     }
     current = Mode::Recording;
+    lastChecksum = 0;
     return true;
 }
 
 bool Replay::load(const std::string& path, std::string& error) {
     std::vector<uint8_t> bytes;
-    if (!readFileBytes(path, bytes)) {
-        error = "cannot read it";
-        return false;
-    }
+    if (!FileReader::read(path, Recording::MAX_BYTES, bytes, error)) return false;
     if (!Recording::parse(bytes, recording, error)) return false;
     current = Mode::Replaying;
     cursor = 0;
+    file = path;
     return true;
 }
 
@@ -54,8 +57,12 @@ std::vector<Command> Replay::beginFrame(std::vector<Command> playerCommands) {
         return playerCommands;
     }
     const Recording::Entry* entry = next();
-    if (!entry || entry->kind != Recording::Entry::Frame) {
+    if (!entry) {
         finish();   // the recording's play ends here
+        return {};
+    }
+    if (entry->kind != Recording::Entry::Frame) {
+        divergeAt(played);   // the recorded game ended here; this one plays on
         return {};
     }
     ++cursor;
@@ -66,25 +73,36 @@ std::vector<Command> Replay::beginFrame(std::vector<Command> playerCommands) {
 
 void Replay::endFrame() {
     ++played;
-    if (current == Mode::Off || played % CHECK_EVERY != 0 || !scene.game) return;
-    const uint64_t hash = stateHash(*scene.game);
+    if (current == Mode::Off || !scene.game) return;
+    const bool due = played % CHECK_EVERY == 0;
     if (current == Mode::Recording) {
-        writer.checksum(played, hash);
+        if (due || scene.game->myShip->getEnergy() <= 0.0f) writeChecksum();
         return;
     }
     const Recording::Entry* entry = next();
-    if (!entry || entry->kind != Recording::Entry::Checksum || entry->frame != played || entry->hash != hash) {
-        if (keepsProcess) {
-            diverged = played;
-            over = true;
-            return;
-        }
-        std::fprintf(stderr, "replay diverged at frame %" PRIu32 "\n", played);
-        std::fflush(stderr);
-        GameDisplay::leaveGameMode();
-        std::_Exit(DIVERGED);   // no summary: the game shown is not the one recorded
-    }
+    if (!entry) return;   // the file ends here: the next frame ends the replay
+    const bool checksum = entry->kind == Recording::Entry::Checksum && entry->frame == played;
+    if (!checksum && !due) return;
+    if (!checksum || entry->hash != stateHash(*scene.game)) return divergeAt(played);
     ++cursor;
+}
+
+void Replay::writeChecksum() {
+    if (played == lastChecksum) return;
+    writer.checksum(played, stateHash(*scene.game));
+    lastChecksum = played;
+}
+
+void Replay::divergeAt(uint32_t frame) {
+    if (keepsProcess) {
+        diverged = std::max(frame, 1u);
+        over = true;
+        return;
+    }
+    std::fprintf(stderr, "replay diverged at frame %" PRIu32 "\n", frame);
+    std::fflush(stderr);
+    GameDisplay::leaveGameMode();
+    std::_Exit(DIVERGED);   // no summary: the game shown is not the one recorded
 }
 
 void Replay::newGame() {
@@ -99,17 +117,29 @@ void Replay::step() {
         if (!screens.stands()) finish();
         return;
     }
-    if (entry->kind == Recording::Entry::NewGame && screens.current() == Screen::GameOver) {
-        ++cursor;
-        screens.handle(ScreenEvent::EnterKey);
-    }
+    if (screens.current() != Screen::GameOver) return;
+    // The recorded game played on where this one ended.
+    if (entry->kind != Recording::Entry::NewGame) return divergeAt(played);
+    ++cursor;
+    screens.handle(ScreenEvent::EnterKey);
+}
+
+int Replay::close() {
+    if (current != Mode::Recording) return 0;
+    // The frames since the last hash are checked too.
+    if (scene.game && played > 0) writeChecksum();
+    return writer.close() ? 0 : RECORDING_FAILED;
 }
 
 void Replay::finish() {
     over = true;
+    if (recording.cut)
+        reportWarning(file + " is cut short after frame " + std::to_string(recording.wholeFrames) +
+                      "; it is played to there");
     if (keepsProcess) return;
+    const bool captured = capture.allTaken();
     GameDisplay::leaveGameMode();
-    std::exit(0);
+    std::exit(captured ? 0 : 1);
 }
 
 std::string Replay::summary() const {
@@ -127,6 +157,8 @@ void Replay::reset() {
     recording = Recording();
     cursor = 0;
     played = 0;
+    lastChecksum = 0;
+    file.clear();
     over = false;
     diverged = 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "Recording.h"
+#include "shell/replay/FrameCapture.h"
+#include "shell/replay/Recording.h"
 
 #include <cstdint>
 #include <string>
@@ -16,6 +17,7 @@ public:
     enum class Mode { Off, Recording, Replaying };
     static constexpr uint32_t CHECK_EVERY = 60;   // frames between checksums
     static constexpr int DIVERGED = 3;            // exit status when a replay does not match
+    static constexpr int RECORDING_FAILED = 4;    // exit status when the recording could not be written
 
     // --record: false with `error` when the file cannot be written.
     bool record(const std::string& path, const std::string& programVersion, uint32_t seed, std::string& error);
@@ -29,15 +31,20 @@ public:
     // and returns the commands the frame is made of: the player's, recorded
     // when recording; the file's when replaying (the player's are dropped).
     std::vector<Command> beginFrame(std::vector<Command> playerCommands);
-    // The end of a frame of play: every CHECK_EVERY frames the game state's
-    // hash is written, or compared with the file's ("replay diverged at frame
-    // N" and exit status DIVERGED on a difference).
+    // The end of a frame of play: every CHECK_EVERY frames, and in a game's
+    // last frame, the game state's hash is written, or compared with the
+    // file's ("replay diverged at frame N" and exit status DIVERGED on a
+    // difference).
     void endFrame();
     // A new game is built: recorded as such.
     void newGame();
     // Replaying, between frames: plays the file's new games from the
-    // game-over screen, and ends the program at the end of the file.
+    // game-over screen, and ends the program at the end of the file. A frame
+    // met there, or a new game met during play, is a divergence.
     void step();
+    // The program ends: a recording gets the game state's last hash and is
+    // closed. The exit status: 0, or RECORDING_FAILED when any of it failed.
+    int close();
 
     uint32_t frames() const { return played; }
     // "frames N, points P, power E, state HASH": the same for a recording and its replay.
@@ -51,15 +58,22 @@ public:
     bool ended() const { return over; }
     uint32_t divergedAt() const { return diverged; }
 
+    // Frames of the replay written as pictures (--capture).
+    FrameCapture capture;
+
 private:
     const Recording::Entry* next() const;
     void finish();
+    void divergeAt(uint32_t frame);
+    void writeChecksum();
 
     Mode current = Mode::Off;
     RecordingWriter writer;
     Recording recording;
     size_t cursor = 0;   // replaying: the next entry
     uint32_t played = 0;
+    uint32_t lastChecksum = 0;   // recording: the frame of the last hash written
+    std::string file;            // replaying: the recording's name, for the cut's message
     bool keepsProcess = false;
     bool over = false;
     uint32_t diverged = 0;   // 0: none

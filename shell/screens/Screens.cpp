@@ -66,9 +66,11 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
 void Screens::handle(ScreenEvent event) {
     ScreenStep step = decide(screen, event);
     switch (step.action) {
-    case ScreenAction::Quit:
+    case ScreenAction::Quit: {
+        const int recorded = replay.close();   // its last hash; status 4 when any of it failed
         GameDisplay::leaveGameMode();
-        std::exit(event == ScreenEvent::Signal ? 128 + TerminationSignal::received() : 0);
+        std::exit(event == ScreenEvent::Signal ? 128 + TerminationSignal::received() : recorded);
+    }
     case ScreenAction::Fire: controls.queueShot(); break;   // fired in the next frame of play
     case ScreenAction::NewGame:
         replay.newGame();

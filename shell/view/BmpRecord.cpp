@@ -1,7 +1,7 @@
 #include "BmpRecord.h"
 
 #include "assets/ByteReader.h"
-#include "assets/FileBytes.h"
+#include "platform/FileReader.h"
 
 #include <cstring>
 
@@ -40,7 +40,8 @@ std::vector<uint8_t> BmpRecord::stencilIndices() const {
 bool readBmpRecord(BmpRecord& record, const std::string& path) {
     record = BmpRecord();
     std::vector<uint8_t> file;
-    return readFileBytes(path, file) && parseBmpRecord(record, file);
+    std::string why;
+    return FileReader::read(path, FileReader::PICTURE, file, why) && parseBmpRecord(record, file);
 }
 
 bool parseBmpRecord(BmpRecord& record, const std::vector<uint8_t>& file) {

@@ -21,14 +21,26 @@ bool CockpitCopy::save(const Viewport& area) {
     }
     glBindTexture(GL_TEXTURE_2D, texture);
     glReadBuffer(GL_BACK);
-    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, area.x, area.y, area.width, area.height, 0);
+    // The texture's storage is made once per size and copied into after:
+    // making it again at every copy (each view change) frees and takes a
+    // window-sized block each time, which the heap kept growing by.
+    if (area.width != storedWidth || area.height != storedHeight) {
+        glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, area.x, area.y, area.width, area.height, 0);
+        storedWidth = area.width;
+        storedHeight = area.height;
+    } else {
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, area.x, area.y, area.width, area.height);
+    }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
     // A driver without textures of any size says so here.
-    if (glGetError() != GL_NO_ERROR) return false;
+    if (glGetError() != GL_NO_ERROR) {
+        storedWidth = storedHeight = 0;
+        return false;
+    }
     isSaved = true;
     return true;
 }

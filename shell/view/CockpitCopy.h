@@ -34,5 +34,6 @@ public:
 
 private:
     GLuint texture = 0;
+    int storedWidth = 0, storedHeight = 0;   // the texture's storage; 0: none yet
     bool isSaved = false;
 };

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Guards record and replay of the real program: the same summary line, and damaged files refused first.
+# Guards record and replay of the real program: the same summary line whatever the replaying player's
+# settings say, a cut recording played to its last whole frame, a frame captured alike on every run, damaged files refused first, and a
+# recording that cannot be written reported with its own exit status.
 # Usage: replay_test.sh GAME_DIR (on the test X server in DISPLAY)
 set -u
 game_dir=$1
@@ -19,9 +21,9 @@ done
 xdotool key p
 sleep 0.3
 xdotool key p
-xdotool keydown Left
+xdotool keydown Up
 sleep 0.4
-xdotool keyup Left
+xdotool keyup Up
 sleep 0.4
 xdotool key Escape
 wait "$pid"; status=$?; pid=
@@ -29,16 +31,63 @@ check "recording: Escape ends it with status 0" test "$status" -eq 0
 check "recording: one summary line ($(cat "$work/recorded.txt"))" \
   grep -qE '^frames [0-9]+, points [0-9]+, power [0-9]+, state [0-9a-f]{16}$' "$work/recorded.txt"
 
+# The replaying player's own settings change nothing: the arrow keys' commands carry the inversion.
+printf 'invert_pitch = on\npointer_sensitivity = 7\ngamepad_dead_zone = 80\nframe_cap = on\nkey.fire = x\n' >"$work/own.conf"
 ./spacefight --window --no-frame-cap --replay "$work/game.sfr" --frame-stats "$work/stats.json" \
-  >"$work/replayed.txt" 2>>"$work/err.log"
+  --config "$work/own.conf" >"$work/replayed.txt" 2>>"$work/err.log"
 check "replay: status 0" test "$?" -eq 0
 check "replay: the same summary line ($(cat "$work/replayed.txt"))" cmp -s "$work/recorded.txt" "$work/replayed.txt"
 check "replay: frame statistics written" grep -q '"frames": [1-9]' "$work/stats.json"
 
+# The first 300 frames of the shipped minute (an older format), cut inside a frame and replayed
+# under an inverted pitch: every checksum matches, the cut is named, status 0.
+head -c 4000 "$(dirname "$0")/../../bench/one-minute.sfr" >"$work/minute-cut.sfr"
+./spacefight --window --mute --no-frame-cap --replay "$work/minute-cut.sfr" --config "$work/own.conf" \
+  >"$work/minute.txt" 2>"$work/minute.err"
+check "a cut recording: status 0" test "$?" -eq 0
+check "a cut recording: played to its last whole frame ($(cat "$work/minute.txt"))" \
+  grep -q '^frames 304, points 0, power 490, state 5034a6f5993dba54$' "$work/minute.txt"
+check "a cut recording: the cut named ($(cat "$work/minute.err"))" test "$(cat "$work/minute.err")" = \
+  "Warning: $work/minute-cut.sfr is cut short after frame 304; it is played to there"
+
+# A frame captured on two runs: the same PNG byte for byte, and the program ends after it.
+for run in 1 2; do
+  ./spacefight --window --mute --no-frame-cap --replay "$work/minute-cut.sfr" --capture "40:$work/frame-$run.png" \
+    --capture-exit >"$work/capture.txt" 2>>"$work/err.log"
+  check "capture run $run: status 0, ended after frame 40" test "$?" -eq 0 -a "$(cut -d, -f1 "$work/capture.txt")" = "frames 40"
+done
+check "a frame captured twice: byte-identical PNGs" cmp "$work/frame-1.png" "$work/frame-2.png"
+check "a capture is the whole window" test "$(/usr/bin/identify -format '%m %wx%h' "$work/frame-1.png")" = "PNG 1024x768"
+
+./spacefight --window --record /dev/full >/dev/null 2>"$work/full.err" &
+pid=$!
+timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' >/dev/null 2>&1
+sleep 0.5
+xdotool key Escape
+wait "$pid"; status=$?; pid=
+check "a recording that cannot be written: status 4" test "$status" -eq 4
+check "a recording that cannot be written: one warning ($(cat "$work/full.err"))" test "$(cat "$work/full.err")" = \
+  "Warning: cannot write the recording to /dev/full: No space left on device; play goes on unrecorded"
+# What is not a recording's file is refused from its size and kind alone, before a byte is read; one cut
+# before its first whole frame has nothing to play. Each before any window, with one line and status 2.
 head -c 30 "$work/game.sfr" >"$work/cut.sfr"
-env -u DISPLAY ./spacefight --replay "$work/cut.sfr" >"$work/out" 2>"$work/cut.err"
-check "a truncated recording: status 2, before any window" test "$?" -eq 2
-check "a truncated recording: one line naming it ($(cat "$work/cut.err"))" \
-  test "$(cat "$work/cut.err")" = "spacefight: $work/cut.sfr: truncated frame 1"
+mkfifo "$work/fifo"
+truncate -s 65M "$work/huge.sfr"
+printf 'SFREPLAY' >"$work/locked.sfr"
+chmod 000 "$work/locked.sfr"
+while IFS='|' read -r name why; do
+  [ "$name" = locked.sfr ] && [ "$(id -u)" -eq 0 ] && continue   # root reads it all the same
+  timeout 10 env -u DISPLAY ./spacefight --replay "$work/$name" >/dev/null 2>"$work/refused.err"
+  status=$?
+  check "--replay $name: status 2 ($status), one line ($(cat "$work/refused.err"))" \
+    test "$status" -eq 2 -a "$(cat "$work/refused.err")" = "spacefight: $work/$name: $why"
+done <<'TABLE'
+.|Is a directory
+fifo|not a regular file
+huge.sfr|over 64 MiB
+missing.sfr|No such file or directory
+locked.sfr|Permission denied
+cut.sfr|truncated frame 1
+TABLE
 check "nothing on standard error while recording and replaying" test ! -s "$work/err.log"
 [ "$failures" -eq 0 ] || { cat "$work/err.log"; exit 1; }
