@@ -35,13 +35,7 @@ TEST(SolidCylinder, CacheKeepsTheMostRecentlyUsedAndFreesTheRest) {
 TEST(SolidCylinder, HeightTwoSpansFromPlusOneToMinusOne) {
     const int size = 256;
     openGlWindow(size, size);
-    glViewport(0, 0, size, size);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_STENCIL_TEST);
-    glDisable(GL_DEPTH_TEST);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+    beginFlatPicture(size);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(-2, 2, -2, 2, -10, 10);   // 64 pixels per unit
@@ -50,10 +44,7 @@ TEST(SolidCylinder, HeightTwoSpansFromPlusOneToMinusOne) {
     glColor3f(1, 1, 1);
     solidCylinder(0.5, 2.0);
     const std::vector<uint8_t> pixels = readPixels(0, 0, size, size);
-    auto lit = [&](float x, float y) {
-        const int px = int((x + 2) * 64), py = int((y + 2) * 64);
-        return pixels[(py * size + px) * 3] > 128;
-    };
+    auto lit = [&](float x, float y) { return pixelAt(pixels, size, int((x + 2) * 64), int((y + 2) * 64)).r > 128; };
     EXPECT_TRUE(lit(0, 0.95f));
     EXPECT_TRUE(lit(0, -0.95f));
     EXPECT_TRUE(lit(0.45f, 0));

@@ -1,26 +1,18 @@
-// Guards the faster frames: the same picture as the frames first built, and the cockpit on any driver.
+// Guards the faster frames: the same picture as the frames first built, and the cockpit and game over on any driver.
 #include "entities/Asteroid.h"
 #include "entities/MyShip.h"
 #include "platform/BackBuffer.h"
-#include "platform/Clock.h"
-#include "shell/view/Display.h"
 #include "shell/frame/FrameLoop.h"
 #include "shell/Game.h"
-#include "shell/input/Controls.h"
 #include "shell/Scene.h"
 #include "shell/screens/Screens.h"
 #include "shell/view/View.h"
 #include "support/GlWindow.h"
 #include "support/ShellGame.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <unistd.h>
-
 namespace {
 
-constexpr int SIZE = 256;
+using FramePicture = ShellGameTest;
 
 // A fresh seeded game flown the same way each time: throttle up, a slow
 // turn, a shot; the picture of the last frame.
@@ -35,7 +27,7 @@ std::vector<uint8_t> fly(int mode, bool outside, int frames) {
     playFrames(frames - 3, now);
     scene.game->fireShot();
     playFrames(3, now);
-    return readPixels(0, 0, SIZE, SIZE);
+    return readPixels(0, 0, ShellGameTest::SIZE, ShellGameTest::SIZE);
 }
 
 }
@@ -43,8 +35,7 @@ std::vector<uint8_t> fly(int mode, bool outside, int frames) {
 // The faster frames (depth clear for the black quad, the sky first, stars from
 // an array, the scene scissored to the window, the cockpit put back from its
 // copy) must show what the first ones did.
-TEST(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowed) {
-    openShellGame(SIZE);
+TEST_F(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowed) {
     struct View {
         int mode;
         bool outside;
@@ -65,26 +56,36 @@ TEST(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowed) {
 }
 
 // Page flipping hands back a buffer that may hold anything: there the cockpit,
-// painted only over the first frames, must be painted again every frame.
-TEST(FramePicture, TheCockpitIsRepaintedWhereTheBackBufferIsNotKept) {
-    openShellGame(SIZE);
-    for (BackBuffer::Answer answer : {BackBuffer::Answer::Kept, BackBuffer::Answer::Lost}) {
-        BackBuffer::override(answer);
+// painted only over the first frames, must be painted again every frame, and
+// the game-over band once stood on that garbage instead of the last view.
+TEST_F(FramePicture, TheCockpitAndTheLastViewAreRepaintedWhereTheBackBufferIsNotKept) {
+    struct Case {
+        BackBuffer::Answer answer;
+        bool gameOver;
+    } cases[] = {{BackBuffer::Answer::Kept, false}, {BackBuffer::Answer::Lost, false}, {BackBuffer::Answer::Lost, true}};
+    for (const Case& c : cases) {
+        BackBuffer::override(c.answer);
         fly(0, false, 40);
-        glClearColor(1, 0, 1, 1);   // what a flipped-in buffer might hold
-        glClear(GL_COLOR_BUFFER_BIT);
-        glClearColor(0, 0, 0, 0.5f);
-        displayFrame();
-        const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
-        if (answer == BackBuffer::Answer::Kept) {
-            // Rows 34 to 70 are the dashboard, the picture's lowest fifth.
-            EXPECT_GT(countPixels(rgb, SIZE, isMagenta, 0, 34, SIZE, 70), SIZE * 30) << "a kept buffer is not painted over";
-        } else {
+        if (c.gameOver) scene.game->myShip->setEnergy(0);
+        for (int i = 0; i < 3; ++i) {
+            glClearColor(1, 0, 1, 1);   // what a flipped-in buffer might hold
+            glClear(GL_COLOR_BUFFER_BIT);
+            glClearColor(0, 0, 0, 0.5f);
+            displayFrame();
+            const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
+            const std::string what = std::string(c.gameOver ? "game over" : "playing") + ", frame " + std::to_string(i);
+            if (c.answer == BackBuffer::Answer::Kept) {
+                // Rows 34 to 70 are the dashboard, the picture's lowest fifth.
+                EXPECT_GT(countPixels(rgb, SIZE, isMagenta, 0, 34, SIZE, 70), SIZE * 30) << "a kept buffer is not painted over";
+                continue;
+            }
             // Not a pixel left anywhere: the copy put back at a quarter of
             // its size must meet the stencil's edges exactly.
-            EXPECT_EQ(countPixels(rgb, SIZE, isMagenta), 0);
-            EXPECT_LT(rgb[(size_t(10) * SIZE + 10) * 3], 20) << "the bar below the picture is cleared";
+            EXPECT_EQ(countPixels(rgb, SIZE, isMagenta), 0) << what;
+            EXPECT_GT(countPixels(rgb, SIZE, isLit), SIZE * SIZE / 8) << what << ": the last view, not a black screen";
+            EXPECT_LT(pixelAt(rgb, SIZE, 10, 10).r, 20) << what << ": the bar below the picture is cleared";
         }
+        EXPECT_EQ(screens.current(), c.gameOver ? Screen::GameOver : Screen::Playing);
     }
     BackBuffer::override(BackBuffer::Answer::Ask);
 }

@@ -23,11 +23,17 @@ TEST(Ms3dModel, EveryBlockOfAModelIsReadAndTextureRowsAreFlipped) {
     EXPECT_FLOAT_EQ(model.materials[0].diffuse[1], 0.7f);
 }
 
-TEST(Ms3dModel, RefusedFilesLeaveTheModelAsItWas) {
+TEST(Ms3dModel, RefusedFilesLeaveTheModelAsItWasAndAllocateNothingTheyOnlyClaim) {
     const std::vector<uint8_t> good = encodeMs3d(pyramidModel("a.bmp", true));
     auto withByte = [&](size_t at, uint8_t value) {
         std::vector<uint8_t> bytes = good;
         bytes[at] = value;
+        return bytes;
+    };
+    // A count of 65535 where the file ends.
+    auto claiming = [&](size_t at) {
+        std::vector<uint8_t> bytes(good.begin(), good.begin() + long(at) + 2);
+        bytes[at] = bytes[at + 1] = 0xFF;
         return bytes;
     };
     // Offsets in the pyramid's file: header 14, vertex block 2 + 5 * 15, then triangles.
@@ -35,6 +41,7 @@ TEST(Ms3dModel, RefusedFilesLeaveTheModelAsItWas) {
     const size_t groups = firstTriangle + 6 * 70;
     const size_t firstGroupIndex = groups + 2 + 1 + 32 + 2;
     const size_t firstGroupMaterial = firstGroupIndex + 4 * 2;
+    const size_t materials = groups + 2 + (1 + 32 + 2 + 4 * 2 + 1) + (1 + 32 + 2 + 2 * 2 + 1);
     struct Case {
         const char* what;
         std::vector<uint8_t> bytes;
@@ -46,12 +53,18 @@ TEST(Ms3dModel, RefusedFilesLeaveTheModelAsItWas) {
         {"triangle index 6 of 6", withByte(firstGroupIndex, 6)},
         {"material index 1 of 1", withByte(firstGroupMaterial, 1)},
         {"vertex count past the end", withByte(14, 0xFF)},
+        // Found by fuzzing: a few bytes claiming 65535 groups or materials made
+        // the reader build them all (megabytes) before finding the file too short.
+        {"65535 groups", claiming(groups)},
+        {"65535 materials", claiming(materials)},
     };
     InspectableModel model;
     const Ms3dData before = pyramidModel("kept.bmp");
     ASSERT_TRUE(model.parse(encodeMs3d(before)));
     for (const Case& c : cases) {
+        AllocationProbe probe;
         EXPECT_FALSE(model.parse(c.bytes)) << c.what;
+        EXPECT_LT(probe.largest(), 4 * good.size()) << c.what;
         EXPECT_EQ(model.meshCount(), 1) << c.what;
         EXPECT_EQ(model.materials[0].textureFileName, "kept.bmp") << c.what;
     }
@@ -85,20 +98,4 @@ TEST(Ms3dModel, FillsInterleavedArraysWithinTheirCapacity) {
     EXPECT_EQ(small[47], 1.0f);
     EXPECT_EQ(small[48], -7.0f);
     EXPECT_EQ(small[59], -7.0f);
-}
-
-TEST(Ms3dModel, CountsAreCheckedAgainstTheFileBeforeAnythingIsAllocated) {
-    // Found by fuzzing: a few bytes claiming 65535 groups or materials made
-    // the reader build them all (megabytes) before finding the file too short.
-    const std::vector<uint8_t> good = encodeMs3d(pyramidModel("a.bmp", true));
-    const size_t groups = 14 + 2 + 5 * 15 + 2 + 6 * 70;
-    const size_t materials = groups + 2 + (1 + 32 + 2 + 4 * 2 + 1) + (1 + 32 + 2 + 2 * 2 + 1);
-    for (const size_t countAt : {groups, materials}) {
-        std::vector<uint8_t> bytes(good.begin(), good.begin() + long(countAt) + 2);
-        bytes[countAt] = bytes[countAt + 1] = 0xFF;
-        Ms3dModel model;
-        AllocationProbe probe;
-        EXPECT_FALSE(model.parse(bytes));
-        EXPECT_LT(probe.largest(), 4 * good.size()) << "count at " << countAt;
-    }
 }

@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <unistd.h>
 
 void openGlWindow(int width, int height) {
     static bool open = false;
     if (open) return;
+    if (chdir(SPACEFIGHT_GAME_DIR) != 0) std::abort();
     int argc = 1;
     char name[] = "spacefight-tests";
     char* argv[] = {name, nullptr};
@@ -87,10 +89,7 @@ int countPixels(const std::vector<uint8_t>& rgb, int width, const std::function<
     y1 = y1 < 0 ? height : std::min(y1, height);
     int n = 0;
     for (int y = std::max(y0, 0); y < y1; ++y) {
-        for (int x = std::max(x0, 0); x < x1; ++x) {
-            const uint8_t* p = &rgb[(size_t(y) * width + x) * 3];
-            n += test(Pixel{p[0], p[1], p[2]});
-        }
+        for (int x = std::max(x0, 0); x < x1; ++x) n += test(pixelAt(rgb, width, x, y));
     }
     return n;
 }

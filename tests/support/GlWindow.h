@@ -8,7 +8,8 @@
 
 // One GLUT window per test process on the X server in DISPLAY (Xvfb in the test
 // command), with colour, depth and stencil buffers like the game's. Tests draw
-// into its back buffer and read the pixels back.
+// into its back buffer and read the pixels back. They run in the game's own
+// directory, where its data is ../bin as the program finds it.
 void openGlWindow(int width = 256, int height = 256);
 
 // RGB bytes of a rectangle of the back buffer, bottom row first.
@@ -31,6 +32,10 @@ void beginFlatPicture(int size);
 struct Pixel {
     uint8_t r, g, b;
 };
+inline Pixel pixelAt(const std::vector<uint8_t>& rgb, int width, int x, int y) {
+    const uint8_t* p = &rgb[(size_t(y) * width + x) * 3];
+    return Pixel{p[0], p[1], p[2]};
+}
 // Pixels for which `test` holds in the rectangle [x0, x1) x [y0, y1) of an
 // RGB picture `width` pixels wide (the whole picture by default).
 int countPixels(const std::vector<uint8_t>& rgb, int width, const std::function<bool(Pixel)>& test, int x0 = 0,

@@ -9,14 +9,10 @@
 #include "shell/screens/Screens.h"
 #include "shell/view/View.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <unistd.h>
 
 void openShellGame(int size) {
     openGlWindow(size, size);
-    ASSERT_EQ(chdir(SPACEFIGHT_GAME_DIR), 0);
     // The sound device opens for real, on SDL's silent driver.
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     initGraphicsState();   // the GL state and the cockpit mask, as other tests may have left neither
