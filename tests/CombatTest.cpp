@@ -89,35 +89,28 @@ TEST(EnemyShip, EveryTransitionOfTheBehaviour) {
     MyShip* player = game.addPlayer(Vector3(0, 0, 500));
     Asteroid* rock = game.addRock(Vector3(0, 0, 30));
     EnemyShip* enemy = game.addEnemy(Vector3(0, 0, 0), Vector3(0, 0, 1), 10.0f);
-    struct Case {
+    // Steps in order on the fixed clock (ms, 0: left as it is); a step from
+    // STAY goes on from where the last one ended. The beam shows for 100 ms,
+    // then pursuit (or evasion with a contact).
+    const int STAY = -1;
+    struct Step {
         int from;
         const SpaceObject* contact;
+        uint32_t clock;
         int to;
-    } cases[] = {
-        {EnemyShip::PURSUE, player, EnemyShip::FIRE},
-        {EnemyShip::PURSUE, rock, EnemyShip::EVADE},
-        {EnemyShip::HALF_LOOP, rock, EnemyShip::EVADE},
-        {EnemyShip::FIRE, nullptr, EnemyShip::SHOW_BEAM},
-        {EnemyShip::FIRE, rock, EnemyShip::SHOW_BEAM},
+    } steps[] = {
+        {EnemyShip::PURSUE, player, 0, EnemyShip::FIRE},       {EnemyShip::PURSUE, rock, 0, EnemyShip::EVADE},
+        {EnemyShip::HALF_LOOP, rock, 0, EnemyShip::EVADE},     {EnemyShip::FIRE, nullptr, 0, EnemyShip::SHOW_BEAM},
+        {EnemyShip::FIRE, rock, 0, EnemyShip::SHOW_BEAM},      {EnemyShip::FIRE, nullptr, 10000, EnemyShip::SHOW_BEAM},
+        {STAY, nullptr, 10099, EnemyShip::SHOW_BEAM},          {STAY, rock, 10100, EnemyShip::EVADE},
+        {EnemyShip::SHOW_BEAM, nullptr, 10100, EnemyShip::PURSUE},
     };
-    for (const Case& c : cases) {
-        enemy->behaviourState = c.from;
+    for (const Step& c : steps) {
+        if (c.clock) Clock::setForTest(c.clock);
+        if (c.from != STAY) enemy->behaviourState = c.from;
         enemy->update(player, 0.02f, c.contact, -1.0f);
-        EXPECT_EQ(enemy->behaviourState, c.to) << c.from;
+        EXPECT_EQ(enemy->behaviourState, c.to) << c.from << " at " << c.clock;
     }
-    // The beam shows for 100 ms, then pursuit (or evasion with a contact).
-    Clock::setForTest(10000);
-    enemy->behaviourState = EnemyShip::FIRE;
-    enemy->update(player, 0.02f, nullptr, -1.0f);
-    Clock::setForTest(10099);
-    enemy->update(player, 0.02f, nullptr, -1.0f);
-    EXPECT_EQ(enemy->behaviourState, EnemyShip::SHOW_BEAM);
-    Clock::setForTest(10100);
-    enemy->update(player, 0.02f, rock, -1.0f);
-    EXPECT_EQ(enemy->behaviourState, EnemyShip::EVADE);
-    enemy->behaviourState = EnemyShip::SHOW_BEAM;
-    enemy->update(player, 0.02f, nullptr, -1.0f);
-    EXPECT_EQ(enemy->behaviourState, EnemyShip::PURSUE);
     Clock::useRealTime();
 
     // Evasion done, then the half loop, then the turn back.

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 const char* const IMAGEMAGICK = "/usr/bin/convert";
@@ -17,16 +16,6 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
-}
-
-void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::vector<uint8_t> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool run(const std::string& command) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "assets/FileBytes.h"
 #include "assets/RgbImage.h"
+#include "tools/BmpWriter.h"
 
 #include <cstdint>
 #include <string>
@@ -20,8 +22,12 @@ private:
     std::string dir;
 };
 
-void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-std::vector<uint8_t> readBytes(const std::string& path);
+inline void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) { writeFile(path, bytes); }
+inline std::vector<uint8_t> readBytes(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    readFileBytes(path, bytes);
+    return bytes;
+}
 
 // Runs a shell command; true when it exits 0.
 bool run(const std::string& command);
