@@ -48,15 +48,14 @@ TEST(Gamepad, TheStickSteersPastTheDeadZoneFiresAndLetsGoWhenPulledOut) {
     poll();
     ASSERT_TRUE(pad.poll().connected) << "plugged in while playing: picked up";
 
-    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, 32767 / 10);   // 10%: inside the dead zone
-    poll();
-    EXPECT_EQ(ship->getYawRate(), 0.0f);
-    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, 32767);
-    poll();
-    EXPECT_NEAR(ship->getYawRate(), GamepadInput::LIMIT, 1e-3f);
-    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, -32767 / 2);   // halfway left
-    poll();
-    EXPECT_NEAR(ship->getYawRate(), -GamepadInput::LIMIT * (0.5f - 0.15f) / 0.85f, 1e-3f);
+    // 10%: inside the dead zone; full right; halfway left.
+    const std::pair<int16_t, float> steering[] = {
+        {32767 / 10, 0.0f}, {32767, GamepadInput::LIMIT}, {-32767 / 2, -GamepadInput::LIMIT * (0.5f - 0.15f) / 0.85f}};
+    for (const auto& [axis, yaw] : steering) {
+        SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, axis);
+        poll();
+        EXPECT_NEAR(ship->getYawRate(), yaw, 1e-4f) << axis;
+    }
     // The pointer moved last: the stick, left alone, does not take its turn back.
     ship->addTurn(0.1f, 0.0f);
     const float pointerTurn = ship->getYawRate();

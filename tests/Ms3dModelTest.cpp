@@ -82,14 +82,12 @@ TEST(Ms3dModel, FillsInterleavedArraysWithinTheirCapacity) {
     ASSERT_TRUE(model.parse(encodeMs3d(pyramidModel(""))));
     std::vector<float> array(6 * 24 + 1, -7.0f);
     EXPECT_EQ(model.fillVertexArray(array.data(), array.size()), 6u * 24);
-    // Triangle 1, corner 2: s, t, normal, location in that order.
-    const float* corner = &array[24 * 1 + 8 * 2];
+    // Triangle 1, corner 0: s, t, normal, location in that order.
+    const float* corner = &array[24 * 1];
     const Model::Triangle& tri = model.triangles[1];
-    EXPECT_EQ(corner[0], tri.s[2]);
-    EXPECT_EQ(corner[1], tri.t[2]);
-    EXPECT_EQ(corner[4], tri.vertexNormals[2][2]);
-    EXPECT_EQ(corner[5], 0.0f);   // the apex
-    EXPECT_EQ(corner[7], 1.0f);
+    EXPECT_EQ(std::vector<float>(corner, corner + 8),
+              (std::vector<float>{tri.s[0], tri.t[0], tri.vertexNormals[0][0], tri.vertexNormals[0][1],
+                                  tri.vertexNormals[0][2], 1.0f, -1.0f, 0.0f}));   // the corner at (1, -1, 0)
     EXPECT_EQ(array.back(), -7.0f);
 
     // Room for two and a half triangles: two are written, nothing beyond them.

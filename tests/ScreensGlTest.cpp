@@ -15,7 +15,7 @@
 #include <GL/freeglut.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <fstream>
 #include <unistd.h>
 #include <vector>
 
@@ -25,11 +25,8 @@ using NewGame = ShellGameTest;
 using ScreensInPlay = ShellGameTest;
 
 long residentKilobytes() {
-    long pages = 0, resident = 0;
-    FILE* f = std::fopen("/proc/self/statm", "r");
-    if (!f) return -1;
-    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = -1;
-    std::fclose(f);
+    long pages = 0, resident = -1;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 

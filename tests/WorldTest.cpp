@@ -17,8 +17,6 @@ TEST(World, IdsAreReusedAfterARemoval) {
     Asteroid* older = game.addRock(Vector3(200, 0, 0));
     doomed->subtractEnergy(100.0f);
     game.world->removeDestroyed();
-    EXPECT_EQ(game.world->count(), 2u);
-    EXPECT_EQ(game.world->explosions.size(), 1u);
     Asteroid* newer = game.addRock(Vector3(300, 0, 0));
     EXPECT_EQ(newer->getWorldId(), 3);
     EXPECT_EQ(game.world->findById(3), older);
