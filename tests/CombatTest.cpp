@@ -1,4 +1,4 @@
-// Guards combat: the laser hits what it should, kills pay out, and the enemy moves through its modes safely.
+// Guards combat: the laser hits what it should, kills pay out and free their ids, the enemy moves through its modes safely.
 #include "platform/Clock.h"
 #include "support/GameFixtures.h"
 
@@ -40,7 +40,7 @@ TEST(Laser, AimedExactlyAtACentreStillHits) {
     EXPECT_EQ(laser.fire(ship, 0.1f, game.world.get()), 1);
 }
 
-TEST(Destruction, RocksExplodeAndLeaveTheEnemyComesBackAtACorner) {
+TEST(Destruction, RocksExplodeAndLeaveTheirIdsToNewcomersTheEnemyComesBackAtACorner) {
     GameFixture game;
     MyShip* ship = game.addPlayer(Vector3(0, 0, 0), Vector3(0, 0, -1), 0.0f, 37.5f);
     Asteroid* a = game.addRock(Vector3(0, 0, -100));
@@ -61,6 +61,14 @@ TEST(Destruction, RocksExplodeAndLeaveTheEnemyComesBackAtACorner) {
     // The large explosion sits twice the radius back towards the viewer, and stays put.
     EXPECT_FLOAT_EQ(game.world->explosions[0]->getAnchor().z, -80.0f);
     EXPECT_FALSE(game.world->explosions[0]->getOffset() != Vector3(0, 0, 0));
+    // Ids are counts, not serial numbers: a newcomer gets the id an older
+    // object still carries, and lookups find the older first.
+    Asteroid* newer = game.addRock(Vector3(300, 0, 0));
+    EXPECT_EQ(newer->getWorldId(), 4);
+    EXPECT_EQ(game.world->findById(4), enemy);
+    EXPECT_EQ(game.world->objectAt(3), newer);
+    EXPECT_EQ(game.world->objectAt(4), nullptr);
+    EXPECT_EQ(game.world->findPlayer(), ship);
 
     ship->subtractEnergy(200.0f);   // the player's ship is never exploded or removed here
     game.world->removeDestroyed();

@@ -1,4 +1,4 @@
-// Guards the faster frames: the same picture as the frames first built, and the cockpit and game over on any driver.
+// Guards the faster frames: the same picture as the frames first built (the beam too), the cockpit and game over on any driver.
 #include "entities/Asteroid.h"
 #include "entities/MyShip.h"
 #include "platform/BackBuffer.h"
@@ -34,8 +34,8 @@ std::vector<uint8_t> fly(int mode, bool outside, int frames) {
 
 // The faster frames (depth clear for the black quad, the sky first, stars from
 // an array, the scene scissored to the window, the cockpit put back from its
-// copy) must show what the first ones did.
-TEST_F(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowed) {
+// copy) must show what the first ones did, the laser's red beam among it.
+TEST_F(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowedBeamsIncluded) {
     struct View {
         int mode;
         bool outside;
@@ -52,6 +52,8 @@ TEST_F(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowed) {
         RecordProperty("differing_pixels_mode_" + std::to_string(v.mode) + (v.outside ? "_outside" : ""), changed);
         EXPECT_LE(changed, SIZE * SIZE / 200) << "mode " << v.mode << (v.outside ? ", outside" : "");
         EXPECT_GT(countPixels(after, SIZE, isLit), SIZE * SIZE / 20) << "not a blank picture compared with another";
+        const auto red = [](Pixel p) { return p.r > 100 && p.g < 40 && p.b < 40; };
+        if (!v.outside) EXPECT_GT(countPixels(after, SIZE, red), 100) << "mode " << v.mode << ": the shot's beam shows red";
     }
 }
 

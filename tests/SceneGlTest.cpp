@@ -1,8 +1,7 @@
-// Guards what the scene draws: rocks in all modes, culling, explosions, laser, text, game over and radar.
+// Guards what the scene draws: rocks in all modes, culling, explosions, text, game over and radar.
 #include "assets/Explosion.h"
 #include "assets/Font.h"
 #include "assets/Ms3dModel.h"
-#include "entities/Laser.h"
 #include "platform/BestScore.h"
 #include "shell/input/Settings.h"
 #include "shell/screens/GameOverScreen.h"
@@ -91,18 +90,6 @@ TEST(Explosions, FramesRunAt40MsAndSmallOnesRideOnTheirTarget) {
     game.world->updateExplosions();
     EXPECT_FLOAT_EQ(game.world->explosions[0]->getAnchor().x, 10.0f);
     EXPECT_FLOAT_EQ(game.world->explosions[1]->getAnchor().x, 0.0f);
-}
-
-TEST(LaserDrawing, BeamsShowRedInTheCockpitView) {
-    openGlWindow(SIZE, SIZE);
-    GameFixture game;
-    MyShip* ship = game.addPlayer();
-    Laser laser;
-    laser.setLength(200.0f);
-    camera(0.0);
-    laser.draw(ship);
-    const auto red = [](Pixel p) { return p.r > 100 && p.g < 40 && p.b < 40; };
-    EXPECT_GT(countPixels(readPixels(0, 0, SIZE, SIZE), SIZE, red), 100);
 }
 
 TEST(FontDrawing, TextLandsInItsGlyphBoxes) {

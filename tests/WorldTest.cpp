@@ -1,4 +1,4 @@
-// Guards the world and collision pass: ids, turns, speed limits, bounces and their cost, no contact missed.
+// Guards the world and collision pass: turns, speed limits, bounces and their cost, no contact missed.
 #include "shell/Collisions.h"
 #include "support/GameFixtures.h"
 
@@ -7,23 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
-
-TEST(World, IdsAreReusedAfterARemoval) {
-    // Ids are counts, not serial numbers: after a removal the next object gets
-    // an id that an older one still carries, and lookups find the older first.
-    GameFixture game;
-    game.addPlayer();
-    Asteroid* doomed = game.addRock(Vector3(100, 0, 0));
-    Asteroid* older = game.addRock(Vector3(200, 0, 0));
-    doomed->subtractEnergy(100.0f);
-    game.world->removeDestroyed();
-    Asteroid* newer = game.addRock(Vector3(300, 0, 0));
-    EXPECT_EQ(newer->getWorldId(), 3);
-    EXPECT_EQ(game.world->findById(3), older);
-    EXPECT_EQ(game.world->objectAt(2), newer);
-    EXPECT_EQ(game.world->objectAt(3), nullptr);
-    EXPECT_EQ(game.world->findPlayer(), game.world->player);
-}
 
 TEST(Ship, TurnsAboutItsOwnAxesAndKeepsItsSpeedLimits) {
     GameFixture game;

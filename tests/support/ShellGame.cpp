@@ -4,7 +4,6 @@
 #include "platform/Clock.h"
 #include "shell/view/Display.h"
 #include "shell/frame/FrameLoop.h"
-#include "shell/Game.h"
 #include "shell/Scene.h"
 #include "shell/screens/Screens.h"
 #include "shell/view/View.h"
