@@ -147,17 +147,13 @@ TEST(EnemyShip, EvadesSharplyFromARockAheadAndBarelyFromOneBeside) {
     GameFixture game;
     MyShip* player = game.addPlayer(Vector3(0, 0, 500));
     EnemyShip* enemy = game.addEnemy(Vector3(0, 0, 0), Vector3(0, 0, 1), 10.0f);
-    struct Angle {
-        Vector3 at;
-        float expected;
-    } angles[] = {{Vector3(0, 0, 30), 91.0f}, {Vector3(30, 0, 0), 1.0f}};
-    for (const Angle& a : angles) {
-        Asteroid* rock = game.addRock(a.at);
+    for (const auto& [at, angle] : {std::pair(Vector3(0, 0, 30), 91.0f), std::pair(Vector3(30, 0, 0), 1.0f)}) {
+        Asteroid* rock = game.addRock(at);
         enemy->setTurn(Vector3(0, 0, 1));
         enemy->behaviourState = EnemyShip::EVADE;
         enemy->evadePlanned = false;
         enemy->update(player, 0.02f, rock, -1.0f);
-        EXPECT_NEAR(enemy->evadeAngle, a.expected, 1e-3f);
+        EXPECT_NEAR(enemy->evadeAngle, angle, 1e-3f);
         rock->setPosition(Vector3(5000, 5000, 5000));
     }
 }

@@ -7,22 +7,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// A controller as SDL would see a real one plugged in; its index, or -1.
-int plugIn() {
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "test pad";
-    return SDL_JoystickAttachVirtualEx(&desc);
-}
-
-}
-
 TEST(Gamepad, TheStickSteersPastTheDeadZoneFiresAndLetsGoWhenPulledOut) {
     GameFixture game;
     MyShip* ship = game.addPlayer();
@@ -41,7 +25,15 @@ TEST(Gamepad, TheStickSteersPastTheDeadZoneFiresAndLetsGoWhenPulledOut) {
     };
     EXPECT_FALSE(pad.poll().connected) << "no controller: nothing, and no word of it";
 
-    const int index = plugIn();
+    // A controller as SDL would see a real one plugged in.
+    SDL_VirtualJoystickDesc desc;
+    SDL_zero(desc);
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.name = "test pad";
+    const int index = SDL_JoystickAttachVirtualEx(&desc);
     ASSERT_GE(index, 0) << SDL_GetError();
     SDL_Joystick* stick = SDL_JoystickOpen(index);   // the test's hand on the virtual controller
     ASSERT_NE(stick, nullptr);

@@ -55,11 +55,16 @@ std::vector<uint8_t> readStencil(int x, int y, int width, int height) {
     return out;
 }
 
-void beginLitScene(int size, double fieldOfView, double nearPlane, double farPlane) {
+void beginFlatPicture(int size) {
     glViewport(0, 0, size, size);
-    glDisable(GL_STENCIL_TEST);
     glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(GL_COLOR_BUFFER_BIT);
+    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_STENCIL_TEST, GL_TEXTURE_2D}) glDisable(cap);
+}
+
+void beginLitScene(int size, double fieldOfView, double nearPlane, double farPlane) {
+    beginFlatPicture(size);
+    glClear(GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glMatrixMode(GL_PROJECTION);
@@ -73,13 +78,6 @@ void beginLitScene(int size, double fieldOfView, double nearPlane, double farPla
     glEnable(GL_LIGHTING);
     glEnable(GL_COLOR_MATERIAL);
     glColor3f(1, 1, 1);
-}
-
-void beginFlatPicture(int size) {
-    glViewport(0, 0, size, size);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_STENCIL_TEST, GL_TEXTURE_2D}) glDisable(cap);
 }
 
 int countPixels(const std::vector<uint8_t>& rgb, int width, const std::function<bool(Pixel)>& test, int x0, int y0,

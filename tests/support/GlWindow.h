@@ -20,13 +20,13 @@ int differingPixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b
 // The stencil values of a rectangle, bottom row first.
 std::vector<uint8_t> readStencil(int x, int y, int width, int height);
 
-// Clears a size x size view and sets up a perspective camera at the origin
-// with the game's light from above, lighting and colour material on, white.
-void beginLitScene(int size, double fieldOfView, double nearPlane, double farPlane);
-
 // Clears a size x size view to black with nothing enabled that would hide or
 // tint a flat picture (lighting, depth, stencil, texturing), ready to draw in.
 void beginFlatPicture(int size);
+
+// The same with a perspective camera at the origin, depth test, the game's
+// light from above, lighting and colour material on, white.
+void beginLitScene(int size, double fieldOfView, double nearPlane, double farPlane);
 
 // One pixel of a picture read back.
 struct Pixel {

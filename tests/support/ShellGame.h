@@ -17,11 +17,8 @@ void startFreshGame(uint32_t start);
 void playFrames(int frames, uint32_t& now, uint32_t step = 14);
 
 // A test on the whole game in a 256 x 256 window, started fresh at `now`.
-class ShellGameTest : public testing::Test {
-public:
+struct ShellGameTest : testing::Test {
     static constexpr int SIZE = 256;
-
-protected:
     void SetUp() override {
         openShellGame(SIZE);
         startFreshGame(now);
