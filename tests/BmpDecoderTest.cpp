@@ -182,8 +182,6 @@ TEST(BmpDecoder, RefusesBrokenFilesWithoutReadingOrAllocatingPastThem) {
         s.coloursUsed = static_cast<uint32_t>(s.palette.size() / 4);
         return build(s);
     };
-    std::vector<uint8_t> offsetPastTheEnd = build(spec(40, 2, 2, 24, 0, 16));
-    offsetPastTheEnd[10] = offsetPastTheEnd[11] = 0xFF;
     BmpSpec fields24 = spec(40, 4, 2, 24, 3, 24);
     fields24.masks = {0xFF, 0xFF00, 0xFF0000};
     const auto grey = greyPalette(256);
@@ -207,7 +205,7 @@ TEST(BmpDecoder, RefusesBrokenFilesWithoutReadingOrAllocatingPastThem) {
          DibResult::ConversionError},
         {"negative width", build(spec(40, -4, 2, 24, 0, 24)), DibResult::ConversionError},
         {"pixel data past the end", build(spec(40, 64, 64, 24, 0, 100)), DibResult::ConversionError},
-        {"pixel offset past the end", offsetPastTheEnd, DibResult::ConversionError},
+        {"pixel offset past the end", withByte(build(spec(40, 2, 2, 24, 0, 16)), 11, 0xFF), DibResult::ConversionError},
         {"run-length top-down", file(spec(40, 4, -2, 8, 1), {0, 1}, grey), DibResult::ConversionError},
         {"embedded JPEG", build(spec(40, 4, 2, 24, 4, 24)), DibResult::ConversionError},
         {"bit fields on 24 bits", build(fields24), DibResult::ConversionError},

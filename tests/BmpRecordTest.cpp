@@ -1,16 +1,12 @@
 // Guards the cockpit-mask reader: image editors' masks read, bad ones refused, nothing trusted past the file.
 #include "shell/view/BmpRecord.h"
+#include "support/TestFiles.h"
 #include "tools/BmpWriter.h"
 
 #include <gtest/gtest.h>
 
 TEST(BmpRecord, BadMaskFilesAreRefusedNotTrusted) {
     const std::vector<uint8_t> good = encodeBmp1(32, 4, std::vector<uint8_t>(128, 1));
-    auto changed = [&](size_t at, uint8_t value) {
-        std::vector<uint8_t> bytes = good;
-        bytes[at] = value;
-        return bytes;
-    };
     struct Case {
         const char* what;
         std::vector<uint8_t> bytes;
@@ -18,11 +14,11 @@ TEST(BmpRecord, BadMaskFilesAreRefusedNotTrusted) {
         {"cut short in the pixels", std::vector<uint8_t>(good.begin(), good.end() - 1)},
         {"cut short in the header", std::vector<uint8_t>(good.begin(), good.begin() + 30)},
         {"empty", {}},
-        {"24 bits per pixel", changed(28, 24)},
-        {"top-down", changed(25, 0xFF)},
-        {"pixel offset past the end", changed(11, 0x40)},
-        {"not a BMP", changed(0, 'X')},
-        {"info header under 40 bytes", changed(14, 12)},
+        {"24 bits per pixel", withByte(good, 28, 24)},
+        {"top-down", withByte(good, 25, 0xFF)},
+        {"pixel offset past the end", withByte(good, 11, 0x40)},
+        {"not a BMP", withByte(good, 0, 'X')},
+        {"info header under 40 bytes", withByte(good, 14, 12)},
     };
     for (const Case& c : cases) {
         BmpRecord record;

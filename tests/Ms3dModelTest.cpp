@@ -2,6 +2,7 @@
 #include "assets/Ms3dModel.h"
 #include "support/AllocationProbe.h"
 #include "support/ModelFixtures.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -25,11 +26,6 @@ TEST(Ms3dModel, EveryBlockOfAModelIsReadAndTextureRowsAreFlipped) {
 
 TEST(Ms3dModel, RefusedFilesLeaveTheModelAsItWasAndAllocateNothingTheyOnlyClaim) {
     const std::vector<uint8_t> good = encodeMs3d(pyramidModel("a.bmp", true));
-    auto withByte = [&](size_t at, uint8_t value) {
-        std::vector<uint8_t> bytes = good;
-        bytes[at] = value;
-        return bytes;
-    };
     // A count of 65535 where the file ends.
     auto claiming = [&](size_t at) {
         std::vector<uint8_t> bytes(good.begin(), good.begin() + long(at) + 2);
@@ -46,13 +42,13 @@ TEST(Ms3dModel, RefusedFilesLeaveTheModelAsItWasAndAllocateNothingTheyOnlyClaim)
         const char* what;
         std::vector<uint8_t> bytes;
     } cases[] = {
-        {"version 2", withByte(10, 2)},
-        {"version 5", withByte(10, 5)},
-        {"identifier's last byte", withByte(9, '1')},
-        {"vertex index 5 of 5", withByte(firstTriangle + 2, 5)},
-        {"triangle index 6 of 6", withByte(firstGroupIndex, 6)},
-        {"material index 1 of 1", withByte(firstGroupMaterial, 1)},
-        {"vertex count past the end", withByte(14, 0xFF)},
+        {"version 2", withByte(good, 10, 2)},
+        {"version 5", withByte(good, 10, 5)},
+        {"identifier's last byte", withByte(good, 9, '1')},
+        {"vertex index 5 of 5", withByte(good, firstTriangle + 2, 5)},
+        {"triangle index 6 of 6", withByte(good, firstGroupIndex, 6)},
+        {"material index 1 of 1", withByte(good, firstGroupMaterial, 1)},
+        {"vertex count past the end", withByte(good, 14, 0xFF)},
         // Found by fuzzing: a few bytes claiming 65535 groups or materials made
         // the reader build them all (megabytes) before finding the file too short.
         {"65535 groups", claiming(groups)},

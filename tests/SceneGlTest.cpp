@@ -68,10 +68,7 @@ TEST(Explosions, FramesRunAt40MsAndSmallOnesRideOnTheirTarget) {
     Explosion e(Vector3(0, 0, 0), Vector3(1, 2, 3), 7, slots, 5000);
     EXPECT_EQ(e.getLastTick(), 5000u);   // counted from creation, so it starts at frame 0
     int frames = 0;
-    while (!e.isFinished() && frames < 100) {
-        e.advanceAnimation(40);
-        ++frames;
-    }
+    for (; !e.isFinished() && frames < 100; ++frames) e.advanceAnimation(40);
     EXPECT_EQ(frames, 51);
     EXPECT_EQ(e.getCurrentFrame(), 51);
 

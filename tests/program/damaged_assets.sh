@@ -67,13 +67,11 @@ expect_lines() {
   [ -z "$unexpected" ] || fail "$what: unexpected: $unexpected"
 }
 
-cd "$bin_dir" || exit 1
-mapfile -t pictures < <(find . -name '*.bmp' ! -name cockpitMask.bmp -printf '%P\n' | sort)
+mapfile -t pictures < <(find "$bin_dir" -name '*.bmp' ! -name cockpitMask.bmp -printf '%P\n' | sort)
 models=(data/asteroids/ast1.ms3d data/asteroids/ast2.ms3d data/asteroids/ast3.ms3d
         data/Ships/xwingPart1.ms3d data/Ships/xwingPart2.ms3d)
 sounds=(data/Sounds/laser.wav data/Sounds/explosion.mp3 data/Sounds/nearExplosion.mp3)
 music=data/Sounds/invtro94.s3m
-cd - >/dev/null || exit 1
 
 for form in missing empty half random; do
   # Pictures: a missing one is passed over in silence; the others name their fault.

@@ -29,6 +29,12 @@ inline std::vector<uint8_t> readBytes(const std::string& path) {
     return bytes;
 }
 
+// A copy of `bytes` with the byte at `at` set to `value`: one field of a file damaged.
+inline std::vector<uint8_t> withByte(std::vector<uint8_t> bytes, size_t at, uint8_t value) {
+    bytes.at(at) = value;
+    return bytes;
+}
+
 // Runs a shell command; true when it exits 0.
 bool run(const std::string& command);
 
