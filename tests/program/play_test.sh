@@ -10,19 +10,16 @@ shot() { sleep "${2:-0}"; import -window root "$work/$1.png"; }   # shot NAME [S
 white_pixels() { $IM "$work/$1.png" -crop "$2" +repage -colorspace gray -threshold 75% -format '%[fx:round(mean*w*h)]' info:; }
 # Pixels that differ by more than 10% between two screenshots in a rectangle.
 differing() { compare -metric AE -fuzz 10% "$work/$1.png[$3]" "$work/$2.png[$3]" null: 2>&1; }
-# Loudest 16-bit sample in the captured audio from byte offset $1 on.
-peak_after() {
-  tail -c +"$(( $1 + 1 ))" "$work/audio.raw" | od -An -v -t d2 |
-    awk '{ for (i = 1; i <= NF; i++) { v = $i < 0 ? -$i : $i; if (v > m) m = v } } END { print m + 0 }'
-}
-
+# The captured audio's 16-bit samples from byte offset $1 on, at most $2 bytes of them.
+samples() { tail -c +"$(( $1 + 1 ))" "$work/audio.raw" | head -c "${2:-2000000000}" | od -An -v -t d2; }
+# Loudest sample from byte offset $1 on.
+peak_after() { samples "$1" | awk '{ for (i = 1; i <= NF; i++) { v = $i < 0 ? -$i : $i; if (v > m) m = v } } END { print m + 0 }'; }
 # RMS of a second of the captured audio (44.1 kHz, 16-bit stereo) starting 0.3 s from now, once it is written.
 rms_soon() {
   sleep 0.3
   local from; from=$(stat -c %s "$work/audio.raw")
   sleep 1.2
-  tail -c +"$(( from + 1 ))" "$work/audio.raw" | head -c 176400 | od -An -v -t d2 |
-    awk '{ for (i = 1; i <= NF; i++) { s += $i * $i; n++ } } END { printf "%d\n", sqrt(s / (n ? n : 1)) }'
+  samples "$from" 176400 | awk '{ for (i = 1; i <= NF; i++) { s += $i * $i; n++ } } END { printf "%d\n", sqrt(s / (n ? n : 1)) }'
 }
 
 # The help bound to F9 as well, as a player's settings file may.

@@ -24,35 +24,33 @@ void openGlWindow(int width, int height) {
     open = true;
 }
 
-std::vector<uint8_t> readPixels(int x, int y, int width, int height) {
-    std::vector<uint8_t> out(size_t(width) * height * 3);
+namespace {
+
+std::vector<uint8_t> readBack(int x, int y, int width, int height, GLenum format, int channels) {
+    std::vector<uint8_t> out(size_t(width) * height * channels);
     glFinish();
     glReadBuffer(GL_BACK);
-    glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, out.data());
+    glReadPixels(x, y, width, height, format, GL_UNSIGNED_BYTE, out.data());
     return out;
+}
+
+}
+
+std::vector<uint8_t> readPixels(int x, int y, int width, int height) {
+    return readBack(x, y, width, height, GL_RGB, 3);
+}
+
+std::vector<uint8_t> readStencil(int x, int y, int width, int height) {
+    return readBack(x, y, width, height, GL_STENCIL_INDEX, 1);
 }
 
 int differingPixels(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int tolerance) {
     // Pictures of different sizes differ everywhere.
     if (a.size() != b.size()) return static_cast<int>(std::max(a.size(), b.size()) / 3);
+    const auto far = [&](size_t i) { return std::abs(int(a[i]) - int(b[i])) > tolerance; };
     int count = 0;
-    for (size_t i = 0; i + 2 < a.size(); i += 3) {
-        for (int k = 0; k < 3; ++k) {
-            if (std::abs(int(a[i + k]) - int(b[i + k])) > tolerance) {
-                ++count;
-                break;
-            }
-        }
-    }
+    for (size_t i = 0; i + 2 < a.size(); i += 3) count += far(i) || far(i + 1) || far(i + 2);
     return count;
-}
-
-std::vector<uint8_t> readStencil(int x, int y, int width, int height) {
-    std::vector<uint8_t> out(size_t(width) * height);
-    glFinish();
-    glReadBuffer(GL_BACK);
-    glReadPixels(x, y, width, height, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, out.data());
-    return out;
 }
 
 void beginFlatPicture(int size) {
