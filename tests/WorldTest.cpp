@@ -93,7 +93,6 @@ TEST(CollisionPass, SkippingFarPairsChangesNothing) {
                 const Vector3 rel = w.objectAt(i)->getDirection() - w.objectAt(j)->getDirection();
                 for (double t = step; t <= span + step / 2; t += step) {
                     if (distance(pi + rel * float(t), pj) <= reach) {
-                        c.point = pi + rel * float(t);
                         c.time = std::min(c.time, t - step);
                         c.first = int(i);
                         c.second = int(j);
