@@ -1,4 +1,4 @@
-// Guards combat: the laser hits what it should, kills pay out, and the enemy moves through its modes safely.
+// Guards combat: the laser hits what it should, kills pay out and free their ids, the enemy moves through its modes safely.
 #include "platform/Clock.h"
 #include "support/GameFixtures.h"
 
@@ -40,7 +40,7 @@ TEST(Laser, AimedExactlyAtACentreStillHits) {
     EXPECT_EQ(laser.fire(ship, 0.1f, game.world.get()), 1);
 }
 
-TEST(Destruction, RocksExplodeAndLeaveTheEnemyComesBackAtACorner) {
+TEST(Destruction, RocksExplodeAndLeaveTheirIdsToNewcomersTheEnemyComesBackAtACorner) {
     GameFixture game;
     MyShip* ship = game.addPlayer(Vector3(0, 0, 0), Vector3(0, 0, -1), 0.0f, 37.5f);
     Asteroid* a = game.addRock(Vector3(0, 0, -100));
@@ -61,6 +61,14 @@ TEST(Destruction, RocksExplodeAndLeaveTheEnemyComesBackAtACorner) {
     // The large explosion sits twice the radius back towards the viewer, and stays put.
     EXPECT_FLOAT_EQ(game.world->explosions[0]->getAnchor().z, -80.0f);
     EXPECT_FALSE(game.world->explosions[0]->getOffset() != Vector3(0, 0, 0));
+    // Ids are counts, not serial numbers: a newcomer gets the id an older
+    // object still carries, and lookups find the older first.
+    Asteroid* newer = game.addRock(Vector3(300, 0, 0));
+    EXPECT_EQ(newer->getWorldId(), 4);
+    EXPECT_EQ(game.world->findById(4), enemy);
+    EXPECT_EQ(game.world->objectAt(3), newer);
+    EXPECT_EQ(game.world->objectAt(4), nullptr);
+    EXPECT_EQ(game.world->findPlayer(), ship);
 
     ship->subtractEnergy(200.0f);   // the player's ship is never exploded or removed here
     game.world->removeDestroyed();
@@ -89,35 +97,28 @@ TEST(EnemyShip, EveryTransitionOfTheBehaviour) {
     MyShip* player = game.addPlayer(Vector3(0, 0, 500));
     Asteroid* rock = game.addRock(Vector3(0, 0, 30));
     EnemyShip* enemy = game.addEnemy(Vector3(0, 0, 0), Vector3(0, 0, 1), 10.0f);
-    struct Case {
+    // Steps in order on the fixed clock (ms, 0: left as it is); a step from
+    // STAY goes on from where the last one ended. The beam shows for 100 ms,
+    // then pursuit (or evasion with a contact).
+    const int STAY = -1;
+    struct Step {
         int from;
         const SpaceObject* contact;
+        uint32_t clock;
         int to;
-    } cases[] = {
-        {EnemyShip::PURSUE, player, EnemyShip::FIRE},
-        {EnemyShip::PURSUE, rock, EnemyShip::EVADE},
-        {EnemyShip::HALF_LOOP, rock, EnemyShip::EVADE},
-        {EnemyShip::FIRE, nullptr, EnemyShip::SHOW_BEAM},
-        {EnemyShip::FIRE, rock, EnemyShip::SHOW_BEAM},
+    } steps[] = {
+        {EnemyShip::PURSUE, player, 0, EnemyShip::FIRE},       {EnemyShip::PURSUE, rock, 0, EnemyShip::EVADE},
+        {EnemyShip::HALF_LOOP, rock, 0, EnemyShip::EVADE},     {EnemyShip::FIRE, nullptr, 0, EnemyShip::SHOW_BEAM},
+        {EnemyShip::FIRE, rock, 0, EnemyShip::SHOW_BEAM},      {EnemyShip::FIRE, nullptr, 10000, EnemyShip::SHOW_BEAM},
+        {STAY, nullptr, 10099, EnemyShip::SHOW_BEAM},          {STAY, rock, 10100, EnemyShip::EVADE},
+        {EnemyShip::SHOW_BEAM, nullptr, 10100, EnemyShip::PURSUE},
     };
-    for (const Case& c : cases) {
-        enemy->behaviourState = c.from;
+    for (const Step& c : steps) {
+        if (c.clock) Clock::setForTest(c.clock);
+        if (c.from != STAY) enemy->behaviourState = c.from;
         enemy->update(player, 0.02f, c.contact, -1.0f);
-        EXPECT_EQ(enemy->behaviourState, c.to) << c.from;
+        EXPECT_EQ(enemy->behaviourState, c.to) << c.from << " at " << c.clock;
     }
-    // The beam shows for 100 ms, then pursuit (or evasion with a contact).
-    Clock::setForTest(10000);
-    enemy->behaviourState = EnemyShip::FIRE;
-    enemy->update(player, 0.02f, nullptr, -1.0f);
-    Clock::setForTest(10099);
-    enemy->update(player, 0.02f, nullptr, -1.0f);
-    EXPECT_EQ(enemy->behaviourState, EnemyShip::SHOW_BEAM);
-    Clock::setForTest(10100);
-    enemy->update(player, 0.02f, rock, -1.0f);
-    EXPECT_EQ(enemy->behaviourState, EnemyShip::EVADE);
-    enemy->behaviourState = EnemyShip::SHOW_BEAM;
-    enemy->update(player, 0.02f, nullptr, -1.0f);
-    EXPECT_EQ(enemy->behaviourState, EnemyShip::PURSUE);
     Clock::useRealTime();
 
     // Evasion done, then the half loop, then the turn back.
@@ -146,17 +147,13 @@ TEST(EnemyShip, EvadesSharplyFromARockAheadAndBarelyFromOneBeside) {
     GameFixture game;
     MyShip* player = game.addPlayer(Vector3(0, 0, 500));
     EnemyShip* enemy = game.addEnemy(Vector3(0, 0, 0), Vector3(0, 0, 1), 10.0f);
-    struct Angle {
-        Vector3 at;
-        float expected;
-    } angles[] = {{Vector3(0, 0, 30), 91.0f}, {Vector3(30, 0, 0), 1.0f}};
-    for (const Angle& a : angles) {
-        Asteroid* rock = game.addRock(a.at);
+    for (const auto& [at, angle] : {std::pair(Vector3(0, 0, 30), 91.0f), std::pair(Vector3(30, 0, 0), 1.0f)}) {
+        Asteroid* rock = game.addRock(at);
         enemy->setTurn(Vector3(0, 0, 1));
         enemy->behaviourState = EnemyShip::EVADE;
         enemy->evadePlanned = false;
         enemy->update(player, 0.02f, rock, -1.0f);
-        EXPECT_NEAR(enemy->evadeAngle, a.expected, 1e-3f);
+        EXPECT_NEAR(enemy->evadeAngle, angle, 1e-3f);
         rock->setPosition(Vector3(5000, 5000, 5000));
     }
 }

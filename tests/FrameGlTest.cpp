@@ -1,10 +1,8 @@
-// Guards the faster frames: the same picture as the frames first built, and the cockpit on any driver.
+// Guards the faster frames: the same picture as the frames first built (the beam too), the cockpit and game over on any driver, and each help overlay drawn in its place alone.
 #include "entities/Asteroid.h"
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
 #include "platform/BackBuffer.h"
-#include "platform/Clock.h"
-#include "shell/view/Display.h"
 #include "shell/frame/FrameLoop.h"
 #include "shell/Game.h"
 #include "shell/input/Controls.h"
@@ -14,14 +12,9 @@
 #include "support/GlWindow.h"
 #include "support/ShellGame.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <unistd.h>
-
 namespace {
 
-constexpr int SIZE = 256;
+using FramePicture = ShellGameTest;
 
 // A fresh seeded game flown the same way each time: throttle up, a slow
 // turn, a shot; the picture of the last frame.
@@ -36,16 +29,15 @@ std::vector<uint8_t> fly(int mode, bool outside, int frames) {
     playFrames(frames - 3, now);
     scene.game->fireShot();
     playFrames(3, now);
-    return readPixels(0, 0, SIZE, SIZE);
+    return readPixels(0, 0, ShellGameTest::SIZE, ShellGameTest::SIZE);
 }
 
 }
 
 // The faster frames (depth clear for the black quad, the sky first, stars from
 // an array, the scene scissored to the window, the cockpit put back from its
-// copy) must show what the first ones did.
-TEST(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowed) {
-    openShellGame(SIZE);
+// copy) must show what the first ones did, the laser's red beam among it.
+TEST_F(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowedBeamsIncluded) {
     struct View {
         int mode;
         bool outside;
@@ -62,31 +54,43 @@ TEST(FramePicture, OptimisedFramesShowWhatTheFramesFirstBuiltShowed) {
         RecordProperty("differing_pixels_mode_" + std::to_string(v.mode) + (v.outside ? "_outside" : ""), changed);
         EXPECT_LE(changed, SIZE * SIZE / 200) << "mode " << v.mode << (v.outside ? ", outside" : "");
         EXPECT_GT(countPixels(after, SIZE, isLit), SIZE * SIZE / 20) << "not a blank picture compared with another";
+        const auto red = [](Pixel p) { return p.r > 100 && p.g < 40 && p.b < 40; };
+        if (!v.outside) EXPECT_GT(countPixels(after, SIZE, red), 100) << "mode " << v.mode << ": the shot's beam shows red";
     }
 }
 
 // Page flipping hands back a buffer that may hold anything: there the cockpit,
-// painted only over the first frames, must be painted again every frame.
-TEST(FramePicture, TheCockpitIsRepaintedWhereTheBackBufferIsNotKept) {
-    openShellGame(SIZE);
+// painted only over the first frames, must be painted again every frame, and
+// the game-over band once stood on that garbage instead of the last view.
+TEST_F(FramePicture, TheCockpitAndTheLastViewAreRepaintedWhereTheBackBufferIsNotKept) {
+    struct Case {
+        BackBuffer::Answer answer;
+        bool gameOver;
+    } cases[] = {{BackBuffer::Answer::Kept, false}, {BackBuffer::Answer::Lost, false}, {BackBuffer::Answer::Lost, true}};
     controls.settings().dials = false;   // the live dials repaint their own squares of the dashboard every frame
-    for (BackBuffer::Answer answer : {BackBuffer::Answer::Kept, BackBuffer::Answer::Lost}) {
-        BackBuffer::override(answer);
+    for (const Case& c : cases) {
+        BackBuffer::override(c.answer);
         fly(0, false, 40);
-        glClearColor(1, 0, 1, 1);   // what a flipped-in buffer might hold
-        glClear(GL_COLOR_BUFFER_BIT);
-        glClearColor(0, 0, 0, 0.5f);
-        displayFrame();
-        const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
-        if (answer == BackBuffer::Answer::Kept) {
-            // Rows 34 to 70 are the dashboard, the picture's lowest fifth.
-            EXPECT_GT(countPixels(rgb, SIZE, isMagenta, 0, 34, SIZE, 70), SIZE * 30) << "a kept buffer is not painted over";
-        } else {
+        if (c.gameOver) scene.game->myShip->setEnergy(0);
+        for (int i = 0; i < 3; ++i) {
+            glClearColor(1, 0, 1, 1);   // what a flipped-in buffer might hold
+            glClear(GL_COLOR_BUFFER_BIT);
+            glClearColor(0, 0, 0, 0.5f);
+            displayFrame();
+            const std::vector<uint8_t> rgb = readPixels(0, 0, SIZE, SIZE);
+            const std::string what = std::string(c.gameOver ? "game over" : "playing") + ", frame " + std::to_string(i);
+            if (c.answer == BackBuffer::Answer::Kept) {
+                // Rows 34 to 70 are the dashboard, the picture's lowest fifth.
+                EXPECT_GT(countPixels(rgb, SIZE, isMagenta, 0, 34, SIZE, 70), SIZE * 30) << "a kept buffer is not painted over";
+                continue;
+            }
             // Not a pixel left anywhere: the copy put back at a quarter of
             // its size must meet the stencil's edges exactly.
-            EXPECT_EQ(countPixels(rgb, SIZE, isMagenta), 0);
-            EXPECT_LT(rgb[(size_t(10) * SIZE + 10) * 3], 20) << "the bar below the picture is cleared";
+            EXPECT_EQ(countPixels(rgb, SIZE, isMagenta), 0) << what;
+            EXPECT_GT(countPixels(rgb, SIZE, isLit), SIZE * SIZE / 8) << what << ": the last view, not a black screen";
+            EXPECT_LT(pixelAt(rgb, SIZE, 10, 10).r, 20) << what << ": the bar below the picture is cleared";
         }
+        EXPECT_EQ(screens.current(), c.gameOver ? Screen::GameOver : Screen::Playing);
     }
     BackBuffer::override(BackBuffer::Answer::Ask);
     controls.settings().dials = true;
@@ -96,8 +100,7 @@ TEST(FramePicture, TheCockpitIsRepaintedWhereTheBackBufferIsNotKept) {
 // and nowhere else: it draws, and leaves nothing behind in the state the
 // scene and the other lines are drawn with. All off is then the frame as the
 // game drew it before they came.
-TEST(FramePicture, EachOverlayDrawsInItsPlaceAndNowhereElse) {
-    openShellGame(SIZE);
+TEST_F(FramePicture, EachOverlayDrawsInItsPlaceAndNowhereElse) {
     struct Row {
         const char* what;
         bool Settings::*key;

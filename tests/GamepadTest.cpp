@@ -7,22 +7,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// A controller as SDL would see a real one plugged in; its index, or -1.
-int plugIn() {
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "test pad";
-    return SDL_JoystickAttachVirtualEx(&desc);
-}
-
-}
-
 TEST(Gamepad, TheStickSteersPastTheDeadZoneFiresAndLetsGoWhenPulledOut) {
     GameFixture game;
     MyShip* ship = game.addPlayer();
@@ -41,22 +25,29 @@ TEST(Gamepad, TheStickSteersPastTheDeadZoneFiresAndLetsGoWhenPulledOut) {
     };
     EXPECT_FALSE(pad.poll().connected) << "no controller: nothing, and no word of it";
 
-    const int index = plugIn();
+    // A controller as SDL would see a real one plugged in.
+    SDL_VirtualJoystickDesc desc;
+    SDL_zero(desc);
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.name = "test pad";
+    const int index = SDL_JoystickAttachVirtualEx(&desc);
     ASSERT_GE(index, 0) << SDL_GetError();
     SDL_Joystick* stick = SDL_JoystickOpen(index);   // the test's hand on the virtual controller
     ASSERT_NE(stick, nullptr);
     poll();
     ASSERT_TRUE(pad.poll().connected) << "plugged in while playing: picked up";
 
-    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, 32767 / 10);   // 10%: inside the dead zone
-    poll();
-    EXPECT_EQ(ship->getYawRate(), 0.0f);
-    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, 32767);
-    poll();
-    EXPECT_NEAR(ship->getYawRate(), GamepadInput::LIMIT, 1e-3f);
-    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, -32767 / 2);   // halfway left
-    poll();
-    EXPECT_NEAR(ship->getYawRate(), -GamepadInput::LIMIT * (0.5f - 0.15f) / 0.85f, 1e-3f);
+    // 10%: inside the dead zone; full right; halfway left.
+    const std::pair<int16_t, float> steering[] = {
+        {32767 / 10, 0.0f}, {32767, GamepadInput::LIMIT}, {-32767 / 2, -GamepadInput::LIMIT * (0.5f - 0.15f) / 0.85f}};
+    for (const auto& [axis, yaw] : steering) {
+        SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTX, axis);
+        poll();
+        EXPECT_NEAR(ship->getYawRate(), yaw, 1e-4f) << axis;
+    }
     // The pointer moved last: the stick, left alone, does not take its turn back.
     ship->addTurn(0.1f, 0.0f);
     const float pointerTurn = ship->getYawRate();

@@ -19,7 +19,6 @@ std::vector<uint8_t> tga(uint8_t idLength, uint8_t colourMap, uint8_t type, uint
 }
 
 TEST(TgaImage, EachKindOfFileGetsItsOwnAnswer) {
-    TempDir dir;
     const std::vector<uint8_t> pixels32(2 * 2 * 4, 9);
     struct Case {
         const char* what;
@@ -37,25 +36,16 @@ TEST(TgaImage, EachKindOfFileGetsItsOwnAnswer) {
         {"pixels cut short", tga(0, 0, 2, 2, 2, 32, std::vector<uint8_t>(15, 9)), TgaImage::SHORT_DATA},
         {"header cut short", std::vector<uint8_t>{0, 0, 2, 0, 0}, TgaImage::SHORT_DATA},
     };
-    for (const Case& c : cases) {
-        const std::string file = dir.path("t.tga");
-        writeBytes(file, c.bytes);
-        TgaImage image;
-        EXPECT_EQ(image.load(file), c.code) << c.what;
-    }
-    TgaImage missing;
-    EXPECT_EQ(missing.load(dir.path("missing.tga")), TgaImage::CANNOT_OPEN);
+    for (const Case& c : cases) EXPECT_EQ(TgaImage().parse(c.bytes), c.code) << c.what;
+    EXPECT_EQ(TgaImage().load("/nonexistent/missing.tga"), TgaImage::CANNOT_OPEN);
 }
 
 TEST(TgaImage, PixelsDoNotShiftBehindAnImageIdField) {
-    TempDir dir;
-    const std::string file = dir.path("id.tga");
     // An 11-byte ID field: read from byte 18 regardless, every pixel would shift.
     std::vector<uint8_t> pixels = {1, 2, 3, 4};
     pixels.resize(2 * 2 * 4, 0);
-    writeBytes(file, tga(11, 0, 2, 2, 2, 32, pixels));
     TgaImage image;
-    ASSERT_EQ(image.load(file), TgaImage::LOADED);
+    ASSERT_EQ(image.parse(tga(11, 0, 2, 2, 2, 32, pixels)), TgaImage::LOADED);
     EXPECT_EQ(std::vector<uint8_t>(image.pixels.begin(), image.pixels.begin() + 4), (std::vector<uint8_t>{3, 2, 1, 4}));
     EXPECT_EQ(image.pixelFormat, static_cast<GLenum>(GL_RGBA));
     EXPECT_EQ(image.pixelCount, 4u);
@@ -63,19 +53,13 @@ TEST(TgaImage, PixelsDoNotShiftBehindAnImageIdField) {
 
 TEST(RawImage, AFileOfAnyOtherLengthIsRefused) {
     TempDir dir;
-    const std::string file = dir.path("font.raw");
-    writeBytes(file, std::vector<uint8_t>(16 * 8 * 3, 7));
-    const auto image = readRaw(file, 16, 8);
+    writeBytes(dir.path("font.raw"), std::vector<uint8_t>(16 * 8 * 3, 7));
+    const auto image = readRaw(dir.path("font.raw"), 16, 8);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->width, 16);
     EXPECT_EQ(image->pixels.size(), 16u * 8 * 3);
-
-    writeBytes(file, std::vector<uint8_t>(16 * 8 * 3 + 1, 7));
-    EXPECT_EQ(readRaw(file, 16, 8), nullptr);
-    writeBytes(file, std::vector<uint8_t>(16 * 8 * 3 - 1, 7));
-    EXPECT_EQ(readRaw(file, 16, 8), nullptr);
-    // Rows of 3 pixels are padded to 12 bytes.
-    writeBytes(file, std::vector<uint8_t>(12 * 2, 7));
-    EXPECT_NE(readRaw(file, 3, 2), nullptr);
+    EXPECT_EQ(decodeRaw(std::vector<uint8_t>(16 * 8 * 3 + 1, 7), 16, 8), nullptr);
+    EXPECT_EQ(decodeRaw(std::vector<uint8_t>(16 * 8 * 3 - 1, 7), 16, 8), nullptr);
+    EXPECT_NE(decodeRaw(std::vector<uint8_t>(12 * 2, 7), 3, 2), nullptr) << "rows of 3 pixels are padded to 12 bytes";
     EXPECT_EQ(readRaw(dir.path("missing.raw"), 16, 8), nullptr);
 }

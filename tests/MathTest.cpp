@@ -6,37 +6,21 @@
 
 #include <cmath>
 
-namespace {
-
-void expectNear(const Vector3& v, float x, float y, float z, float tolerance = 1e-6f) {
-    EXPECT_NEAR(v.x, x, tolerance);
-    EXPECT_NEAR(v.y, y, tolerance);
-    EXPECT_NEAR(v.z, z, tolerance);
-}
-
-}
-
-TEST(Vector3, TinyNanOrUndefinedVectorsNormalizeWithoutNaN) {
-    Vector3 tiny(1e-9f, 0, 0);
-    tiny.normalize();
-    EXPECT_EQ(tiny.state, Unit);
-    expectNear(tiny, 0, 0, 0, 0);
-
-    Vector3 nan(std::nanf(""), 0, 0);
-    nan.normalize();
-    EXPECT_EQ(nan.state, Unit);
-    expectNear(nan, 0, 0, 0, 0);
-
+TEST(Vector3, TinyNanOrUndefinedVectorsNormalizeWithoutNaNButNormalizedEndsTheProcessAtZero) {
+    for (const float x : {1e-9f, std::nanf("")}) {
+        Vector3 v(x, 0, 0);
+        v.normalize();
+        EXPECT_EQ(v.state, Unit) << x;
+        EXPECT_FALSE(v != Vector3(0, 0, 0)) << x;
+    }
     Vector3 undefined;
     undefined.normalize();
     EXPECT_EQ(undefined.state, Undefined);
     EXPECT_EQ(undefined.length(), 0.0f);
-}
 
-TEST(Vector3, NormalizedIsDefinedAndEndsTheProcessAtLengthZero) {
     const Vector3 n = Vector3(0, 0, 2).normalized();
     EXPECT_EQ(n.state, Defined);
-    expectNear(n, 0, 0, 1, 0);
+    EXPECT_FALSE(n != Vector3(0, 0, 1));
     EXPECT_EXIT(Vector3(0, 0, 0).normalized(), testing::ExitedWithCode(99), "");
 }
 
@@ -58,15 +42,10 @@ TEST(Random, TheSequenceIsTheSameWhateverTheCLibrary) {
     const int expected[] = {51, 17945, 27159, 386, 17345};
     for (int e : expected) EXPECT_EQ(Random::next(), e);
 
-    Random::seed(1);
-    EXPECT_EQ(Random::next(), 41);
-    EXPECT_EQ(Random::next(), 18467);
-
     Random::seed(12345);
     for (int i = 0; i < 1000; ++i) {
         const int r = randomInRange(-3, 7);
-        EXPECT_GE(r, -3);
-        EXPECT_LE(r, 7);
+        EXPECT_TRUE(r >= -3 && r <= 7) << r;
     }
     EXPECT_EQ(randomInRange(5, 4), 5);   // an empty range cannot divide by zero
 }

@@ -2,6 +2,7 @@
 #include "assets/Ms3dModel.h"
 #include "support/AllocationProbe.h"
 #include "support/ModelFixtures.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,12 @@ TEST(Ms3dModel, EveryBlockOfAModelIsReadAndTextureRowsAreFlipped) {
     EXPECT_FLOAT_EQ(model.materials[0].diffuse[1], 0.7f);
 }
 
-TEST(Ms3dModel, RefusedFilesLeaveTheModelAsItWas) {
+TEST(Ms3dModel, RefusedFilesLeaveTheModelAsItWasAndAllocateNothingTheyOnlyClaim) {
     const std::vector<uint8_t> good = encodeMs3d(pyramidModel("a.bmp", true));
-    auto withByte = [&](size_t at, uint8_t value) {
-        std::vector<uint8_t> bytes = good;
-        bytes[at] = value;
+    // A count of 65535 where the file ends.
+    auto claiming = [&](size_t at) {
+        std::vector<uint8_t> bytes(good.begin(), good.begin() + long(at) + 2);
+        bytes[at] = bytes[at + 1] = 0xFF;
         return bytes;
     };
     // Offsets in the pyramid's file: header 14, vertex block 2 + 5 * 15, then triangles.
@@ -35,23 +37,30 @@ TEST(Ms3dModel, RefusedFilesLeaveTheModelAsItWas) {
     const size_t groups = firstTriangle + 6 * 70;
     const size_t firstGroupIndex = groups + 2 + 1 + 32 + 2;
     const size_t firstGroupMaterial = firstGroupIndex + 4 * 2;
+    const size_t materials = groups + 2 + (1 + 32 + 2 + 4 * 2 + 1) + (1 + 32 + 2 + 2 * 2 + 1);
     struct Case {
         const char* what;
         std::vector<uint8_t> bytes;
     } cases[] = {
-        {"version 2", withByte(10, 2)},
-        {"version 5", withByte(10, 5)},
-        {"identifier's last byte", withByte(9, '1')},
-        {"vertex index 5 of 5", withByte(firstTriangle + 2, 5)},
-        {"triangle index 6 of 6", withByte(firstGroupIndex, 6)},
-        {"material index 1 of 1", withByte(firstGroupMaterial, 1)},
-        {"vertex count past the end", withByte(14, 0xFF)},
+        {"version 2", withByte(good, 10, 2)},
+        {"version 5", withByte(good, 10, 5)},
+        {"identifier's last byte", withByte(good, 9, '1')},
+        {"vertex index 5 of 5", withByte(good, firstTriangle + 2, 5)},
+        {"triangle index 6 of 6", withByte(good, firstGroupIndex, 6)},
+        {"material index 1 of 1", withByte(good, firstGroupMaterial, 1)},
+        {"vertex count past the end", withByte(good, 14, 0xFF)},
+        // Found by fuzzing: a few bytes claiming 65535 groups or materials made
+        // the reader build them all (megabytes) before finding the file too short.
+        {"65535 groups", claiming(groups)},
+        {"65535 materials", claiming(materials)},
     };
     InspectableModel model;
     const Ms3dData before = pyramidModel("kept.bmp");
     ASSERT_TRUE(model.parse(encodeMs3d(before)));
     for (const Case& c : cases) {
+        AllocationProbe probe;
         EXPECT_FALSE(model.parse(c.bytes)) << c.what;
+        EXPECT_LT(probe.largest(), 4 * good.size()) << c.what;
         EXPECT_EQ(model.meshCount(), 1) << c.what;
         EXPECT_EQ(model.materials[0].textureFileName, "kept.bmp") << c.what;
     }
@@ -69,14 +78,12 @@ TEST(Ms3dModel, FillsInterleavedArraysWithinTheirCapacity) {
     ASSERT_TRUE(model.parse(encodeMs3d(pyramidModel(""))));
     std::vector<float> array(6 * 24 + 1, -7.0f);
     EXPECT_EQ(model.fillVertexArray(array.data(), array.size()), 6u * 24);
-    // Triangle 1, corner 2: s, t, normal, location in that order.
-    const float* corner = &array[24 * 1 + 8 * 2];
+    // Triangle 1, corner 0: s, t, normal, location in that order.
+    const float* corner = &array[24 * 1];
     const Model::Triangle& tri = model.triangles[1];
-    EXPECT_EQ(corner[0], tri.s[2]);
-    EXPECT_EQ(corner[1], tri.t[2]);
-    EXPECT_EQ(corner[4], tri.vertexNormals[2][2]);
-    EXPECT_EQ(corner[5], 0.0f);   // the apex
-    EXPECT_EQ(corner[7], 1.0f);
+    EXPECT_EQ(std::vector<float>(corner, corner + 8),
+              (std::vector<float>{tri.s[0], tri.t[0], tri.vertexNormals[0][0], tri.vertexNormals[0][1],
+                                  tri.vertexNormals[0][2], 1.0f, -1.0f, 0.0f}));   // the corner at (1, -1, 0)
     EXPECT_EQ(array.back(), -7.0f);
 
     // Room for two and a half triangles: two are written, nothing beyond them.
@@ -85,20 +92,4 @@ TEST(Ms3dModel, FillsInterleavedArraysWithinTheirCapacity) {
     EXPECT_EQ(small[47], 1.0f);
     EXPECT_EQ(small[48], -7.0f);
     EXPECT_EQ(small[59], -7.0f);
-}
-
-TEST(Ms3dModel, CountsAreCheckedAgainstTheFileBeforeAnythingIsAllocated) {
-    // Found by fuzzing: a few bytes claiming 65535 groups or materials made
-    // the reader build them all (megabytes) before finding the file too short.
-    const std::vector<uint8_t> good = encodeMs3d(pyramidModel("a.bmp", true));
-    const size_t groups = 14 + 2 + 5 * 15 + 2 + 6 * 70;
-    const size_t materials = groups + 2 + (1 + 32 + 2 + 4 * 2 + 1) + (1 + 32 + 2 + 2 * 2 + 1);
-    for (const size_t countAt : {groups, materials}) {
-        std::vector<uint8_t> bytes(good.begin(), good.begin() + long(countAt) + 2);
-        bytes[countAt] = bytes[countAt + 1] = 0xFF;
-        Ms3dModel model;
-        AllocationProbe probe;
-        EXPECT_FALSE(model.parse(bytes));
-        EXPECT_LT(probe.largest(), 4 * good.size()) << "count at " << countAt;
-    }
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 std::vector<uint8_t> gradient(int w, int h) {
@@ -14,34 +16,54 @@ std::vector<uint8_t> gradient(int w, int h) {
     return rgb;
 }
 
-GLint levelParameter(GLuint texture, GLint level, GLenum which) {
+std::pair<GLint, GLint> textureSize(GLuint texture) {
+    GLint w = 0, h = 0;
     glBindTexture(GL_TEXTURE_2D, texture);
-    GLint value = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, which, &value);
-    return value;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    return {w, h};
 }
 
-std::vector<uint8_t> textureRgb(GLuint texture, int w, int h) {
+std::vector<uint8_t> textureRgb(GLuint texture) {
+    const auto [w, h] = textureSize(texture);
     std::vector<uint8_t> out(size_t(w) * h * 3);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, out.data());
     return out;
 }
 
 }
 
-TEST(TextureBank, FreeTexturesKeepTheirSizeAndPixels) {
+// Free textures keep their size and pixels (a grey TGA as luminance). Slot
+// textures are decoded ahead on another thread; what they become must be what
+// a direct read makes, and a side that is not a power of two is still scaled
+// to one, as the cockpit's always was.
+TEST(TextureBank, TexturesKeepTheirPixelsAndPicturesDecodedAheadMakeWhatADirectReadMakes) {
     openGlWindow();
     TempDir dir;
-    const std::string file = dir.path("odd.bmp");
-    writeFile(file, encodeBmp24(100, 60, gradient(100, 60)));
-    TextureBank bank;
-    const GLuint name = bank.createBmpTexture(file);
-    ASSERT_NE(name, 0u);
-    EXPECT_EQ(levelParameter(name, 0, GL_TEXTURE_WIDTH), 100);
-    EXPECT_EQ(levelParameter(name, 0, GL_TEXTURE_HEIGHT), 60);
-    EXPECT_EQ(textureRgb(name, 100, 60), gradient(100, 60));
+    writeFile(dir.path("square.bmp"), encodeBmp24(64, 32, gradient(64, 32)));
+    writeFile(dir.path("odd.bmp"), encodeBmp24(100, 60, gradient(100, 60)));
+    writeBytes(dir.path("grey.tga"), {0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 8, 0, 10, 80, 160, 240});
+    TextureBank direct;
+    const GLuint odd = direct.createBmpTexture(dir.path("odd.bmp"));
+    EXPECT_EQ(textureSize(odd), std::make_pair(100, 60));
+    EXPECT_EQ(textureRgb(odd), gradient(100, 60));
+    EXPECT_EQ(textureRgb(direct.createTgaTexture(dir.path("grey.tga"))),
+              (std::vector<uint8_t>{10, 10, 10, 80, 80, 80, 160, 160, 160, 240, 240, 240}));
+
+    ImageLoader loader({dir.path("square.bmp"), dir.path("odd.bmp"), dir.path("missing.bmp")});
+    TextureBank ahead;
+    ahead.decoded = &loader;
+    for (TextureBank* bank : {&ahead, &direct}) {
+        bank->loadTexture(dir.path("square.bmp"), 1);
+        bank->loadTexture(dir.path("odd.bmp"), 2);
+        bank->loadTexture(dir.path("missing.bmp"), 3);
+    }
+    EXPECT_EQ(textureRgb(ahead.slots[1]), gradient(64, 32));
+    EXPECT_EQ(textureSize(ahead.slots[2]), std::make_pair(128, 64));
+    EXPECT_EQ(textureRgb(ahead.slots[2]), textureRgb(direct.slots[2]));
+    EXPECT_EQ(ahead.slots[3], 0u);
+    EXPECT_FALSE(loader.holds(dir.path("square.bmp")));   // each picture is handed over once
+    EXPECT_EQ(loader.take(dir.path("square.bmp")), nullptr);
 }
 
 TEST(TextureBank, MissingFilesAreSilentAndBrokenOnesReported) {
@@ -61,42 +83,4 @@ TEST(TextureBank, MissingFilesAreSilentAndBrokenOnesReported) {
     bank.loadTexture(dir.path("empty.bmp"), 5);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Failed to open DIB file " + dir.path("empty.bmp") + ".\n");
     EXPECT_EQ(bank.slots[5], 77u);
-}
-
-TEST(TextureBank, GreyTgaUploadsAsLuminance) {
-    openGlWindow();
-    TempDir dir;
-    const std::string file = dir.path("grey.tga");
-    std::vector<uint8_t> bytes = {0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 8, 0};
-    bytes.insert(bytes.end(), {10, 80, 160, 240});
-    writeBytes(file, bytes);
-    TextureBank bank;
-    const GLuint name = bank.createTgaTexture(file);
-    ASSERT_NE(name, 0u);
-    EXPECT_EQ(textureRgb(name, 2, 2), (std::vector<uint8_t>{10, 10, 10, 80, 80, 80, 160, 160, 160, 240, 240, 240}));
-}
-
-// Slot textures are decoded ahead on another thread; what they become must be
-// what a direct read makes, and a side that is not a power of two is still
-// scaled to one, as the cockpit's always was.
-TEST(TextureBank, PicturesDecodedAheadMakeTheTexturesADirectReadMakes) {
-    openGlWindow();
-    TempDir dir;
-    writeFile(dir.path("square.bmp"), encodeBmp24(64, 32, gradient(64, 32)));
-    writeFile(dir.path("odd.bmp"), encodeBmp24(100, 60, gradient(100, 60)));
-    ImageLoader loader({dir.path("square.bmp"), dir.path("odd.bmp"), dir.path("missing.bmp")});
-    TextureBank ahead, direct;
-    ahead.decoded = &loader;
-    for (TextureBank* bank : {&ahead, &direct}) {
-        bank->loadTexture(dir.path("square.bmp"), 1);
-        bank->loadTexture(dir.path("odd.bmp"), 2);
-        bank->loadTexture(dir.path("missing.bmp"), 3);
-    }
-    EXPECT_EQ(textureRgb(ahead.slots[1], 64, 32), gradient(64, 32));
-    EXPECT_EQ(levelParameter(ahead.slots[2], 0, GL_TEXTURE_WIDTH), 128);
-    EXPECT_EQ(levelParameter(ahead.slots[2], 0, GL_TEXTURE_HEIGHT), 64);
-    EXPECT_EQ(textureRgb(ahead.slots[2], 128, 64), textureRgb(direct.slots[2], 128, 64));
-    EXPECT_EQ(ahead.slots[3], 0u);
-    EXPECT_FALSE(loader.holds(dir.path("square.bmp")));   // each picture is handed over once
-    EXPECT_EQ(loader.take(dir.path("square.bmp")), nullptr);
 }

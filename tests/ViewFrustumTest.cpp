@@ -1,22 +1,15 @@
 // Guards culling: no rock drawn behind, beside or beyond the view, none dropped that reaches into it.
 #include "assets/ViewFrustum.h"
-#include "entities/Matrix4.h"
 
 #include <gtest/gtest.h>
 
 TEST(ViewFrustum, SpheresOutsideAreCulledAndSpheresReachingInAreKept) {
     // 90-degree perspective, square aspect, near 1, far 100 (as gluPerspective
-    // builds it), with a camera at (0, 0, 10) looking down -z.
-    Matrix4 projection;
-    projection[0] = 1.0f;
-    projection[5] = 1.0f;
-    projection[10] = -101.0f / 99.0f;
-    projection[11] = -1.0f;
-    projection[14] = -200.0f / 99.0f;
-    Matrix4 view = Matrix4::identity();
-    view[14] = -10.0f;
+    // builds it, column by column), with a camera at (0, 0, 10) looking down -z.
+    const float projection[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -101.0f / 99.0f, -1, 0, 0, -200.0f / 99.0f, 0};
+    const float view[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, -10, 1};
     ViewFrustum frustum;
-    frustum.calculateFrom(projection.m, view.m);
+    frustum.calculateFrom(projection, view);
     struct Case {
         Vector3 centre;
         float radius;

@@ -16,8 +16,7 @@ for size in 48 64 128 256; do
   check "the icon is a ${size}x${size} PNG" test "$(identify -format '%m %wx%h' "$icon")" = "PNG ${size}x${size}"
 done
 
-mkdir "$work/elsewhere"
-cd "$work/elsewhere" || exit 1
+mkdir "$work/elsewhere" && cd "$work/elsewhere" || exit 1
 game="$prefix/bin/spacefight"
 version=$(grep -m1 -o 'CMAKE_PROJECT_VERSION:STATIC=.*' "$build/CMakeCache.txt" | cut -d= -f2)
 check "--version: name and version" test "$("$game" --version)" = "spacefight $version"

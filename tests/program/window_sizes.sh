@@ -6,7 +6,6 @@ game_dir=$1
 bin_dir=$2
 if [ "${3:-}" = --one ]; then   # on the display that xvfb-run started for one size
   size=$4 work=$5
-  read -r W H <<<"${size/x/ }"
   cd "$game_dir" || exit 1
   SDL_AUDIODRIVER=dummy ./spacefight --mute --no-start-screen >/dev/null 2>&1 &
   pid=$!

@@ -12,8 +12,6 @@ GameFixture::GameFixture() {
     worldMessages = testing::internal::GetCapturedStdout();
 }
 
-GameFixture::~GameFixture() = default;
-
 namespace {
 
 // Objects report their missing model files; the tests do not need to see that.

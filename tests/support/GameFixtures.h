@@ -12,7 +12,6 @@
 // are captured), so no drawing context is needed.
 struct GameFixture {
     GameFixture();
-    ~GameFixture();
 
     MyShip* addPlayer(const Vector3& position = Vector3(0, 0, 0), const Vector3& direction = Vector3(0, 0, -1),
                       float speed = 0.0f, float energy = 500.0f);

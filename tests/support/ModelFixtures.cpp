@@ -2,23 +2,6 @@
 
 #include <cmath>
 
-namespace {
-
-void faceNormal(Ms3dData::Triangle& t, const Ms3dData& d) {
-    const float* a = d.vertices[t.vertexIndices[0]].location;
-    const float* b = d.vertices[t.vertexIndices[1]].location;
-    const float* c = d.vertices[t.vertexIndices[2]].location;
-    const float u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
-    const float v[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
-    float n[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
-    const float len = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
-    for (auto& corner : t.normals) {
-        for (int k = 0; k < 3; ++k) corner[k] = n[k] / len;
-    }
-}
-
-}
-
 Ms3dData pyramidModel(const std::string& texture, bool split) {
     Ms3dData d;
     const float corners[5][3] = {{-1, -1, 0}, {1, -1, 0}, {1, 1, 0}, {-1, 1, 0}, {0, 0, 1}};
@@ -31,11 +14,13 @@ Ms3dData pyramidModel(const std::string& texture, bool split) {
     for (const auto& f : faces) {
         Ms3dData::Triangle t;
         for (int j = 0; j < 3; ++j) {
+            const float* c = corners[f[j]];
             t.vertexIndices[j] = f[j];
-            t.s[j] = (corners[f[j]][0] + 1.0f) / 2.0f;
-            t.t[j] = (corners[f[j]][1] + 1.0f) / 2.0f;
+            t.s[j] = (c[0] + 1.0f) / 2.0f;
+            t.t[j] = (c[1] + 1.0f) / 2.0f;
+            const float length = std::sqrt(c[0] * c[0] + c[1] * c[1] + c[2] * c[2]);
+            for (int k = 0; k < 3; ++k) t.normals[j][k] = c[k] / length;   // outwards from the base's centre
         }
-        faceNormal(t, d);
         d.triangles.push_back(t);
     }
     Ms3dData::Material m;

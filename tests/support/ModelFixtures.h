@@ -5,7 +5,7 @@
 
 #include <string>
 
-// A four-sided pyramid (apex towards +z) of 6 triangles with face normals and
+// A four-sided pyramid (apex towards +z) of 6 triangles with smooth normals and
 // texture coordinates. With split = true its sides and base are two groups, the
 // base without material; otherwise one group with material 0, whose texture
 // file is `texture`.

@@ -4,19 +4,14 @@
 #include "platform/Clock.h"
 #include "shell/view/Display.h"
 #include "shell/frame/FrameLoop.h"
-#include "shell/Game.h"
 #include "shell/Scene.h"
 #include "shell/screens/Screens.h"
 #include "shell/view/View.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <unistd.h>
 
 void openShellGame(int size) {
     openGlWindow(size, size);
-    ASSERT_EQ(chdir(SPACEFIGHT_GAME_DIR), 0);
     // The sound device opens for real, on SDL's silent driver.
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     initGraphicsState();   // the GL state and the cockpit mask, as other tests may have left neither

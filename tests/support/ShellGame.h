@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 
 // The whole game as the program builds it, from the generated assets, in the
@@ -13,3 +15,14 @@ void startFreshGame(uint32_t start);
 // Plays `frames` frames through the display callback, each `step` ms after
 // the one before on the fixed clock; `now` (ms) is advanced.
 void playFrames(int frames, uint32_t& now, uint32_t step = 14);
+
+// A test on the whole game in a 256 x 256 window, started fresh at `now`.
+struct ShellGameTest : testing::Test {
+    static constexpr int SIZE = 256;
+    void SetUp() override {
+        openShellGame(SIZE);
+        startFreshGame(now);
+    }
+    void play(int frames) { playFrames(frames, now); }
+    uint32_t now = 1000;
+};

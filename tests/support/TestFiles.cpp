@@ -19,35 +19,21 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(dir, ignored);
 }
 
-void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::vector<uint8_t> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 bool run(const std::string& command) {
     return std::system(command.c_str()) == 0;
 }
 
 RgbImage decodeWithImageMagick(const std::string& file) {
+    // A binary PPM: "P6", width, height, 255, one white space, then the rows (flipped: bottom first).
+    const std::string ppm = file + ".ppm";
     RgbImage image;
-    const std::string raw = file + ".rgb";
-    const std::string size = file + ".size";
-    if (!run(std::string(IMAGEMAGICK) + " '" + file + "' -depth 8 rgb:'" + raw + "'") ||
-        !run(std::string("/usr/bin/identify -format '%w %h' '") + file + "' > '" + size + "'")) {
-        return image;
-    }
-    std::ifstream dims(size);
-    dims >> image.width >> image.height;
-    const std::vector<uint8_t> topDown = readBytes(raw);
-    if (topDown.size() != size_t(image.width) * image.height * 3) return RgbImage();
-    const size_t row = size_t(image.width) * 3;
-    for (int r = image.height - 1; r >= 0; --r) {
-        image.pixels.insert(image.pixels.end(), topDown.begin() + r * row, topDown.begin() + (r + 1) * row);
-    }
+    if (!run(std::string(IMAGEMAGICK) + " '" + file + "' -flip -depth 8 ppm:'" + ppm + "'")) return image;
+    std::ifstream in(ppm, std::ios::binary);
+    std::string magic;
+    int maximum = 0;
+    in >> magic >> image.width >> image.height >> maximum;
+    in.get();
+    image.pixels.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (magic != "P6" || maximum != 255 || image.pixels.size() != size_t(image.width) * image.height * 3) return RgbImage();
     return image;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/FileReader.h"
 #include "assets/RgbImage.h"
+#include "tools/BmpWriter.h"
 
 #include <cstdint>
 #include <string>
@@ -20,8 +22,19 @@ private:
     std::string dir;
 };
 
-void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-std::vector<uint8_t> readBytes(const std::string& path);
+inline void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) { writeFile(path, bytes); }
+inline std::vector<uint8_t> readBytes(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    std::string why;
+    FileReader::read(path, size_t(1) << 30, bytes, why);
+    return bytes;
+}
+
+// A copy of `bytes` with the byte at `at` set to `value`: one field of a file damaged.
+inline std::vector<uint8_t> withByte(std::vector<uint8_t> bytes, size_t at, uint8_t value) {
+    bytes.at(at) = value;
+    return bytes;
+}
 
 // Runs a shell command; true when it exits 0.
 bool run(const std::string& command);
