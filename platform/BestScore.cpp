@@ -2,6 +2,7 @@
 
 #include "ErrorReport.h"
 #include "FileReader.h"
+#include "FileWriter.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -34,15 +35,6 @@ bool parse(const std::string& text, int64_t& out) {
     }
     out = value;
     return true;
-}
-
-// Every missing folder of `dir` made private to the player, like other per-user state.
-bool makeFolders(const fs::path& dir) {
-    if (dir.empty()) return true;
-    std::error_code error;
-    if (fs::is_directory(dir, error)) return true;
-    if (!makeFolders(dir.parent_path())) return false;
-    return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
 // An exclusive advisory lock on a folder, held while it lives. It may fail
@@ -119,7 +111,7 @@ bool BestScore::offer(int64_t points) {
     if (kept) kept = std::max(*kept, points);
     if (file.empty()) return false;
     const fs::path target(file);
-    if (!makeFolders(target.parent_path())) {
+    if (!FileWriter::makeFolders(target.parent_path())) {
         reportOnce("cannot save the best score in " + file + ": " + std::strerror(errno));
         return false;
     }
@@ -139,33 +131,10 @@ bool BestScore::offer(int64_t points) {
 }
 
 bool BestScore::write(int64_t points) {
-    const fs::path target(file);
-    std::string temporary = (target.parent_path() / ".best-score.XXXXXX").string();
-    int failure = 0;   // the first errno
-    auto step = [&](bool done) {
-        if (!done && failure == 0) failure = errno != 0 ? errno : ENOSPC;   // a short write sets none
-        return done;
-    };
-    errno = 0;
-    const int fd = mkstemp(temporary.data());
-    if (step(fd >= 0)) {
-        const std::string text = std::to_string(points) + "\n";
-        bool ok = step(::write(fd, text.data(), text.size()) == ssize_t(text.size()));
-        ok = step(::fsync(fd) == 0) && ok;
-        ok = step(::close(fd) == 0) && ok;
-        if (!ok || !step(std::rename(temporary.c_str(), file.c_str()) == 0)) std::remove(temporary.c_str());
-    }
-    if (failure != 0) {
-        reportOnce("cannot save the best score in " + file + ": " + std::strerror(failure));
-        return false;
-    }
-    // The rename itself reaches the disk with the folder.
-    const int dir = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    std::string why;
+    if (FileWriter::replace(file, std::to_string(points) + "\n", why)) return true;
+    reportOnce("cannot save the best score in " + file + ": " + why);
+    return false;
 }
 
 void BestScore::reportOnce(const std::string& text) {

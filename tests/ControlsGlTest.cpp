@@ -8,6 +8,7 @@
 #include "shell/screens/GameOverScreen.h"
 #include "shell/screens/PauseScreen.h"
 #include "shell/screens/Screens.h"
+#include "support/GameFixtures.h"
 #include "support/ShellGame.h"
 
 #include <GL/freeglut.h>
@@ -109,13 +110,7 @@ TEST(Controls, TheStartScreenHoldsTheGameUntilEnterAClickOrTheGamepadsStart) {
     openShellGame(SIZE);
     uint32_t now = 1000;
     startFreshGame(now);
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    SDL_Joystick* pad = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+    SDL_Joystick* pad = plugInTestPad();
     ASSERT_NE(pad, nullptr);
     controls.openGamepad();
     const std::function<void()> ways[] = {

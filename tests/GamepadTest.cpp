@@ -25,17 +25,8 @@ TEST(Gamepad, TheStickSteersPastTheDeadZoneFiresAndLetsGoWhenPulledOut) {
     };
     EXPECT_FALSE(pad.poll().connected) << "no controller: nothing, and no word of it";
 
-    // A controller as SDL would see a real one plugged in.
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "test pad";
-    const int index = SDL_JoystickAttachVirtualEx(&desc);
-    ASSERT_GE(index, 0) << SDL_GetError();
-    SDL_Joystick* stick = SDL_JoystickOpen(index);   // the test's hand on the virtual controller
+    int index = -1;
+    SDL_Joystick* stick = plugInTestPad(&index);   // the test's hand on a controller plugged in
     ASSERT_NE(stick, nullptr);
     poll();
     ASSERT_TRUE(pad.poll().connected) << "plugged in while playing: picked up";

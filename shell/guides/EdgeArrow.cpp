@@ -14,12 +14,7 @@ void EdgeArrow::draw(const CockpitView::Edge& edge, Colour colour) {
     const float c = std::cos(edge.angle), s = std::sin(edge.angle);
     // The shape along +x with its tip at the origin, turned onto the heading.
     auto vertex = [&](float x, float y) { glVertex2f(edge.x + x * c - y * s, edge.y + x * s + y * c); };
-    glPushAttrib(GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
-    Overlay::begin();
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_COLOR_MATERIAL);   // its colours must not stay in the rocks' material
+    Overlay::beginFlat();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(colour.r, colour.g, colour.b, 0.85f);
@@ -31,8 +26,7 @@ void EdgeArrow::draw(const CockpitView::Edge& edge, Colour colour) {
     vertex(-26, 6);
     vertex(-44, 0);
     glEnd();
-    Overlay::end();
-    glPopAttrib();
+    Overlay::endFlat();
 }
 
 void EdgeArrow::pointTo(const CockpitView& view, const Vector3& target, Colour colour) {

@@ -53,12 +53,7 @@ void HitFlash::show(const CockpitView& view, const CockpitView::Rect& window, un
                            side == RIGHT || side == TOP ? alpha : 0.0f,  // at (x1, y0)
                            side == RIGHT || side == BOTTOM ? alpha : 0.0f,   // at (x1, y1)
                            side == LEFT || side == BOTTOM ? alpha : 0.0f};   // at (x0, y1)
-    glPushAttrib(GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
-    Overlay::begin();
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_COLOR_MATERIAL);   // its colours must not stay in the rocks' material
+    Overlay::beginFlat();
     glShadeModel(GL_SMOOTH);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -72,8 +67,7 @@ void HitFlash::show(const CockpitView& view, const CockpitView::Rect& window, un
     glColor4f(1.0f, 0.15f, 0.05f, edge[3]);
     glVertex2f(x0, y1);
     glEnd();
-    Overlay::end();
-    glPopAttrib();
+    Overlay::endFlat();
 }
 
 void HitFlash::draw(const HudFrame& frame) {

@@ -26,12 +26,7 @@ void HitMarker::show(unsigned struck, uint32_t now) {
     observe(struck, now);
     if (!shown(now)) return;
     constexpr float CX = 512.0f, CY = 384.0f, NEAR = 10.0f, FAR = 22.0f;
-    glPushAttrib(GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
-    Overlay::begin();
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_COLOR_MATERIAL);   // its colours must not stay in the rocks' material
+    Overlay::beginFlat();
     glDisable(GL_BLEND);
     glColor3f(1.0f, 0.95f, 0.6f);
     glLineWidth(2.0f);
@@ -42,8 +37,7 @@ void HitMarker::show(unsigned struck, uint32_t now) {
         glVertex2f(CX + sx * FAR, CY + sy * FAR);
     }
     glEnd();
-    Overlay::end();
-    glPopAttrib();
+    Overlay::endFlat();
 }
 
 void HitMarker::draw(const HudFrame& frame) {

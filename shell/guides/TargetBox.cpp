@@ -28,12 +28,7 @@ TargetBox::Placed TargetBox::place(const CockpitView& view, const Vector3& eye, 
 
 void TargetBox::draw(const Placed& box, Font& font) {
     if (!box.shown) return;
-    glPushAttrib(GL_LIGHTING_BIT | GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT);
-    Overlay::begin();
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_COLOR_MATERIAL);   // its colours must not stay in the rocks' material
+    Overlay::beginFlat();
     glColor3f(1.0f, 0.3f, 0.2f);
     glLineWidth(1.5f);
     // Corners only: the ship itself stays in plain sight.
@@ -50,8 +45,7 @@ void TargetBox::draw(const Placed& box, Font& font) {
         }
     }
     glEnd();
-    Overlay::end();
-    glPopAttrib();
+    Overlay::endFlat();
     // The font's 640 x 480 units from the lower left.
     const int fx = int((box.x1 + 6.0f) * 640.0f / 1024.0f), fy = int((768.0f - box.y0) * 480.0f / 768.0f) - 10;
     font.printNumber(fx, fy, box.distance, 0);

@@ -35,6 +35,13 @@ public:
     // Picture pixels over the viewport: (0, 0) top left, 1024 x 768 bottom right.
     static void begin();
     static void end();
+    // The same for shapes in plain colours: no texture, depth test or
+    // lighting, and colour material off so their colours stay out of the
+    // rocks' material; the state as found after endFlat.
+    static void beginFlat();
+    static void endFlat();
+    // A dark panel over the picture (picture pixels), for lines of text to read over anything.
+    static void darkPanel(int x0, int y0, int x1, int y1, float alpha);
     // A texture added onto the picture, centred, `passes` times over.
     static void addAtCentre(GLuint texture, int halfWidth, int halfHeight, int passes = 1);
 };

@@ -13,18 +13,8 @@ void HelpScreen::draw(const ScreenFrame& frame) const {
     // Over the whole picture, the cockpit included: not cut by its mask.
     glPushAttrib(GL_ENABLE_BIT);
     glDisable(GL_STENCIL_TEST);
-    Overlay::begin();
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     // Dark enough that the additive letters read over the cockpit's bright struts too.
-    glColor4f(0.0f, 0.0f, 0.05f, 0.92f);
-    glRecti(40, 60, PICTURE_WIDTH - 40, PICTURE_HEIGHT - 60);
-    glPopAttrib();
-    Overlay::end();
+    Overlay::darkPanel(40, 60, PICTURE_WIDTH - 40, PICTURE_HEIGHT - 60, 0.92f);
     Font* font = frame.font;
     if (!font) {
         glPopAttrib();

@@ -39,19 +39,9 @@ std::vector<std::string> StartScreen::lines(const Settings& settings) {
 void StartScreen::draw(const ScreenFrame& frame) const {
     const std::vector<std::string> text = lines(frame.settings);
     // A dark panel over the window onto space, so the letters read over the sky.
-    Overlay::begin();
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0.0f, 0.0f, 0.05f, 0.8f);
     const int bottom = TOP - ROW * int(text.size());
-    glRecti(LEFT * 1024 / 640 - 16, (480 - TOP - 24) * 768 / 480, (640 - LEFT) * 1024 / 640 + 16,
-            (480 - bottom + 4) * 768 / 480);
-    glPopAttrib();
-    Overlay::end();
+    Overlay::darkPanel(LEFT * 1024 / 640 - 16, (480 - TOP - 24) * 768 / 480, (640 - LEFT) * 1024 / 640 + 16,
+                       (480 - bottom + 4) * 768 / 480, 0.8f);
     if (!frame.font) return;
     for (size_t i = 0; i < text.size(); ++i) {
         const std::string& line = text[i];

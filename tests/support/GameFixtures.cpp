@@ -1,5 +1,7 @@
 #include "GameFixtures.h"
 
+#include <SDL2/SDL.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -40,4 +42,17 @@ Asteroid* GameFixture::addRock(const Vector3& position, float radius, float ener
 EnemyShip* GameFixture::addEnemy(const Vector3& position, const Vector3& direction, float speed) {
     return quietly([&] { return new EnemyShip("none.ms3d", position, direction, 12.0f, speed, Vector3(0.05f, 0.05f, 0.05f),
                                      100.0f, world.get()); });
+}
+
+_SDL_Joystick* plugInTestPad(int* index) {
+    SDL_VirtualJoystickDesc desc;
+    SDL_zero(desc);
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.name = "test pad";
+    const int device = SDL_JoystickAttachVirtualEx(&desc);
+    if (index) *index = device;
+    return device < 0 ? nullptr : SDL_JoystickOpen(device);
 }

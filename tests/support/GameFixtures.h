@@ -23,3 +23,9 @@ struct GameFixture {
     std::unique_ptr<World> world;
     std::string worldMessages;   // what the World wrote to standard output while starting
 };
+
+struct _SDL_Joystick;
+// A game controller as SDL would see a real one plugged in (SDL's virtual
+// joystick), opened for the test's hand; null if SDL cannot make one.
+// `index` gets its device index, to pull it out again with.
+_SDL_Joystick* plugInTestPad(int* index = nullptr);
