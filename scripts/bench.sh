@@ -130,7 +130,7 @@ set yrange [0:*]
 set grid
 set key top right
 set arrow from graph 0, first 28.6 to graph 1, first 28.6 nohead dashtype 2 lw 2 lc rgb "red"
-set label "28.6 ms: two 70 Hz periods" at graph 0.01, first 30.5 tc rgb "red"
+set label "28.6 ms: two 70 Hz periods" at graph 0.82, first 31 tc rgb "red"
 plot $(IFS=,; echo "${plots[*]}")
 GNUPLOT
 echo "Wrote $out/results.md, results.json, logic.txt, logic.json, frame-times.png, program.md, program.png and program-frames.png"
