@@ -93,7 +93,7 @@ for mode in sound mute; do
     row="$row | $v"
   done
   ratio=$(median3 $(for r in $(seq "$program_rounds"); do
-    f="$out/program-$mode-$r.json"; echo "$(field "$f" p99_ms) $(field "$f" median_ms)" | awk '{ printf "%.2f", $1 / $2 }'
+    f="$out/program-$mode-$r.json"; echo "$(field "$f" p99_ms) $(field "$f" median_ms)" | awk '{ printf "%.2f\n", $1 / $2 }'
   done))
   slowest=$(for r in $(seq "$program_rounds"); do slow "$out/program-$mode-$r.json"; done | paste -sd/)
   startup=$(median3 $(for r in $(seq "$program_rounds"); do field "$out/program-$mode-$r.json" startup_ms; done))
