@@ -2,10 +2,13 @@
 # Measures the game on a Release build: its own frames under Xvfb at 1024x768
 # (bench/FrameBench.cpp), the per-frame game logic (bench/LogicBench.cpp), and
 # the real program as installed, playing bench/one-minute.sfr uncapped, three
-# rounds with sound (SDL's disk audio driver) and three with --mute.
+# rounds with sound (SDL's disk audio driver) and three with --mute, its
+# window resized 12 s into each; and its start-up against an empty freeglut
+# program's (bench/EmptyWindow.cpp), a start of each in every round.
 # Writes into build/bench: results.json and results.md (frames), logic.json
 # and logic.txt (logic), frame-times.png (the frame-time distributions),
-# program.md and program.png (the real program, the median of the rounds).
+# program.md and program.png (the real program, the median of the rounds),
+# program-frames.png (every frame of the sound rounds over the minute).
 #   scripts/bench.sh [FRAMES] [ROUNDS]    defaults: 600 frames, 2 rounds
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,7 +17,7 @@ rounds=${2:-2}
 bash "$root/scripts/install-deps.sh"
 dir="$root/build/release"
 cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$dir" -j "$(nproc)" --target frame_bench logic_bench assets spacefight >/dev/null
+cmake --build "$dir" -j "$(nproc)" --target frame_bench logic_bench empty_window assets spacefight >/dev/null
 out="$root/build/bench"
 mkdir -p "$out/series"
 rm -f "$out"/series/*.dat
@@ -53,30 +56,53 @@ rm -rf "$prefix"
 cmake --install "$dir" --prefix "$prefix" >/dev/null
 field() { sed -n "s/.*\"$2\": \([0-9.]*\).*/\1/p" "$1"; }
 median3() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
+# One interval a line, in the order shown.
+intervals() { sed -n 's/.*"intervals_ms": \[\(.*\)\].*/\1/p' "$1" | tr ',' '\n'; }
+# Frames longer than twice the 70 Hz period.
+slow() { intervals "$1" | awk '$1 > 28.6 { n++ } END { print n + 0 }'; }
 program_rounds=3
 # The game's own defaults: a developer's settings file must not change what is measured.
 settings_home=$(mktemp -d)
 trap 'rm -rf "$settings_home"' EXIT
+resize_at=12   # seconds after the start: 900x700, bars beside the picture and its copy made again
 {
-  echo "| real program, one-minute replay | frames | median ms | p90 ms | p99 ms | max ms | start-up ms |"
-  echo "|---|---|---|---|---|---|---|"
+  echo "| real program, one-minute replay | frames | median ms | p90 ms | p99 ms | max ms | p99 / median | frames > 28.6 ms | start-up ms | empty program ms | start-up / empty |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|"
 } >"$out/program.md"
 : >"$out/program.dat"
-for mode in sound mute; do
-  for r in $(seq "$program_rounds"); do
+# The game under its own X server, its window resized at a fixed time.
+play() {
+  SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" XDG_CONFIG_HOME="$settings_home" \
+    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+      "$@" >/dev/null & pid=$!
+      sleep '"$resize_at"'
+      xdotool search --name "^spacefight$" windowsize 900 700 >/dev/null 2>&1
+      wait "$pid"' play "$@"
+}
+for r in $(seq "$program_rounds"); do
+  for mode in sound mute; do
+    xvfb-run -a -s "-screen 0 1024x768x24" "$dir/bench/empty_window" "$out/empty-$mode-$r.json"
     flags=(--no-frame-cap --replay "$root/bench/one-minute.sfr" --frame-stats "$out/program-$mode-$r.json")
     [ "$mode" = mute ] && flags+=(--mute)
-    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" XDG_CONFIG_HOME="$settings_home" \
-      xvfb-run -a -s "-screen 0 1024x768x24" "$prefix/bin/spacefight" "${flags[@]}" >/dev/null
+    play "$prefix/bin/spacefight" "${flags[@]}"
   done
+done
+for mode in sound mute; do
   row="| $( [ "$mode" = sound ] && echo "sound on (disk audio)" || echo "--mute" )"
   values=()
-  for f in frames median_ms p90_ms p99_ms max_ms startup_ms; do
+  for f in frames median_ms p90_ms p99_ms max_ms; do
     v=$(median3 $(for r in $(seq "$program_rounds"); do field "$out/program-$mode-$r.json" "$f"; done))
     values+=("$v")
     row="$row | $v"
   done
-  echo "$row |" >>"$out/program.md"
+  ratio=$(median3 $(for r in $(seq "$program_rounds"); do
+    f="$out/program-$mode-$r.json"; echo "$(field "$f" p99_ms) $(field "$f" median_ms)" | awk '{ printf "%.2f\n", $1 / $2 }'
+  done))
+  slowest=$(for r in $(seq "$program_rounds"); do slow "$out/program-$mode-$r.json"; done | paste -sd/)
+  startup=$(median3 $(for r in $(seq "$program_rounds"); do field "$out/program-$mode-$r.json" startup_ms; done))
+  empty=$(median3 $(for r in $(seq "$program_rounds"); do field "$out/empty-$mode-$r.json" startup_ms; done))
+  row="$row | $ratio | $slowest | $startup | $empty | $(awk -v a="$startup" -v b="$empty" 'BEGIN { printf "%.2f", a / b }') |"
+  echo "$row" >>"$out/program.md"
   echo "\"$mode\" ${values[1]} ${values[2]} ${values[3]}" >>"$out/program.dat"
 done
 gnuplot <<GNUPLOT
@@ -91,5 +117,24 @@ set yrange [0:*]
 set grid ytics
 plot "$out/program.dat" using 2:xtic(1) title "median", "" using 3 title "p90", "" using 4 title "p99"
 GNUPLOT
-echo "Wrote $out/results.md, results.json, logic.txt, logic.json, frame-times.png, program.md and program.png"
+# Every frame of the sound rounds against the time it was shown.
+plots=()
+for r in $(seq "$program_rounds"); do
+  intervals "$out/program-sound-$r.json" >"$out/series/program-sound-$r.dat"
+  plots+=("t=0, '$out/series/program-sound-$r.dat' using (t=t+\$1, t/1000):1 with lines lw 1 lc rgb '#${colours[r - 1]}' title 'round $r'")
+done
+gnuplot <<GNUPLOT
+set terminal pngcairo size 1400,600 font "DejaVu Sans,10"
+set output "$out/program-frames.png"
+set title "spacefight as installed, one-minute replay uncapped with sound, window resized at ${resize_at} s: every frame"
+set xlabel "time since the first frame (s)"
+set ylabel "frame time (ms)"
+set yrange [0:*]
+set grid
+set key top right
+set arrow from graph 0, first 28.6 to graph 1, first 28.6 nohead dashtype 2 lw 2 lc rgb "red"
+set label "28.6 ms: two 70 Hz periods" at graph 0.82, first 31 tc rgb "red"
+plot $(IFS=,; echo "${plots[*]}")
+GNUPLOT
+echo "Wrote $out/results.md, results.json, logic.txt, logic.json, frame-times.png, program.md, program.png and program-frames.png"
 cat "$out/results.md" "$out/program.md"

@@ -1,9 +1,13 @@
-// Guards the faster frames: the same picture as the frames first built (the beam too), the cockpit and game over on any driver, and each help overlay drawn in its place alone.
+// Guards the faster frames: the same picture as the frames first built (the beam too), the cockpit and game over on any
+// driver, its copy put back without a pixel changed, and each help overlay drawn in its place alone.
 #include "entities/Asteroid.h"
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
 #include "platform/BackBuffer.h"
 #include "shell/frame/FrameLoop.h"
+#include "platform/Clock.h"
+#include "shell/view/CockpitCopy.h"
+#include "shell/view/Display.h"
 #include "shell/Game.h"
 #include "shell/input/Controls.h"
 #include "shell/Scene.h"
@@ -152,4 +156,29 @@ TEST_F(FramePicture, EachOverlayDrawsInItsPlaceAndNowhereElse) {
                               << " to " << bx1 << "," << by1;
     }
     controls.settings() = kept;
+}
+
+// The cockpit's copy must give back every pixel exactly as painted, in any
+// viewport: a rounding or a channel swapped on the way would show as a
+// cockpit a shade off from the one painted in the first frames.
+TEST_F(FramePicture, TheCockpitCopyPutsBackEveryPixelExactly) {
+    for (const Viewport area : {Viewport{0, 0, SIZE, SIZE}, Viewport{3, 17, 200, 151}}) {
+        beginFlatPicture(SIZE);
+        std::vector<uint8_t> painted(size_t(area.width) * area.height * 3);
+        for (size_t i = 0; i < painted.size(); ++i) painted[i] = uint8_t(i * 7 + i / 3);
+        glViewport(area.x, area.y, area.width, area.height);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glRasterPos2f(-1, -1);
+        glDrawPixels(area.width, area.height, GL_RGB, GL_UNSIGNED_BYTE, painted.data());
+        CockpitCopy copy;
+        ASSERT_TRUE(copy.save(area));
+        glClear(GL_COLOR_BUFFER_BIT);
+        ASSERT_TRUE(copy.restore({{0, 0, area.width, area.height}}, area.width, area.height));
+        EXPECT_EQ(differingPixels(readPixels(area.x, area.y, area.width, area.height), painted, 0), 0)
+            << area.width << "x" << area.height;
+    }
 }

@@ -56,9 +56,17 @@ std::string FrameStats::json() const {
     char text[320];
     std::snprintf(text, sizeof text,
                   "{\"frames\": %zu, \"median_ms\": %.3f, \"p90_ms\": %.3f, \"p99_ms\": %.3f, \"max_ms\": %.3f, "
-                  "\"startup_ms\": %.1f}\n",
+                  "\"startup_ms\": %.1f,\n \"intervals_ms\": [",
                   sorted.size(), at(0.5), at(0.9), at(0.99), sorted.empty() ? 0.0 : sorted.back(), startup);
-    return text;
+    std::string out = text;
+    // Every interval in the order shown, for plotting the whole run.
+    out.reserve(out.size() + intervals.size() * 8 + 4);
+    for (size_t i = 0; i < intervals.size(); ++i) {
+        std::snprintf(text, sizeof text, i == 0 ? "%.2f" : ",%.2f", intervals[i]);
+        out += text;
+    }
+    out += "]}\n";
+    return out;
 }
 
 bool FrameStats::write(const std::string& path) const {

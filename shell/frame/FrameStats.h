@@ -10,7 +10,8 @@ class FrameStats {
 public:
     // A frame was shown now.
     void shown();
-    // {"frames": N, "median_ms": ..., "p90_ms": ..., "p99_ms": ..., "max_ms": ..., "startup_ms": ...}
+    // {"frames": N, "median_ms": ..., "p90_ms": ..., "p99_ms": ..., "max_ms": ..., "startup_ms": ...,
+    //  "intervals_ms": [every interval, in the order shown]}: the summary on the first line.
     std::string json() const;
     bool write(const std::string& path) const;
 

@@ -19,17 +19,24 @@ bool CockpitCopy::save(const Viewport& area) {
     // Errors of earlier calls must not be taken for the copy's.
     for (int i = 0; i < 8 && glGetError() != GL_NO_ERROR; ++i) {
     }
-    glBindTexture(GL_TEXTURE_2D, texture);
+    // Read out and uploaded, not copied inside the driver: llvmpipe's first
+    // glCopyTexImage2D of the process builds a blit pipeline, 40 ms that came
+    // as a stall in the first second of play; a read in the buffer's own
+    // layout and an upload of it are plain copies, a few ms.
+    // Four bytes a pixel: every row meets any alignment the game sets.
+    std::vector<unsigned char> pixels(size_t(area.width) * size_t(area.height) * 4);
     glReadBuffer(GL_BACK);
-    // The texture's storage is made once per size and copied into after:
-    // making it again at every copy (each view change) frees and takes a
+    glReadPixels(area.x, area.y, area.width, area.height, GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
+    glBindTexture(GL_TEXTURE_2D, texture);
+    // The texture's storage is made once per size and written into after:
+    // making it again at every copy (each view change) freed and took a
     // window-sized block each time, which the heap kept growing by.
     if (area.width != storedWidth || area.height != storedHeight) {
-        glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, area.x, area.y, area.width, area.height, 0);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, area.width, area.height, 0, GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
         storedWidth = area.width;
         storedHeight = area.height;
     } else {
-        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, area.x, area.y, area.width, area.height);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, area.width, area.height, GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
     }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);

@@ -8,7 +8,7 @@
 
 struct Viewport;
 
-// The painted cockpit, copied from the back buffer into a texture of the
+// The painted cockpit, read from the back buffer into a texture of the
 // viewport's size and put back texel for texel: nearest sampling, no
 // lighting, blending, depth or stencil. Where the driver does not keep the
 // back buffer this replaces painting the picture again, which filters the
