@@ -104,6 +104,7 @@ void Controls::act(Action action, bool pressed) {
     case Action::Fire: return screens.handle(ScreenEvent::Click);
     case Action::Pause: return screens.handle(ScreenEvent::PauseKey);
     case Action::Help: return screens.handle(ScreenEvent::HelpKey);
+    case Action::Options: return screens.handle(ScreenEvent::OptionsKey);
     case Action::Quit: return screens.handle(ScreenEvent::EscapeKey);
     case Action::MusicUp: return changeVolume(current.musicVolume, 10, "music");
     case Action::MusicDown: return changeVolume(current.musicVolume, -10, "music");
@@ -168,6 +169,7 @@ void Controls::key(Key k, bool pressed) {
     if (k >= 'A' && k <= 'Z') k += 'a' - 'A';
     if (pressed) held.insert(k);
     else held.erase(k);
+    if (pressed && screens.takesKey(k)) return;
     // Escape always closes the help, whatever Quit is bound to.
     if (k == 27 && pressed && screens.current() == Screen::Help) return screens.handle(ScreenEvent::EscapeKey);
     const Action action = current.keys.actionOf(k);
@@ -180,6 +182,7 @@ void Controls::releaseAll() {
 }
 
 void Controls::enter() {
+    if (screens.takesKey(ENTER)) return;
     // A replay plays its own games again.
     if (!replay.replaying()) screens.handle(ScreenEvent::EnterKey);
 }
@@ -277,7 +280,8 @@ void specialKeyUp(int k, int, int) {
     controls.key(SPECIAL + k, false);
 }
 
-void mouseButton(int button, int state, int, int) {
+void mouseButton(int button, int state, int x, int y) {
+    if (state == GLUT_DOWN && screens.takesClick(button, x, y)) return;
     if (scene.game) controls.key(BUTTON + button, state == GLUT_DOWN);
 }
 
