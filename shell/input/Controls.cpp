@@ -201,12 +201,25 @@ void Controls::pollGamepad() {
         c.b = command.pitch;
         pending.push_back(c);
     }
+    if (screens.current() == Screen::Options) {
+        // The arrows, Enter (A) and Escape (B) of the options; nothing of play.
+        static const Key arrows[] = {KeyBindings::keyNamed("up"), KeyBindings::keyNamed("down"),
+                                     KeyBindings::keyNamed("left"), KeyBindings::keyNamed("right")};
+        const bool pushed[] = {command.up, command.down, command.left, command.right};
+        for (int i = 0; i < 4; ++i) if (pushed[i]) screens.takesKey(arrows[i]);
+        if (command.fire) screens.takesKey(ENTER);
+        if (command.cancel) screens.takesKey(ESCAPE);
+        else if (command.options) screens.handle(ScreenEvent::OptionsKey);
+        return;
+    }
     if (command.fire) act(Action::Fire, true);
     // Start pauses and goes on; it begins, and plays again, where Enter would.
     const bool begins = screens.current() == Screen::GameOver || screens.current() == Screen::Start;
     if (command.start && !begins) screens.handle(ScreenEvent::PauseKey);
     if (command.start && begins && !replay.replaying()) screens.handle(ScreenEvent::EnterKey);
     if (command.back) screens.handle(ScreenEvent::HelpKey);
+    if (command.options) screens.handle(ScreenEvent::OptionsKey);
+    if (command.cancel && screens.current() == Screen::Help) screens.handle(ScreenEvent::EscapeKey);
     for (int i = 0; i < command.throttle; ++i) act(Action::ThrottleUp, true);
     for (int i = 0; i > command.throttle; --i) act(Action::ThrottleDown, true);
 }
