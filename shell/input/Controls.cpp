@@ -301,6 +301,7 @@ void mouseButton(int button, int state, int x, int y) {
 void pointerDragged(int, int) {}
 
 void pointerMoved(int x, int y) {
+    if (screens.takesPointer(x, y)) return;
     controls.pointerAt(x, y);
 }
 

@@ -159,14 +159,29 @@ bool Screens::takesClick(Key button, int x, int y) {
     if (menu.waitingForKey()) return takesKey(BUTTON + button);
     if (button == wheelUp || button == wheelDown) return takesKey(button == wheelUp ? up : down);
     if (button != leftButton && button != rightButton) return true;
-    const int entry = options.entryAt(x, y, view.viewport(), view.height());
-    if (entry < 0) return true;
-    while (menu.chosen() != size_t(entry)) menu.press(menu.chosen() < size_t(entry) ? down : up);
+    if (!chooseAt(x, y)) return true;
     // The left button takes the next value, the right one the value before;
     // an entry with no values (the keys page, a key, back) opens as Enter would.
     unsigned changed = menu.onKeysPage() ? OptionsMenu::Nothing : menu.press(button == leftButton ? right : left);
     if (changed == OptionsMenu::Nothing && button == leftButton) changed = menu.press(ENTER);
     takeEffect(changed);
+    return true;
+}
+
+bool Screens::takesPointer(int x, int y) {
+    if (screen != Screen::Options || !options.isOpen()) return false;
+    OptionsMenu& menu = options.menu();
+    const size_t was = menu.chosen();
+    if (!menu.waitingForKey() && chooseAt(x, y) && menu.chosen() != was) glutPostRedisplay();
+    return true;
+}
+
+bool Screens::chooseAt(int x, int y) {
+    static const Key up = KeyBindings::keyNamed("up"), down = KeyBindings::keyNamed("down");
+    const int entry = options.entryAt(x, y, view.viewport(), view.height());
+    if (entry < 0) return false;
+    OptionsMenu& menu = options.menu();
+    while (menu.chosen() != size_t(entry)) menu.press(menu.chosen() < size_t(entry) ? down : up);
     return true;
 }
 

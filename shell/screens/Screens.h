@@ -72,6 +72,8 @@ public:
     bool takesKey(Key key);
     // A click or the wheel at window pixel (x, y): true when the options took it.
     bool takesClick(Key button, int x, int y);
+    // The pointer moved to (x, y): on the options it chooses the entry under it.
+    bool takesPointer(int x, int y);
 
     // The program opens on the start screen rather than in play.
     void openOnStart();
@@ -92,6 +94,8 @@ private:
     void change(Screen to, bool restartsClock);
     // What the options menu changed, put into effect at once.
     void takeEffect(unsigned changed);
+    // The options' entry under window pixel (x, y) chosen; false when there is none.
+    bool chooseAt(int x, int y);
     // Behind a standing screen: the kept frame, or before the first game the cockpit as it stands.
     void drawBehind() const;
     // What stands behind, with a screen's picture over it.
