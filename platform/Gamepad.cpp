@@ -70,5 +70,10 @@ Gamepad::State Gamepad::poll() {
                  SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
     state.start = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_START);
     state.back = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_BACK);
+    state.cancel = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_B);
+    state.up = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_UP);
+    state.down = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    state.left = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    state.right = SDL_GameControllerGetButton(c, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
     return state;
 }

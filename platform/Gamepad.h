@@ -15,6 +15,8 @@ public:
         bool fire = false;           // A or the right shoulder button
         bool start = false;
         bool back = false;
+        bool cancel = false;         // B
+        bool up = false, down = false, left = false, right = false;   // the d-pad
     };
 
     Gamepad() = default;

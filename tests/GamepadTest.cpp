@@ -1,4 +1,4 @@
-// Guards the controller (SDL virtual): the dead zone, one shot a press, throttle steps, and pulled out mid-flight.
+// Guards the controller (SDL virtual): the dead zone, one shot a press, throttle steps, Back held for the options, arrows once a push, and pulled out mid-flight.
 #include "platform/Gamepad.h"
 #include "shell/input/GamepadInput.h"
 #include "support/GameFixtures.h"
@@ -56,6 +56,23 @@ TEST(Gamepad, TheStickSteersPastTheDeadZoneFiresAndLetsGoWhenPulledOut) {
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 1);
     EXPECT_TRUE(poll(false).start) << "Start counts on every screen";
     SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_START, 0);
+    // Back: the help at once, the options once it is held a second, once.
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_BACK, 1);
+    EXPECT_TRUE(poll(false).back);
+    int opened = 0, firstAt = 0;
+    for (int i = 1; i < 150; ++i) if (poll(false).options && ++opened == 1) firstAt = i;
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(firstAt, int(GamepadInput::OPTIONS_HOLD / 14.0 + 0.999));
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_BACK, 0);
+    // The d-pad and the stick past half its travel are arrows, once a push.
+    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTY, 32767);
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 1);
+    const PadCommand pushed = poll(false);
+    EXPECT_TRUE(pushed.down && pushed.left && !pushed.up && !pushed.right);
+    EXPECT_FALSE(poll(false).down) << "held, it moves once";
+    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTY, 0);
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0);
+    poll();
 
     // The right trigger held: a step at once, then at the key-repeat rate.
     SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);

@@ -1,4 +1,4 @@
-// Guards where the screens meet: play again, pause and game over, frame times, the help, memory of many games.
+// Guards where the screens meet: play again, pause and game over, frame times, the help, the options, memory of many games.
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
 #include "shell/view/Display.h"
@@ -11,6 +11,8 @@
 #include "shell/screens/Screens.h"
 #include "support/GlWindow.h"
 #include "support/ShellGame.h"
+#include "support/TestFiles.h"
+#include "world/World.h"
 
 #include <GL/freeglut.h>
 
@@ -191,4 +193,38 @@ TEST_F(ScreensInPlay, TheHelpShowsTheKeysAsBound) {
     const int inLine = differingPixels(line(before), line(after), 20);
     EXPECT_GE(inLine, 4);   // "c" becomes "x": a few pixels at this size
     EXPECT_EQ(differingPixels(before, after, 20), inLine) << "nothing changes outside the line";
+}
+
+// The options over the pause: the arrows choose and change instead of
+// steering, the music is heard at its new level at once, a steering key let
+// go of meanwhile still lets go, and the file holds the level once they close.
+TEST_F(ScreensInPlay, TheOptionsChangeTheMusicAtOnceAndKeepItInTheFileAsTheyClose) {
+    TempDir dir;
+    const std::string path = dir.path("settings.conf");
+    writeBytes(path, std::vector<uint8_t>{'#', ' ', 'm', 'i', 'n', 'e', '\n'});
+    const Settings kept = controls.settings();
+    controls.readSettings(path, true);
+    controls.settle();
+    specialKeyDown(GLUT_KEY_LEFT, 0, 0);
+    keyDown('p', 0, 0);
+    play(1);
+    keyDown('o', 0, 0);
+    ASSERT_EQ(screens.current(), Screen::Options);
+    controls.takeCommands();
+    for (int i = 0; i < 3; ++i) specialKeyDown(GLUT_KEY_DOWN, 0, 0);   // to the music volume
+    specialKeyDown(GLUT_KEY_LEFT, 0, 0);
+    specialKeyUp(GLUT_KEY_LEFT, 0, 0);
+    EXPECT_EQ(controls.settings().musicVolume, 90);
+    EXPECT_EQ(scene.game->world->soundLevels().musicVolume, 90);
+    const std::vector<Command> commands = controls.takeCommands();
+    ASSERT_EQ(commands.size(), 1u) << "the arrows steered nothing; the release came through";
+    EXPECT_EQ(commands[0].kind, Command::Release);
+    keyDown(27, 0, 0);
+    EXPECT_EQ(screens.current(), Screen::Paused) << "Escape closes the options, it does not quit";
+    const std::vector<uint8_t> saved = readBytes(path);
+    EXPECT_EQ(std::string(saved.begin(), saved.end()), "# mine\nmusic_volume = 90\n");
+    controls.readSettings(dir.path("none"), false);
+    controls.apply(kept);
+    controls.applySoundLevels();
+    keyDown('p', 0, 0);
 }

@@ -31,6 +31,18 @@ TEST(Screens, EveryEventOnEveryScreen) {
         {S::Help, E::HelpKey, S::Back, A::None, false},
         {S::Help, E::EscapeKey, S::Back, A::None, false},
         {S::Help, E::PauseKey, S::Help, A::None, false},
+        // The options: over the start, pause and help screens only, closed by
+        // their key or Escape (never quitting) back to where they were opened.
+        {S::Start, E::OptionsKey, S::Options, A::None, false},
+        {S::Paused, E::OptionsKey, S::Options, A::None, false},
+        {S::Help, E::OptionsKey, S::Options, A::None, false},
+        {S::Playing, E::OptionsKey, S::Playing, A::None, false},
+        {S::GameOver, E::OptionsKey, S::GameOver, A::None, false},
+        {S::Options, E::OptionsKey, S::Back, A::None, false},
+        {S::Options, E::EscapeKey, S::Back, A::None, false},
+        {S::Options, E::Click, S::Options, A::None, false},
+        {S::Options, E::Resize, S::Options, A::Redraw, false},
+        {S::Options, E::PowerGone, S::Options, A::None, false},
         // The start screen: Enter or a click begins (the click fires nothing),
         // Escape quits, nothing else moves.
         {S::Start, E::EnterKey, S::Playing, A::None, true},

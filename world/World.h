@@ -63,6 +63,7 @@ public:
     // The player's levels, while playing: effects and music in percent of
     // their own levels, the music standing still or going on.
     void setSoundLevels(const SoundChoice& levels);
+    const SoundChoice& soundLevels() const { return levels; }
 
     std::vector<SpaceObject*> objects;
     std::vector<std::unique_ptr<Explosion>> explosions;

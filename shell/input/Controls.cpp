@@ -104,6 +104,7 @@ void Controls::act(Action action, bool pressed) {
     case Action::Fire: return screens.handle(ScreenEvent::Click);
     case Action::Pause: return screens.handle(ScreenEvent::PauseKey);
     case Action::Help: return screens.handle(ScreenEvent::HelpKey);
+    case Action::Options: return screens.handle(ScreenEvent::OptionsKey);
     case Action::Quit: return screens.handle(ScreenEvent::EscapeKey);
     case Action::MusicUp: return changeVolume(current.musicVolume, 10, "music");
     case Action::MusicDown: return changeVolume(current.musicVolume, -10, "music");
@@ -168,6 +169,7 @@ void Controls::key(Key k, bool pressed) {
     if (k >= 'A' && k <= 'Z') k += 'a' - 'A';
     if (pressed) held.insert(k);
     else held.erase(k);
+    if (pressed && screens.takesKey(k)) return;
     // Escape always closes the help, whatever Quit is bound to.
     if (k == 27 && pressed && screens.current() == Screen::Help) return screens.handle(ScreenEvent::EscapeKey);
     const Action action = current.keys.actionOf(k);
@@ -180,6 +182,7 @@ void Controls::releaseAll() {
 }
 
 void Controls::enter() {
+    if (screens.takesKey(ENTER)) return;
     // A replay plays its own games again.
     if (!replay.replaying()) screens.handle(ScreenEvent::EnterKey);
 }
@@ -198,12 +201,25 @@ void Controls::pollGamepad() {
         c.b = command.pitch;
         pending.push_back(c);
     }
+    if (screens.current() == Screen::Options) {
+        // The arrows, Enter (A) and Escape (B) of the options; nothing of play.
+        static const Key arrows[] = {KeyBindings::keyNamed("up"), KeyBindings::keyNamed("down"),
+                                     KeyBindings::keyNamed("left"), KeyBindings::keyNamed("right")};
+        const bool pushed[] = {command.up, command.down, command.left, command.right};
+        for (int i = 0; i < 4; ++i) if (pushed[i]) screens.takesKey(arrows[i]);
+        if (command.fire) screens.takesKey(ENTER);
+        if (command.cancel) screens.takesKey(ESCAPE);
+        else if (command.options) screens.handle(ScreenEvent::OptionsKey);
+        return;
+    }
     if (command.fire) act(Action::Fire, true);
     // Start pauses and goes on; it begins, and plays again, where Enter would.
     const bool begins = screens.current() == Screen::GameOver || screens.current() == Screen::Start;
     if (command.start && !begins) screens.handle(ScreenEvent::PauseKey);
     if (command.start && begins && !replay.replaying()) screens.handle(ScreenEvent::EnterKey);
     if (command.back) screens.handle(ScreenEvent::HelpKey);
+    if (command.options) screens.handle(ScreenEvent::OptionsKey);
+    if (command.cancel && screens.current() == Screen::Help) screens.handle(ScreenEvent::EscapeKey);
     for (int i = 0; i < command.throttle; ++i) act(Action::ThrottleUp, true);
     for (int i = 0; i > command.throttle; --i) act(Action::ThrottleDown, true);
 }
@@ -277,13 +293,15 @@ void specialKeyUp(int k, int, int) {
     controls.key(SPECIAL + k, false);
 }
 
-void mouseButton(int button, int state, int, int) {
+void mouseButton(int button, int state, int x, int y) {
+    if (state == GLUT_DOWN && screens.takesClick(button, x, y)) return;
     if (scene.game) controls.key(BUTTON + button, state == GLUT_DOWN);
 }
 
 void pointerDragged(int, int) {}
 
 void pointerMoved(int x, int y) {
+    if (screens.takesPointer(x, y)) return;
     controls.pointerAt(x, y);
 }
 

@@ -26,6 +26,20 @@ PadCommand GamepadInput::update(const Gamepad::State& state, bool playing, doubl
     command.fire = state.fire && !last.fire;
     command.start = state.start && !last.start;
     command.back = state.back && !last.back;
+    command.cancel = state.cancel && !last.cancel;
+    // Back opens the help at once; held on, the options over it.
+    if (command.back) backSince = now;
+    if (!state.back) backSince = -1.0;
+    if (backSince >= 0.0 && now - backSince >= OPTIONS_HOLD) {
+        command.options = true;
+        backSince = -1.0;
+    }
+    // The stick counts as an arrow once pushed past half its travel, once a push.
+    const float half = 0.5f;
+    command.up = (state.up && !last.up) || (state.stickY < -half && last.stickY >= -half);
+    command.down = (state.down && !last.down) || (state.stickY > half && last.stickY <= half);
+    command.left = (state.left && !last.left) || (state.stickX < -half && last.stickX >= -half);
+    command.right = (state.right && !last.right) || (state.stickX > half && last.stickX <= half);
 
     // The stick: a radial dead zone, then the rest of the travel scaled to the limit.
     float yaw = 0.0f, pitch = 0.0f;

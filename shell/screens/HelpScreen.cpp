@@ -36,7 +36,7 @@ void HelpScreen::draw(const ScreenFrame& frame) const {
                                  "No lead: the laser hits at once; aim at the box",
                                  "Gamepad: left stick steers; right trigger throttle up,",
                                  "left trigger down; A or right shoulder fires;",
-                                 "Start pauses or plays again; Back shows this help"};
+                                 "Start: pause, play again; Back: this help, held: options"};
     for (int i = 0; i < 5; ++i) font->print(40, below - 19 * i, notes[i], 0);
     glPopAttrib();
 }

@@ -37,6 +37,9 @@ public:
     bool waitingForKey() const { return waiting; }
     size_t chosen() const { return choice; }
     const std::string& message() const { return note; }
+    // A line for the player under the title until the next key, such as
+    // when a change waits for the next start.
+    void say(const std::string& text) { note = text; }
 
 private:
     size_t entries() const;

@@ -10,8 +10,10 @@
 #include "assets/TextureBank.h"
 #include "entities/MyShip.h"
 #include "platform/BestScore.h"
+#include "platform/ErrorReport.h"
 #include "platform/GameDisplay.h"
 #include "platform/Pointer.h"
+#include "platform/SwapInterval.h"
 #include "platform/TerminationSignal.h"
 
 #include <GL/freeglut.h>
@@ -39,13 +41,18 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
         if (from == S::Paused || from == S::Start) return {S::Help, A::None, false};   // over what stands
         if (from == S::Help) return {S::Back, A::None, false};
         return {from, A::None, false};
+    case ScreenEvent::OptionsKey:
+        // Over a screen where play stands still; from play, pause first.
+        if (from == S::Paused || from == S::Start || from == S::Help) return {S::Options, A::None, false};
+        if (from == S::Options) return {S::Back, A::None, false};
+        return {from, A::None, false};
     case ScreenEvent::EnterKey:
         if (from == S::GameOver) return {S::Playing, A::NewGame, true};
         if (from == S::Start) return {S::Playing, A::None, true};
         return {from, A::None, false};
     case ScreenEvent::EscapeKey:
-        // Escape closes the help, back to where it was opened; it does not quit.
-        if (from == S::Help) return {S::Back, A::None, false};
+        // Escape closes the help and the options, back to where they were opened; it does not quit.
+        if (from == S::Help || from == S::Options) return {S::Back, A::None, false};
         return {from, A::Quit, false};
     case ScreenEvent::Signal: return {from, A::Quit, false};
     case ScreenEvent::Click:
@@ -86,6 +93,9 @@ void Screens::handle(ScreenEvent event) {
     } else if (step.next == Screen::Help && screen != Screen::Help) {
         // Opened from play, the help closes back into play.
         under.push_back(screen == Screen::HelpAsked ? Screen::Playing : screen);
+    } else if (step.next == Screen::Options && screen != Screen::Options) {
+        under.push_back(screen);
+        options.open(controls.settings());
     }
     if (step.next != screen || step.restartsClock) change(step.next, step.restartsClock);
 }
@@ -101,6 +111,11 @@ void Screens::change(Screen to, bool restartsClock) {
     const Screen from = screen;
     screen = to;
     const bool stood = stands(from);
+    if (from == Screen::Options && to != Screen::Options) {
+        // What the player chose is kept at once, not only at a clean exit.
+        const std::string warning = controls.saveSettings();   // said the first time only
+        if (!warning.empty()) reportWarning(warning);
+    }
     if ((to == Screen::Paused || to == Screen::Help) && !stood) {
         // The frame just drawn, not yet shown: only the back buffer is sure to hold it.
         frames.clock.stop();
@@ -123,6 +138,66 @@ void Screens::change(Screen to, bool restartsClock) {
         if (from == Screen::GameOver) controls.forgetKeySteering();   // its part belonged to the old ship
     }
     if (restartsClock) frames.clock.restart();
+}
+
+bool Screens::takesKey(Key key) {
+    if (screen != Screen::Options || !options.isOpen()) return false;
+    OptionsMenu& menu = options.menu();
+    // The options key closes them too, unless it is the key being bound.
+    const bool closes = !menu.waitingForKey() && key != ESCAPE && controls.settings().keys.actionOf(key) == Action::Options;
+    takeEffect(menu.press(closes ? ESCAPE : key));
+    return true;
+}
+
+bool Screens::takesClick(Key button, int x, int y) {
+    if (screen != Screen::Options || !options.isOpen()) return false;
+    OptionsMenu& menu = options.menu();
+    static const Key up = KeyBindings::keyNamed("up"), down = KeyBindings::keyNamed("down"),
+                     left = KeyBindings::keyNamed("left"), right = KeyBindings::keyNamed("right");
+    const int wheelUp = 3, wheelDown = 4, leftButton = 0, rightButton = 2;
+    // A button pressed while a key is asked for is the key.
+    if (menu.waitingForKey()) return takesKey(BUTTON + button);
+    if (button == wheelUp || button == wheelDown) return takesKey(button == wheelUp ? up : down);
+    if (button != leftButton && button != rightButton) return true;
+    if (!chooseAt(x, y)) return true;
+    // The left button takes the next value, the right one the value before;
+    // an entry with no values (the keys page, a key, back) opens as Enter would.
+    unsigned changed = menu.onKeysPage() ? OptionsMenu::Nothing : menu.press(button == leftButton ? right : left);
+    if (changed == OptionsMenu::Nothing && button == leftButton) changed = menu.press(ENTER);
+    takeEffect(changed);
+    return true;
+}
+
+bool Screens::takesPointer(int x, int y) {
+    if (screen != Screen::Options || !options.isOpen()) return false;
+    OptionsMenu& menu = options.menu();
+    const size_t was = menu.chosen();
+    if (!menu.waitingForKey() && chooseAt(x, y) && menu.chosen() != was) glutPostRedisplay();
+    return true;
+}
+
+bool Screens::chooseAt(int x, int y) {
+    static const Key up = KeyBindings::keyNamed("up"), down = KeyBindings::keyNamed("down");
+    const int entry = options.entryAt(x, y, view.viewport(), view.height());
+    if (entry < 0) return false;
+    OptionsMenu& menu = options.menu();
+    while (menu.chosen() != size_t(entry)) menu.press(menu.chosen() < size_t(entry) ? down : up);
+    return true;
+}
+
+void Screens::takeEffect(unsigned changed) {
+    Settings& settings = controls.settings();
+    if (changed & OptionsMenu::Sound) controls.applySoundLevels();   // heard while choosing
+    if (changed & OptionsMenu::Pointer) controls.apply(Settings(settings));
+    if (changed & OptionsMenu::FrameCap) {
+        frames.clock.pacer().setEnabled(settings.frameCap);
+        SwapInterval::holdTo(settings.frameCap ? frames.clock.pacer().framesPerSecond() : 0.0);
+    }
+    if (changed & OptionsMenu::Stats) view.options.showStats = settings.showStats;
+    // The window is made once, as the game starts: a new one would lose the textures and lists.
+    if (changed & OptionsMenu::Display) options.menu().say("window or full screen: from the next start");
+    if (changed & OptionsMenu::Closed) handle(ScreenEvent::EscapeKey);
+    else glutPostRedisplay();
 }
 
 void Screens::keepView() {
@@ -170,6 +245,10 @@ void Screens::display() {
         break;
     case Screen::Help:
         drawOver(help);
+        glutSwapBuffers();
+        break;
+    case Screen::Options:
+        drawOver(options);
         glutSwapBuffers();
         break;
     case Screen::GameOver:

@@ -3,8 +3,10 @@
 #include "shell/screens/GameOverScreen.h"
 #include "shell/screens/HelpScreen.h"
 #include "shell/screens/KeptFrame.h"
+#include "shell/screens/OptionsScreen.h"
 #include "shell/screens/PauseScreen.h"
 #include "shell/screens/StartScreen.h"
+#include "shell/input/KeyBindings.h"
 
 #include <vector>
 
@@ -19,12 +21,14 @@ enum class Screen {
     HelpAsked,  // still playing: the help key was pressed, the help opens once this frame is drawn
     Help,       // the keys over the kept frame; play stands still behind it
     GameOver,   // power is gone: the last view, the game-over band and the points
+    Options,    // the settings, changed at once; over the start, pause or help screen, play stands still
     Back,       // in a step only: the screen the current one was opened over
 };
 
 enum class ScreenEvent {
     PauseKey,      // "p"
     HelpKey,       // "h" or F10
+    OptionsKey,    // "o", or the gamepad's Back held
     EnterKey,
     EscapeKey,
     Click,         // the fire button
@@ -59,8 +63,17 @@ public:
     // Play stands still: nothing is played, the picture is drawn only when asked.
     bool stands() const { return stands(screen); }
     static bool stands(Screen s) {
-        return s == Screen::Start || s == Screen::Paused || s == Screen::Help;
+        return s == Screen::Start || s == Screen::Paused || s == Screen::Help || s == Screen::Options;
     }
+
+    // While the options show, every key, button and arrow is theirs, not
+    // play's: true when this one was taken. Releases are never taken, so
+    // a key let go of in the menu still lets go of what it held.
+    bool takesKey(Key key);
+    // A click or the wheel at window pixel (x, y): true when the options took it.
+    bool takesClick(Key button, int x, int y);
+    // The pointer moved to (x, y): on the options it chooses the entry under it.
+    bool takesPointer(int x, int y);
 
     // The program opens on the start screen rather than in play.
     void openOnStart();
@@ -79,6 +92,10 @@ public:
 
 private:
     void change(Screen to, bool restartsClock);
+    // What the options menu changed, put into effect at once.
+    void takeEffect(unsigned changed);
+    // The options' entry under window pixel (x, y) chosen; false when there is none.
+    bool chooseAt(int x, int y);
     // Behind a standing screen: the kept frame, or before the first game the cockpit as it stands.
     void drawBehind() const;
     // What stands behind, with a screen's picture over it.
@@ -90,6 +107,7 @@ private:
     StartScreen start;
     PauseScreen pause;
     HelpScreen help;
+    OptionsScreen options;
     GameOverScreen over;
 };
 

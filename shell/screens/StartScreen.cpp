@@ -30,7 +30,7 @@ std::vector<std::string> StartScreen::lines(const Settings& settings) {
         "steer: mouse or arrows   fire: " + key(Action::Fire),
         "throttle: " + key(Action::ThrottleUp) + " up, " + key(Action::ThrottleDown) + " down   pause: " +
             key(Action::Pause),
-        "all keys: " + key(Action::Help) + "   quit: " + key(Action::Quit),
+        "all keys: " + key(Action::Help) + "   options: " + key(Action::Options) + "   quit: " + key(Action::Quit),
         "",
         "Enter or click to start",
     };
