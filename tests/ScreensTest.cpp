@@ -75,6 +75,7 @@ TEST(Screens, EveryEventOnEveryScreen) {
         {S::Paused, E::EscapeKey, S::Paused, A::Quit, false},
         {S::GameOver, E::Signal, S::GameOver, A::Quit, false},
         {S::Playing, E::Signal, S::Playing, A::Quit, false},
+        {S::Options, E::WindowClosed, S::Options, A::Quit, false},
         // Back from a stall, play goes on from now.
         {S::Playing, E::ClockStall, S::Playing, A::None, true},
         {S::Paused, E::ClockStall, S::Paused, A::None, false},

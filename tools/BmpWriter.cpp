@@ -63,5 +63,6 @@ std::vector<uint8_t> encodeBmp1(int width, int height, const std::vector<uint8_t
 bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
     if (!file) return false;
-    return std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    // An empty file is a file too; fwrite must not be handed an empty vector's null data.
+    return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
 }

@@ -11,14 +11,14 @@
 #include <cstdlib>
 #include <cstring>
 
-bool FrameCapture::parse(const std::string& spec, uint32_t& frame, std::string& file, std::string& error) {
-    const size_t colon = spec.find(':');
-    const std::string number = spec.substr(0, colon);
-    if (colon == std::string::npos || colon + 1 == spec.size() || number.empty() || number.size() > 9 ||
+bool FrameCapture::parse(const std::string& argument, uint32_t& frame, std::string& file, std::string& error) {
+    const size_t colon = argument.find(':');
+    const std::string number = argument.substr(0, colon);
+    if (colon == std::string::npos || colon + 1 == argument.size() || number.empty() || number.size() > 9 ||
         number.find_first_not_of("0123456789") != std::string::npos || std::stoul(number) == 0)
-        return error = "invalid capture '" + spec + "' (FRAME:PICTURE.png, frames from 1)", false;
+        return error = "invalid capture '" + argument + "' (FRAME:PICTURE.png, frames from 1)", false;
     frame = uint32_t(std::stoul(number));
-    file = spec.substr(colon + 1);
+    file = argument.substr(colon + 1);
     return true;
 }
 

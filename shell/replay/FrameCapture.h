@@ -11,7 +11,7 @@
 class FrameCapture {
 public:
     // "N:PICTURE.png", N from 1; false with `error` saying what is wrong.
-    static bool parse(const std::string& spec, uint32_t& frame, std::string& file, std::string& error);
+    static bool parse(const std::string& argument, uint32_t& frame, std::string& file, std::string& error);
     void add(uint32_t frame, const std::string& file) { wanted.push_back({frame, file}); }
     void exitAfterLast(bool exits) { exits_ = exits; }
     bool empty() const { return wanted.empty(); }

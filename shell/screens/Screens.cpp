@@ -54,7 +54,8 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
         // Escape closes the help and the options, back to where they were opened; it does not quit.
         if (from == S::Help || from == S::Options) return {S::Back, A::None, false};
         return {from, A::Quit, false};
-    case ScreenEvent::Signal: return {from, A::Quit, false};
+    case ScreenEvent::Signal:
+    case ScreenEvent::WindowClosed: return {from, A::Quit, false};
     case ScreenEvent::Click:
         if (from == S::Start) return {S::Playing, A::None, true};   // a click begins; it fires nothing
         return {from, play ? A::Fire : A::None, false};

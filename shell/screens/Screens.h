@@ -36,6 +36,7 @@ enum class ScreenEvent {
     FrameDrawn,    // a frame of play is drawn, not yet shown, power left
     PowerGone,     // a frame of play is drawn, not yet shown, power at zero or below
     Signal,        // SIGINT, SIGTERM, SIGHUP or SIGQUIT received
+    WindowClosed,  // the window manager closed the window
     ClockStall,    // the last frame ended longer ago than a stall
 };
 

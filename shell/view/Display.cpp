@@ -68,6 +68,9 @@ bool registerCallbacks() {
     glutMotionFunc(pointerDragged);
     glutPassiveMotionFunc(pointerMoved);
     glutEntryFunc(pointerEntry);
+    // Closed by the window manager, the game ends as by Escape: the recording
+    // gets its last hash, and the exit status says whether it was written.
+    glutCloseFunc([] { screens.handle(ScreenEvent::WindowClosed); });
     // Auto-repeat stays on: holding a throttle key keeps changing the speed.
     glutIgnoreKeyRepeat(0);
     glutDisplayFunc(displayFrame);
