@@ -129,12 +129,16 @@ TEST_F(ScreensInPlay, APauseAskedForInTheLastFrameEndsWithTheGame) {
     EXPECT_EQ(screens.current(), Screen::Playing);
 }
 
-// A click on the game-over screen once fired, and sounded, at nothing.
-TEST_F(ScreensInPlay, NothingFiresOnTheGameOverOrPausedScreen) {
+// A click on the game-over screen once fired, and sounded, at nothing; the
+// help opened over a pause once closed into play, the enemy firing.
+TEST_F(ScreensInPlay, NothingFiresOnTheGameOverOrPausedScreenAndTheHelpGoesBackToThePause) {
     play(2);
     keyDown('p', 0, 0);
     play(1);
     ASSERT_EQ(screens.current(), Screen::Paused);
+    keyDown('h', 0, 0);
+    keyDown('h', 0, 0);
+    EXPECT_EQ(screens.current(), Screen::Paused) << "the help goes back to the pause it was opened over";
     mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
     keyDown('p', 0, 0);
     play(1);
