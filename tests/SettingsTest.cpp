@@ -4,7 +4,7 @@
 #include "shell/CommandLine.h"
 #include "shell/input/Settings.h"
 #include "shell/input/SettingsFile.h"
-#include "shell/screens/OptionsMenu.h"
+#include "shell/options/OptionsMenu.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -75,6 +75,10 @@ void Screens::handle(ScreenEvent event) {
     ScreenStep step = decide(screen, event);
     switch (step.action) {
     case ScreenAction::Quit: {
+        // Leaving destroys the window, which calls the close callback again
+        // from inside exit: that second quit must not run.
+        if (leaving) return;
+        leaving = true;
         const int recorded = replay.close();   // its last hash; status 4 when any of it failed
         GameDisplay::leaveGameMode();
         std::exit(event == ScreenEvent::Signal ? 128 + TerminationSignal::received() : recorded);

@@ -3,7 +3,7 @@
 #include "shell/screens/GameOverScreen.h"
 #include "shell/screens/HelpScreen.h"
 #include "shell/screens/KeptFrame.h"
-#include "shell/screens/OptionsScreen.h"
+#include "shell/options/OptionsScreen.h"
 #include "shell/screens/PauseScreen.h"
 #include "shell/screens/StartScreen.h"
 #include "shell/input/KeyBindings.h"
@@ -88,6 +88,10 @@ public:
     // screen: called where its view is drawn and its head-up display not yet.
     void keepView();
 
+    // The process is ending (exit called, from anywhere): the window's close
+    // callback that the toolkit's clean-up calls must not quit a second time.
+    void ending() { leaving = true; }
+
     // Back to the playing screen with nothing kept (tests, benchmark).
     void reset();
 
@@ -104,6 +108,7 @@ private:
 
     Screen screen = Screen::Playing;
     std::vector<Screen> under;   // the screens the current one was opened over, the nearest last
+    bool leaving = false;        // the program is ending: a quit is under way
     KeptFrame kept;              // behind the paused, help and game-over screens
     StartScreen start;
     PauseScreen pause;

@@ -10,6 +10,8 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include <cstdlib>
+
 namespace {
 const char* const GAME_MODE = "1024x768:32@70";
 // The toolkit does not know the token "hw=1" and warns of it on every start.
@@ -70,7 +72,11 @@ bool registerCallbacks() {
     glutEntryFunc(pointerEntry);
     // Closed by the window manager, the game ends as by Escape: the recording
     // gets its last hash, and the exit status says whether it was written.
+    // The toolkit's own clean-up at exit closes the window too; registered
+    // after the toolkit's, this runs first and keeps that close from quitting
+    // again with another status.
     glutCloseFunc([] { screens.handle(ScreenEvent::WindowClosed); });
+    std::atexit([] { screens.ending(); });
     // Auto-repeat stays on: holding a throttle key keeps changing the speed.
     glutIgnoreKeyRepeat(0);
     glutDisplayFunc(displayFrame);

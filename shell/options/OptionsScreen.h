@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screens/OptionsMenu.h"
+#include "shell/options/OptionsMenu.h"
 
 #include <optional>
 
