@@ -7,7 +7,7 @@
 class Font;
 class FrameClock;
 class Game;
-class Settings;
+struct Settings;
 class View;
 
 // What an overlay draws from: handed in by the frame, never looked up.

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-class Settings;
+struct Settings;
 struct ScreenFrame;
 struct Viewport;
 

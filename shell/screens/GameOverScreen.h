@@ -2,7 +2,7 @@
 
 #include <string>
 
-class Settings;
+struct Settings;
 struct ScreenFrame;
 
 // The game-over band over the last view of the game, the points, the kept

@@ -2,7 +2,7 @@
 
 #include <string>
 
-class Settings;
+struct Settings;
 struct ScreenFrame;
 
 // "PAUSED" over the kept frame, above the crosshair, with the key that goes on.

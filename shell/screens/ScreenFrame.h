@@ -4,7 +4,7 @@
 
 class BestScore;
 class Font;
-class Settings;
+struct Settings;
 
 // What a screen's picture is drawn from: handed in by the screens, never looked up.
 struct ScreenFrame {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-class Settings;
+struct Settings;
 struct ScreenFrame;
 
 // The first screen: the game's name, what to do, what the head-up lines and
