@@ -33,7 +33,8 @@ std::vector<std::string> taken() {
 }
 
 // With Caps Lock on every letter key once did nothing; a key held when the
-// pointer left the window stayed held until pressed again.
+// pointer left the window stayed held until pressed again; a key held while
+// the pitch's inversion changed let go of the other direction.
 TEST(Controls, LettersActWhateverCapsLockSaysAndLeavingTheWindowLetsGoOfEverything) {
     openShellGame(SIZE);
     uint32_t now = 1000;
@@ -52,6 +53,11 @@ TEST(Controls, LettersActWhateverCapsLockSaysAndLeavingTheWindowLetsGoOfEverythi
     EXPECT_NE(std::find(released.begin(), released.end(), "-steer_left"), released.end());
     pointerEntry(GLUT_LEFT);
     EXPECT_TRUE(taken().empty()) << "nothing is released twice";
+    specialKeyDown(GLUT_KEY_UP, 0, 0);
+    controls.settings().invertPitch = true;   // as the options may set it meanwhile
+    specialKeyUp(GLUT_KEY_UP, 0, 0);
+    controls.settings().invertPitch = false;
+    EXPECT_EQ(taken(), (std::vector<std::string>{"+steer_up", "-steer_up"}));
 }
 
 // Held Right, the stick pushed and let go, Right released: the ship then

@@ -223,6 +223,7 @@ TEST_F(ScreensInPlay, TheOptionsChangeTheMusicAtOnceAndKeepItInTheFileAsTheyClos
     const std::vector<Command> commands = controls.takeCommands();
     ASSERT_EQ(commands.size(), 1u) << "the arrows steered nothing; the release came through";
     EXPECT_EQ(commands[0].kind, Command::Release);
+    controls.applyCommands(commands);   // let go, or the held arrow stays held for the tests after this one
     keyDown(27, 0, 0);
     EXPECT_EQ(screens.current(), Screen::Paused) << "Escape closes the options, it does not quit";
     const std::vector<uint8_t> saved = readBytes(path);

@@ -11,7 +11,7 @@
 #include "platform/Pointer.h"
 
 #include <algorithm>
-#include <set>
+#include <map>
 #include <string>
 
 #include <GL/freeglut.h>
@@ -88,11 +88,16 @@ bool isPlay(Action action) {
 
 // What a bound key does: pressed (true) or released (false). Play goes into
 // the next frame's command; the screens and the sound act at once.
-void Controls::act(Action action, bool pressed) {
+Action Controls::played(Action action) const {
     // The player's inversion is made here, before the command is recorded:
     // a replay steers as it was played, whatever its player's settings say.
     if (current.invertPitch && (action == Action::SteerUp || action == Action::SteerDown))
-        action = action == Action::SteerUp ? Action::SteerDown : Action::SteerUp;
+        return action == Action::SteerUp ? Action::SteerDown : Action::SteerUp;
+    return action;
+}
+
+void Controls::act(Action action, bool pressed) {
+    action = played(action);
     if (isPlay(action)) {
         // A release always reaches the game, so no key stays held across a pause.
         if (!pressed) queue(Command::Release, action);
@@ -167,18 +172,28 @@ void Controls::key(Key k, bool pressed) {
     // Letters are bound in lower case; Caps Lock or Shift change nothing,
     // and a letter released after Shift changed still lets go of its key.
     if (k >= 'A' && k <= 'Z') k += 'a' - 'A';
-    if (pressed) held.insert(k);
-    else held.erase(k);
-    if (pressed && screens.takesKey(k)) return;
+    if (!pressed) {
+        const auto was = held.find(k);
+        const Action did = was == held.end() ? Action::Count : was->second;
+        if (was != held.end()) held.erase(was);
+        // What the key did when pressed is let go of, whatever its binding
+        // or the pitch's inversion (changed on the options meanwhile) says now.
+        if (did != Action::Count) return queue(Command::Release, did);
+    }
+    if (pressed && screens.takesKey(k)) {
+        held.emplace(k, Action::Count);
+        return;
+    }
     // Escape always closes the help, whatever Quit is bound to.
     if (k == 27 && pressed && screens.current() == Screen::Help) return screens.handle(ScreenEvent::EscapeKey);
     const Action action = current.keys.actionOf(k);
+    if (pressed) held[k] = action != Action::Count && isPlay(played(action)) ? played(action) : Action::Count;
     if (action != Action::Count) act(action, pressed);
 }
 
 void Controls::releaseAll() {
-    const std::set<Key> keys = held;
-    for (Key k : keys) key(k, false);
+    const std::map<Key, Action> keys = held;
+    for (const auto& down : keys) key(down.first, false);
 }
 
 void Controls::enter() {

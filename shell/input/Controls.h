@@ -7,7 +7,7 @@
 #include "shell/input/SettingsFile.h"
 #include "shell/replay/Recording.h"
 
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -71,6 +71,8 @@ public:
 private:
     void queue(Command::Kind kind, Action action);
     void act(Action action, bool pressed);
+    // The action of play a bound action is, the player's pitch inversion applied.
+    Action played(Action action) const;
     void play(Action action, bool pressed);
     void showStatus(const std::string& text);
     void changeVolume(int& percent, int step, const char* what);
@@ -82,7 +84,7 @@ private:
     Gamepad gamepad;
     GamepadInput gamepadInput;
     std::vector<Command> pending;     // what reached the game since the last frame of play
-    std::set<Key> held;               // keys and buttons down now
+    std::map<Key, Action> held;       // keys and buttons down now, with the action of play each pressed (Count: none)
     std::string statusText;           // a short line on the HUD, such as "music 60%"
     double statusUntil = 0.0;         // real milliseconds; the line shows until then
 };
