@@ -39,7 +39,6 @@ void StarField::draw() {
     glDisable(GL_LIGHTING);
     glPushMatrix();
     glColor3f(1.0f, 1.0f, 1.0f);
-    renewRing();
     // One array call instead of 8000 vertex calls: the same points, a
     // fraction of the submission time.
     glEnableClientState(GL_VERTEX_ARRAY);

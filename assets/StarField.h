@@ -17,14 +17,14 @@ public:
     static constexpr int RINGS = POINTS / RING;
 
     explicit StarField(const Ship* ship);   // seeds the shared generator with 4
-    void draw();
+    void draw();   // the points as they stand
 
     const Vector3& point(int i) const { return starPoints[size_t(i)]; }
     int currentRing() const { return ring; }
-    void renewRing();   // the motion step of draw, without drawing
+    void renewRing();   // the motion step, once a frame of play, before the enemy draws its random numbers
 
 private:
     std::array<Vector3, POINTS> starPoints;
     const Ship* ship;   // not owned
-    int ring = 0;       // renewed by the next draw
+    int ring = 0;       // renewed by the next renewRing
 };

@@ -14,7 +14,7 @@
 #include "platform/SwapInterval.h"
 #include "shell/view/Display.h"
 #include "shell/frame/FrameLoop.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/input/Controls.h"
 #include "shell/hud/Radar.h"
 #include "shell/Scene.h"
@@ -109,7 +109,7 @@ void pump() {
 // A fresh game on a fresh clock, flown by a fixed script: throttle to 20, a
 // slow turn, a shot every second, power topped up so the game never ends.
 Summary run(const Config& config, int scale, int frames) {
-    Clock::setForTest(1000);
+    Clock::setTo(1000);
     scene.startNewGame();
     // Frame times measured on the previous run's clock must not carry over.
     ::frames.clock.reset();
@@ -134,7 +134,7 @@ Summary run(const Config& config, int scale, int frames) {
     s.rocks = 26 * scale;
     const int warmUp = 40;   // the cockpit is painted over the first 30
     for (int i = 0; i < warmUp + frames; ++i) {
-        Clock::setForTest(static_cast<uint32_t>(1000.0 + (i + 1) * STEP_MS));
+        Clock::setTo(static_cast<uint32_t>(1000.0 + (i + 1) * STEP_MS));
         if (i % 70 == 35) scene.game->fireShot();
         ship.setEnergy(500);
         const Steady::time_point start = Steady::now();
@@ -320,7 +320,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "frame_bench: cannot find the game data (looked in: %s)\n", lookedIn.c_str());
         return 1;
     }
-    Clock::setForTest(1000);
+    Clock::setTo(1000);
     ::frames.clock.pacer().setEnabled(false);
     Asteroid::fieldSeed = 7;
     int toolkitArgc = 1;

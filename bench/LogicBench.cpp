@@ -1,6 +1,7 @@
 // The game logic that runs every frame, timed apart from drawing: the player's
 // collision pass, the enemy's scan of everything ahead, and the laser's hit
-// test, each with the game's 26 rocks and with sixteen times as many.
+// test, each with the game's 26 rocks and with sixteen times as many; and the
+// whole step of the game as --verify runs it.
 //
 // Models are not loaded (no drawing context here), which changes nothing the
 // logic reads: positions, radii, margins and directions.
@@ -10,7 +11,8 @@
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
 #include "assets/TextureBank.h"
-#include "shell/Collisions.h"
+#include "game/Collisions.h"
+#include "game/Game.h"
 #include "world/World.h"
 
 #include <benchmark/benchmark.h>
@@ -84,11 +86,30 @@ void laserHitTest(benchmark::State& state) {
     state.SetLabel(std::to_string(field.world->count()) + " objects");
 }
 
+// One whole frame of the game, windowless as --verify steps it: a pointer
+// turn and, every 20 frames, a shot.
+void gameStep(benchmark::State& state) {
+    SoundChoice silent;
+    silent.enabled = false;
+    Game game(nullptr, silent, false);
+    game.populate();
+    uint32_t now = 1000, frame = 0;
+    InputRecord turn;
+    turn.addTurn(0.0001f, -0.0001f);
+    InputRecord shot = turn;
+    shot.press(Action::Fire);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(game.step(++frame % 20 == 0 ? shot : turn, 1.0f / 70.0f, now += 14));
+        game.myShip->setEnergy(500);   // the game never ends here
+    }
+}
+
 }
 
 // 26 rocks make the game's 28 objects; 416 are sixteen fields.
 BENCHMARK(collisionPass)->Arg(26)->Arg(416);
 BENCHMARK(enemyScan)->Arg(26)->Arg(416);
 BENCHMARK(laserHitTest)->Arg(26)->Arg(416);
+BENCHMARK(gameStep);
 
 BENCHMARK_MAIN();

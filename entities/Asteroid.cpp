@@ -20,7 +20,8 @@ std::optional<uint32_t> Asteroid::fieldSeed;
 
 Asteroid::Asteroid(const std::string& modelFile, const Vector3& position_, const Vector3& direction_, float radius_,
                    const Vector3& scale_, float energy_, World* world) {
-    model = loadModel(modelFile, "Couldn't load the model for asteroid!", "Couldn't load the model for an Asteroid!");
+    if (world->graphics)
+        model = loadModel(modelFile, "Couldn't load the model for asteroid!", "Couldn't load the model for an Asteroid!");
     position = position_;
     direction = direction_;
     radius = radius_;
@@ -42,7 +43,7 @@ Asteroid::Asteroid(const std::string& modelFile, const Vector3& position_, const
         if (modelFile == shapes[i]) {
             displayList = world->displayListBase + i;
             vertexArray = world->asteroidArrays[i].data();
-            texture = world->textureBank->slots[10 + i];
+            texture = world->textureBank ? world->textureBank->slots[10 + i] : 0;
         }
     }
 }

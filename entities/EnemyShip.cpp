@@ -2,7 +2,6 @@
 
 #include "MyShip.h"
 #include "Random.h"
-#include "platform/Clock.h"
 #include "world/World.h"
 
 #include <algorithm>
@@ -20,9 +19,12 @@ bool isZero(const Vector3& v) {
 
 EnemyShip::EnemyShip(const std::string& modelFile, const Vector3& position, const Vector3& direction,
                      float radius_, float speed_, const Vector3& scale_, float energy_, World* world_) {
-    model = loadModel(modelFile, "Couldn't load the model for an EnemyShip!", "Couldn't load the model for an EnemyShip!");
-    secondModel = loadModel("../bin/data/Ships/xwingPart2.ms3d", "Couldn't load the model for an EnemyShip!",
-                            "Couldn't load the model for an EnemyShip!");
+    if (world_->graphics) {
+        model = loadModel(modelFile, "Couldn't load the model for an EnemyShip!",
+                          "Couldn't load the model for an EnemyShip!");
+        secondModel = loadModel("../bin/data/Ships/xwingPart2.ms3d", "Couldn't load the model for an EnemyShip!",
+                                "Couldn't load the model for an EnemyShip!");
+    }
     radius = radius_;
     speed = speed_;
     scale = scale_;
@@ -49,6 +51,10 @@ void EnemyShip::draw(bool visible, int mode) {
     glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
     drawParts(mode);
     glPopMatrix();
+}
+
+void EnemyShip::drawBeam() const {
+    if (beamShown) laser->draw(this);
 }
 
 void EnemyShip::setTurn(const Vector3& target) {
@@ -99,7 +105,7 @@ void EnemyShip::adjustSpeed(float amount, bool faster) {
 
 bool EnemyShip::fireLaser() {
     const int i = laser->fire(this, 0.1f, world);
-    lastShotTime = static_cast<float>(Clock::milliseconds());
+    lastShotTime = static_cast<float>(world->now);
     SpaceObject* hit = i >= 0 ? world->objectAt(static_cast<unsigned>(i)) : nullptr;
     if (hit && std::strcmp(hit->getTypeName(), "EnemyShip") != 0) {
         const Vector3 p = laser->hitPoint(static_cast<unsigned>(i));
@@ -140,6 +146,7 @@ void EnemyShip::update(const SpaceObject* target, float F, const SpaceObject* co
         towardContact = contact->getPosition() - getPosition();
         if (isZero(towardContact)) return;   // likewise a contact at its own position
     }
+    beamShown = false;
     switch (behaviourState) {
     case TURN_BACK:
         turnToward(reacquireCount, F);
@@ -150,8 +157,8 @@ void EnemyShip::update(const SpaceObject* target, float F, const SpaceObject* co
         break;
     case SHOW_BEAM:
         // The beam shows for 100 ms; then back to pursuit, or away from a contact.
-        if (lastShotTime - static_cast<float>(Clock::milliseconds()) <= -100.0f) behaviourState = contact ? EVADE : PURSUE;
-        else laser->draw(this);
+        if (lastShotTime - static_cast<float>(world->now) <= -100.0f) behaviourState = contact ? EVADE : PURSUE;
+        else beamShown = true;
         break;
     case PURSUE:
     case EVADE:

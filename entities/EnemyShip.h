@@ -21,6 +21,8 @@ public:
 
     // One behaviour step. `gap` is -1 when nothing lies ahead.
     void update(const SpaceObject* target, float timeFactor, const SpaceObject* contact, float gap);
+    // The beam of its last shot, while the last update showed it.
+    void drawBeam() const;
 
     Vector3 side() const { return cross(flightDirection, turnAxis).normalized(); }
     Vector3 up() const { return turnAxis.normalized(); }
@@ -43,6 +45,7 @@ public:
     // Shots of this ship that struck the player, counted for the cockpit's
     // flash: seen by no behaviour, nor by the recording's state.
     unsigned hitsOnPlayer = 0;
+    bool beamShown = false;      // the last update showed the beam: drawn after it
 
     // Progress of the current manoeuvre.
     bool evadePlanned = false;

@@ -5,9 +5,11 @@
 MyShip::MyShip(const std::string& modelFile, const Vector3& position, const Vector3& direction, float radius_,
                float speed_, const Vector3& scale_, float yawRate_, float pitchRate_, float energy_, World* world) {
     setInitialFrame(position, direction);
-    model = loadModel(modelFile, "Couldn't load the model for MyShip!", "Couldn't load the model for MyShip!");
-    secondModel = loadModel("../bin/data/Ships/xwingPart2.ms3d", "Couldn't load the model for an EnemyShip!",
-                            "Couldn't load the model for an EnemyShip!");
+    if (world->graphics) {
+        model = loadModel(modelFile, "Couldn't load the model for MyShip!", "Couldn't load the model for MyShip!");
+        secondModel = loadModel("../bin/data/Ships/xwingPart2.ms3d", "Couldn't load the model for an EnemyShip!",
+                                "Couldn't load the model for an EnemyShip!");
+    }
     outsideView = 0;
     typeName = "MyShip";
     radius = radius_;

@@ -5,8 +5,6 @@
 namespace {
 const std::chrono::steady_clock::time_point processStart = std::chrono::steady_clock::now();
 bool frozen = false;
-bool latched = false;
-uint32_t latchedValue = 0;
 uint32_t frozenValue = 0;
 std::chrono::steady_clock::duration pausedFor{0};   // the sum of all pauses before the current one
 bool suspended = false;
@@ -21,15 +19,7 @@ uint32_t running(std::chrono::steady_clock::time_point at) {
 
 uint32_t Clock::milliseconds() {
     if (frozen) return frozenValue;
-    if (latched) return latchedValue;
     return running(suspended ? suspendedAt : std::chrono::steady_clock::now());
-}
-
-void Clock::latch() {
-    if (frozen) return;
-    latched = false;
-    latchedValue = milliseconds();
-    latched = true;
 }
 
 double Clock::monotonicMilliseconds() {
@@ -52,12 +42,11 @@ bool Clock::isSuspended() {
     return suspended;
 }
 
-void Clock::setForTest(uint32_t ms) {
+void Clock::setTo(uint32_t ms) {
     frozen = true;
     frozenValue = ms;
 }
 
 void Clock::useRealTime() {
     frozen = false;
-    latched = false;
 }

@@ -20,12 +20,9 @@ public:
     static void resume();
     static bool isSuspended();
 
-    // One reading for a whole frame: until the next latch every call returns
-    // what the clock said now, so a frame's play depends on the time it is
-    // handed and nothing else. Does nothing while the clock is set.
-    static void latch();
-
-    // Tests and replays set the clock to a value they choose; useRealTime undoes that.
-    static void setForTest(uint32_t ms);
+    // A replay's window shows the time its recording had (the frame rate,
+    // how long a flash lasts), so its pictures are the recorded game's;
+    // tests set it to a value they choose. useRealTime undoes that.
+    static void setTo(uint32_t ms);
     static void useRealTime();
 };

@@ -15,7 +15,7 @@ namespace {
 
 enum Option {
     HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, NO_FRAME_CAP, SEED, DATA, CONFIG, RECORD, REPLAY,
-    FRAME_STATS, NO_START_SCREEN, CAPTURE, CAPTURE_EXIT
+    FRAME_STATS, NO_START_SCREEN, CAPTURE, CAPTURE_EXIT, VERIFY
 };
 
 const option LONG_OPTIONS[] = {
@@ -35,6 +35,7 @@ const option LONG_OPTIONS[] = {
     {"no-start-screen", no_argument, nullptr, NO_START_SCREEN},
     {"capture", required_argument, nullptr, CAPTURE},
     {"capture-exit", no_argument, nullptr, CAPTURE_EXIT},
+    {"verify", required_argument, nullptr, VERIFY},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -79,6 +80,8 @@ std::string CommandLine::usage(const char* program) {
            "  --capture N:PICTURE.png  with --replay: write frame N, as shown, to a PNG\n"
            "                  file and play on (may be given more than once)\n"
            "  --capture-exit  with --capture: exit after the last capture\n"
+           "  --verify FILE   play a recorded game through without a window or a\n"
+           "                  display, as fast as it goes, and print its summary line\n"
            "  -h, --help      show this help and exit\n"
            "  --version       show the version and exit\n"
            "\n"
@@ -159,11 +162,14 @@ CommandLine CommandLine::parse(int argc, char** argv) {
             break;
         case RECORD:
         case REPLAY:
+        case VERIFY:
         case FRAME_STATS: {
-            const char* name = c == RECORD ? "--record" : c == REPLAY ? "--replay" : "--frame-stats";
+            const char* name = c == RECORD ? "--record" : c == REPLAY ? "--replay" : c == VERIFY ? "--verify" : "--frame-stats";
             if (*optarg == '\0') return fail(std::string(name) + " needs a file");
-            (c == RECORD ? result.options.recordFile : c == REPLAY ? result.options.replayFile
-                                                                  : result.options.frameStatsFile) = optarg;
+            (c == RECORD   ? result.options.recordFile
+             : c == REPLAY ? result.options.replayFile
+             : c == VERIFY ? result.options.verifyFile
+                           : result.options.frameStatsFile) = optarg;
             break;
         }
         case CAPTURE: {
@@ -185,6 +191,14 @@ CommandLine CommandLine::parse(int argc, char** argv) {
     if (optind < argc) return fail(std::string("unexpected argument '") + argv[optind] + "'");
     if (!result.options.recordFile.empty() && !result.options.replayFile.empty())
         return fail("--record and --replay do not go together");
+    // A verification plays nothing to a window: what shows one has no place in it.
+    if (!result.options.verifyFile.empty()) {
+        if (!result.options.replayFile.empty()) return fail("--verify and --replay do not go together");
+        if (!result.options.recordFile.empty()) return fail("--verify and --record do not go together");
+        if (!result.options.captures.empty()) return fail("--verify and --capture do not go together");
+        if (result.options.seed) return fail("--seed and --verify do not go together");
+        if (!result.options.frameStatsFile.empty()) return fail("--verify and --frame-stats do not go together");
+    }
     if (!result.options.captures.empty() && result.options.replayFile.empty())
         return fail("--capture needs --replay");
     if (result.options.captureExit && result.options.captures.empty())

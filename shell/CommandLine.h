@@ -20,6 +20,7 @@ struct GameOptions {
     std::string configFile;              // --config, empty when not given
     std::string recordFile;              // --record: the game is written there as it goes
     std::string replayFile;              // --replay: a recorded game played again
+    std::string verifyFile;              // --verify: a recorded game played through the game alone, no window
     std::string frameStatsFile;          // --frame-stats: frame times and start-up as JSON at exit
     std::vector<std::pair<uint32_t, std::string>> captures;   // --capture N:PICTURE.png, with --replay
     bool captureExit = false;            // --capture-exit: end after the last capture

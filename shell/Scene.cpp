@@ -1,6 +1,6 @@
 #include "Scene.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "assets/Font.h"
 #include "assets/ImageLoader.h"
 #include "assets/Sky.h"
@@ -79,11 +79,13 @@ void Scene::decodePicturesAhead() {
 
 void Scene::startNewGame() {
     // The old game goes first: its sound device must be closed before the new
-    // one opens it again.
+    // one opens it again. The steering keys still held are all it hands on.
+    const KeySteering held = game ? game->keySteering : KeySteering();
     delete game;
     // What the old game freed goes back to the system before the new one is
     // built, so the allocator's idle blocks do not add up over many games.
     malloc_trim(0);
     game = new Game(textures, sound);
     game->populate();
+    game->holdKeys(held);
 }

@@ -11,9 +11,11 @@
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
+#include "platform/FileReader.h"
 #include "platform/HeapPolicy.h"
 #include "platform/SwapInterval.h"
 #include "platform/TerminationSignal.h"
+#include "recording/Verifier.h"
 
 #include <GL/freeglut.h>
 
@@ -37,6 +39,28 @@ void saveSettings() {
     if (!warning.empty()) reportWarning(warning);
 }
 
+// A recording played through the game alone: no display, no sound, no
+// clock, so it runs as fast as the machine goes and needs no X server.
+int verify(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    Recording recording;
+    if (!FileReader::read(path, Recording::MAX_BYTES, bytes, error) || !Recording::parse(bytes, recording, error)) {
+        std::fprintf(stderr, "spacefight: %s: %s\n", path.c_str(), error.c_str());
+        return 2;
+    }
+    Verifier verifier(recording);
+    if (!verifier.run()) {
+        std::fprintf(stderr, "replay diverged at frame %u\n", unsigned(verifier.divergedAt()));
+        return Replay::DIVERGED;
+    }
+    if (recording.cut)
+        reportWarning(path + " is cut short after frame " + std::to_string(recording.wholeFrames) +
+                      "; it is played to there");
+    std::printf("%s\n", verifier.summary().c_str());
+    return 0;
+}
+
 void writeFrameStats() {
     if (!stats.write(statsFile)) std::fprintf(stderr, "Warning: cannot write the frame statistics to %s\n", statsFile.c_str());
 }
@@ -50,6 +74,7 @@ int main(int argc, char** argv) {
         std::fputs(command.output.c_str(), command.status == 0 ? stdout : stderr);
         return command.status;
     }
+    if (!command.options.verifyFile.empty()) return verify(command.options.verifyFile);
     // Before any window or sound device opens: without its data the game
     // cannot start, and the player should hear why at once.
     std::string lookedIn;

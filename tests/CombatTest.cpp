@@ -1,5 +1,4 @@
 // Guards combat: the laser hits what it should, kills pay out and free their ids, the enemy moves through its modes safely.
-#include "platform/Clock.h"
 #include "support/GameFixtures.h"
 
 #include <gtest/gtest.h>
@@ -114,12 +113,11 @@ TEST(EnemyShip, EveryTransitionOfTheBehaviour) {
         {EnemyShip::SHOW_BEAM, nullptr, 10100, EnemyShip::PURSUE},
     };
     for (const Step& c : steps) {
-        if (c.clock) Clock::setForTest(c.clock);
+        if (c.clock) game.world->now = c.clock;
         if (c.from != STAY) enemy->behaviourState = c.from;
         enemy->update(player, 0.02f, c.contact, -1.0f);
         EXPECT_EQ(enemy->behaviourState, c.to) << c.from << " at " << c.clock;
     }
-    Clock::useRealTime();
 
     // Evasion done, then the half loop, then the turn back.
     enemy->behaviourState = EnemyShip::EVADE;

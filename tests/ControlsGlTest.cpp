@@ -1,8 +1,8 @@
-// Guards input becoming commands and the screens it opens on: letters under Caps Lock, keys let go outside the window, the stick over held arrows, volume keys while the music is off, the keys named on the screens, the start screen.
+// Guards input becoming the frame's record and the screens it opens on: letters under Caps Lock or Ctrl, keys let go outside the window, volume keys while the music is off, the keys named on the screens, the start screen.
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/input/Controls.h"
 #include "shell/screens/GameOverScreen.h"
@@ -20,12 +20,13 @@ namespace {
 
 constexpr int SIZE = 256;
 
-// The commands taken for the next frame, as "+action" and "-action".
+// The presses and releases taken for the next frame, as "+action" and "-action".
 std::vector<std::string> taken() {
     std::vector<std::string> names;
-    for (const Command& c : controls.takeCommands()) {
-        if (c.kind == Command::Press || c.kind == Command::Release)
-            names.push_back((c.kind == Command::Press ? "+" : "-") + std::string(KeyBindings::actionName(Action(c.action))));
+    const InputRecord input = controls.takeRecord();
+    for (unsigned i = 0; i < input.eventCount; ++i) {
+        const InputRecord::Event& e = input.events[i];
+        names.push_back((e.pressed ? "+" : "-") + std::string(KeyBindings::actionName(Action(e.action))));
     }
     return names;
 }
@@ -34,17 +35,28 @@ std::vector<std::string> taken() {
 
 // With Caps Lock on every letter key once did nothing; a key held when the
 // pointer left the window stayed held until pressed again; a key held while
-// the pitch's inversion changed let go of the other direction.
-TEST(Controls, LettersActWhateverCapsLockSaysAndLeavingTheWindowLetsGoOfEverything) {
+// the pitch's inversion changed let go of the other direction; a letter let
+// go of with Ctrl down (or "1" with Shift) never let go, so the ship turned on.
+TEST(Controls, AKeyIsOneKeyWhateverTheModifiersAndLeavingTheWindowLetsGoOfEverything) {
     openShellGame(SIZE);
     uint32_t now = 1000;
     startFreshGame(now);
-    controls.takeCommands();
+    controls.takeRecord();
     keyDown('A', 0, 0);          // Caps Lock on
     keyUp('A', 0, 0);
     keyDown('y', 0, 0);          // Shift pressed while it is held
     keyUp('Y', 0, 0);
     EXPECT_EQ(taken(), (std::vector<std::string>{"+throttle_up", "-throttle_up", "+throttle_down", "-throttle_down"}));
+    const Settings kept = controls.settings();
+    controls.settings().keys.bind(Action::SteerLeft, {'q'});
+    controls.settings().keys.bind(Action::SteerRight, {'1'});
+    keyDown('q', 0, 0);
+    keyDown(17, 0, 0);           // Ctrl pressed over it: the key repeats as Ctrl+Q
+    keyUp(17, 0, 0);
+    keyDown('1', 0, 0);
+    keyUp('!', 0, 0);            // Shift pressed over it
+    EXPECT_EQ(taken(), (std::vector<std::string>{"+steer_left", "+steer_left", "-steer_left", "+steer_right", "-steer_right"}));
+    controls.apply(kept);
     specialKeyDown(GLUT_KEY_LEFT, 0, 0);
     mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
     taken();
@@ -58,28 +70,6 @@ TEST(Controls, LettersActWhateverCapsLockSaysAndLeavingTheWindowLetsGoOfEverythi
     specialKeyUp(GLUT_KEY_UP, 0, 0);
     controls.settings().invertPitch = false;
     EXPECT_EQ(taken(), (std::vector<std::string>{"+steer_up", "-steer_up"}));
-}
-
-// Held Right, the stick pushed and let go, Right released: the ship then
-// turned left at the arrows' full rate, because the stick's turn had
-// replaced the arrows' part and their release took it back again.
-TEST(Controls, AStickTurnForgetsTheArrowsPart) {
-    openShellGame(SIZE);
-    uint32_t now = 1000;
-    startFreshGame(now);
-    MyShip& ship = *scene.game->myShip;
-    specialKeyDown(GLUT_KEY_RIGHT, 0, 0);
-    playFrames(40, now);
-    ASSERT_GT(ship.getYawRate(), 0.1f);
-    Command stick;
-    stick.kind = Command::SetTurn;
-    stick.a = 0.05f;
-    controls.applyCommands({stick});
-    stick.a = 0.0f;   // let go: the turn rates become the stick's, none
-    controls.applyCommands({stick});
-    specialKeyUp(GLUT_KEY_RIGHT, 0, 0);
-    playFrames(40, now);
-    EXPECT_NEAR(ship.getYawRate(), 0.0f, 1e-4f);
 }
 
 // After "m", "+" said "music 80%" while nothing was heard.

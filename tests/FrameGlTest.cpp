@@ -8,7 +8,7 @@
 #include "platform/Clock.h"
 #include "shell/view/CockpitCopy.h"
 #include "shell/view/Display.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/input/Controls.h"
 #include "shell/Scene.h"
 #include "shell/screens/Screens.h"

@@ -5,7 +5,7 @@
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
 #include "shell/frame/FrameLoop.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/input/Controls.h"
 #include "shell/Scene.h"
 #include "shell/screens/Screens.h"
@@ -54,7 +54,7 @@ void scriptedFrame(int i, uint32_t& now, bool player) {
         powerTaken = true;
     }
     now += 14;
-    Clock::setForTest(now);
+    Clock::setTo(now);
     displayFrame();
 }
 
@@ -97,7 +97,7 @@ void rewrite(const std::string& from, const std::string& to, Change change) {
     for (Recording::Entry& e : recording.entries) {
         frame += e.kind == Recording::Entry::Frame;
         if (!change(e, frame)) continue;
-        if (e.kind == Recording::Entry::Frame) writer.frame(e.clock, e.frameTime, e.commands);
+        if (e.kind == Recording::Entry::Frame) writer.frame(e.clock, e.frameTime, e.input);
         else if (e.kind == Recording::Entry::NewGame) writer.newGame();
         else writer.checksum(e.frame, e.hash);
     }
@@ -133,8 +133,8 @@ TEST(Replay, AScriptedGamePlaysAgainToTheSameEndEveryTime) {
     for (const uint32_t from : {63u, frames / every * every + 1}) {
         uint32_t changedFrame = 0, divergedAt = 0;
         rewrite(file, dir.path("changed.sfr"), [&](Recording::Entry& e, uint32_t frame) {
-            if (changedFrame || frame < from || e.commands.empty() || e.commands[0].kind != Command::Turn) return true;
-            reinterpret_cast<uint8_t*>(&e.commands[0].a)[2] ^= 1;   // about one percent of how far it moved
+            if (changedFrame || frame < from || e.input.turnCount == 0) return true;
+            reinterpret_cast<uint8_t*>(&e.input.turns[0][0])[2] ^= 1;   // about one percent of how far it moved
             changedFrame = frame;
             return true;
         });

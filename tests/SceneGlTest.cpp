@@ -84,7 +84,7 @@ TEST(Explosions, FramesRunAt40MsAndSmallOnesRideOnTheirTarget) {
     game.world->addExplosion(game.world->player, Vector3(0, 0, 0.001f), target->getPosition(), target->getWorldId());
     game.world->addExplosion(game.world->player, Vector3(0, 0, 0), target->getPosition(), target->getWorldId());
     target->setPosition(Vector3(10, 0, -100));
-    game.world->updateExplosions();
+    game.world->advanceExplosions();
     EXPECT_FLOAT_EQ(game.world->explosions[0]->getAnchor().x, 10.0f);
     EXPECT_FLOAT_EQ(game.world->explosions[1]->getAnchor().x, 0.0f);
 }

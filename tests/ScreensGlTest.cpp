@@ -5,7 +5,7 @@
 #include "shell/screens/HelpScreen.h"
 #include "shell/screens/ScreenFrame.h"
 #include "shell/frame/FrameLoop.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/input/Controls.h"
 #include "shell/Scene.h"
 #include "shell/screens/Screens.h"
@@ -214,16 +214,16 @@ TEST_F(ScreensInPlay, TheOptionsChangeTheMusicAtOnceAndKeepItInTheFileAsTheyClos
     play(1);
     keyDown('o', 0, 0);
     ASSERT_EQ(screens.current(), Screen::Options);
-    controls.takeCommands();
+    controls.takeRecord();
     for (int i = 0; i < 3; ++i) specialKeyDown(GLUT_KEY_DOWN, 0, 0);   // to the music volume
     specialKeyDown(GLUT_KEY_LEFT, 0, 0);
     specialKeyUp(GLUT_KEY_LEFT, 0, 0);
     EXPECT_EQ(controls.settings().musicVolume, 90);
     EXPECT_EQ(scene.game->world->soundLevels().musicVolume, 90);
-    const std::vector<Command> commands = controls.takeCommands();
-    ASSERT_EQ(commands.size(), 1u) << "the arrows steered nothing; the release came through";
-    EXPECT_EQ(commands[0].kind, Command::Release);
-    controls.applyCommands(commands);   // let go, or the held arrow stays held for the tests after this one
+    const InputRecord input = controls.takeRecord();
+    ASSERT_EQ(input.eventCount, 1u) << "the arrows steered nothing; the release came through";
+    EXPECT_FALSE(input.events[0].pressed);
+    scene.game->step(input, 0.0f, now);   // let go, or the held arrow stays held for the tests after this one
     keyDown(27, 0, 0);
     EXPECT_EQ(screens.current(), Screen::Paused) << "Escape closes the options, it does not quit";
     const std::vector<uint8_t> saved = readBytes(path);

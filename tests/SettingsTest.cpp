@@ -269,4 +269,15 @@ TEST(Settings, TheOptionsMenuStepsBindsAndLeaves) {
     s.keys.bind(Action::Pause, {ESCAPE});   // Escape may do another action; in the menu it still leaves
     OptionsMenu menu(s);
     EXPECT_EQ(menu.press(ESCAPE), unsigned(OptionsMenu::Closed));
+
+    // The gamepad's d-pad while a key was asked for bound steer_up to "down": it chooses, it never binds.
+    Settings padded;
+    OptionsMenu pad(padded);
+    pad.open();
+    for (Key k : {up, ENTER, ENTER}) pad.press(k);
+    ASSERT_TRUE(pad.waitingForKey());
+    EXPECT_EQ(pad.navigate(down), unsigned(OptionsMenu::Nothing));
+    EXPECT_FALSE(pad.waitingForKey());
+    EXPECT_EQ(pad.chosen(), 1u);
+    EXPECT_TRUE(padded.keys == KeyBindings());
 }

@@ -1,5 +1,5 @@
 // Guards the world and collision pass: turns, speed limits, bounces and their cost, no contact missed.
-#include "shell/Collisions.h"
+#include "game/Collisions.h"
 #include "support/GameFixtures.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,6 @@
 #include "entities/Line.h"
 #include "entities/MyShip.h"
 #include "entities/Random.h"
-#include "platform/Clock.h"
 
 #include <cstdio>
 #include <cstring>
@@ -123,7 +122,8 @@ void World::updateEnemyShips(float timeFactor) {
     }
 }
 
-void World::removeDestroyed() {
+World::Destroyed World::removeDestroyed() {
+    Destroyed destroyed;
     // The explosions are placed and the rewards paid through the player's ship.
     for (size_t i = 1; player && i < objects.size();) {
         SpaceObject* x = objects[i];
@@ -140,37 +140,43 @@ void World::removeDestroyed() {
             float signs[3];
             for (float& s : signs) s = randomInRange(-1, 1) > 0 ? 1.0f : -1.0f;
             x->setPosition(Vector3(1500.0f * signs[0], 1500.0f * signs[1], 1500.0f * signs[2]));
+            ++destroyed.enemies;
             ++i;
         } else {
             objects.erase(objects.begin() + static_cast<long>(i));
             x->destroy();
+            ++destroyed.rocks;
         }
         playSample(1);
     }
-    updateExplosions();
+    advanceExplosions();
+    return destroyed;
 }
 
 int World::addExplosion(Ship*, const Vector3& offset, const Vector3& anchor, int32_t targetId) {
-    explosions.push_back(std::make_unique<Explosion>(offset, anchor, targetId, textureBank->slots.data(),
-                                                     Clock::milliseconds()));
+    explosions.push_back(std::make_unique<Explosion>(offset, anchor, targetId,
+                                                     textureBank ? textureBank->slots.data() : nullptr, now));
     return static_cast<int>(explosions.size()) - 1;
 }
 
-void World::updateExplosions() {
+void World::advanceExplosions() {
     for (size_t i = 0; i < explosions.size();) {
         Explosion& explosion = *explosions[i];
         if (explosion.isFinished()) {
             explosions.erase(explosions.begin() + static_cast<long>(i));
             continue;
         }
-        const uint32_t now = Clock::milliseconds();
         explosion.advanceAnimation(static_cast<int32_t>(now - explosion.getLastTick()));
         explosion.setLastTick(now);
         const SpaceObject* target = findById(explosion.getTargetId());
         if (target && explosion.getOffset() != Vector3(0, 0, 0)) explosion.setAnchor(target->getPosition());
-        if (player) explosion.draw(player->getFrame().m);
         ++i;
     }
+}
+
+void World::drawExplosions() {
+    if (!player) return;
+    for (const auto& explosion : explosions) explosion->draw(player->getFrame().m);
 }
 
 bool World::loadSample(const char* path) {

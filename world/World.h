@@ -49,10 +49,18 @@ public:
     void render();
     // For every enemy ship: what it touches and the gap to what lies ahead, then its update.
     void updateEnemyShips(float timeFactor);
-    // Explodes, scores and removes (or, for the enemy, returns) every object out of energy.
-    void removeDestroyed();
+    // Explodes, scores and removes (or, for the enemy, returns) every object
+    // out of energy, then advances the explosions; what it destroyed.
+    struct Destroyed {
+        unsigned rocks = 0;
+        unsigned enemies = 0;   // each paid and sent back to a corner
+    };
+    Destroyed removeDestroyed();
     int addExplosion(Ship* viewer, const Vector3& offset, const Vector3& anchor, int32_t targetId);
-    void updateExplosions();
+    // The explosions' animation by the game clock, finished ones dropped; then,
+    // on the window's side, each drawn facing the player.
+    void advanceExplosions();
+    void drawExplosions();
 
     bool loadSample(const char* path);
     void playSample(unsigned number);
@@ -71,6 +79,9 @@ public:
     ViewFrustum frustum;
     GLuint displayListBase = 0;      // seven lists: rocks at +0..+2, ship parts at +5, +6
     int drawMode = 0;                // 0 models, 1 display lists, 2 vertex arrays
+    // False for a game stepped without a window: no model, texture or list is made.
+    bool graphics = true;
+    uint32_t now = 0;                // the game clock in the frame being stepped, ms
     TextureBank* textureBank;        // not owned
     std::array<std::array<float, ARRAY_FLOATS>, 3> asteroidArrays = {};   // one per rock shape
 

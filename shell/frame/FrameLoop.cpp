@@ -1,7 +1,7 @@
 #include "FrameLoop.h"
 
-#include "shell/Collisions.h"
-#include "shell/Game.h"
+#include "game/Collisions.h"
+#include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/frame/FrameStats.h"
 #include "shell/input/Controls.h"
@@ -11,9 +11,9 @@
 #include "assets/Sky.h"
 #include "assets/StarField.h"
 #include "assets/TextureBank.h"
+#include "entities/EnemyShip.h"
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
-#include "platform/Clock.h"
 #include "platform/TerminationSignal.h"
 #include "world/World.h"
 
@@ -166,33 +166,25 @@ void FrameLoop::idle() {
     screens.idle();
 }
 
+// One frame, in the order the game is made of: input, the game's step,
+// drawing, the head-up display, the end-of-game test, the swap.
 void FrameLoop::play() {
-    // The frame's clock, frame time and input: the player's, or a replay's.
-    controls.applyCommands(replay.beginFrame(controls.takeCommands()));
+    // The frame's input, game clock and frame time: the player's, or a replay's.
+    uint32_t now = 0;
+    const InputRecord input = replay.beginFrame(controls.takeRecord(), now);
     const float frameTime = clock.frameTime();
     Game& game = *scene.game;
-    World& world = *game.world;
-    MyShip& ship = *game.myShip;
     const double start = stamp(split);
-    resolveCollisions(world, ship, frameTime);
+    const FrameEvents events = game.step(input, frameTime, now);
     double logic = stamp(split) - start;
-    world.drawMode = view.options.renderMode;
-    glLoadIdentity();
-    if (ship.getOutsideView() == 0) placeCockpitCamera();
-    else placeOutsideCamera();
+    controls.applyDrawKeys(input);
+    if (events.viewChanged && game.myShip->getOutsideView() == 0) view.cockpit.lost();   // paint the cockpit again
+    // The hit heard: feedback, like the flash, that the settings may switch off.
+    if (controls.settings().hitFlash)
+        for (unsigned i = 0; i < events.shotsStruck; ++i) game.world->playHitSound();
     controls.centerPointer();
-    controls.steerByKeys(ship, frameTime);
-    ship.yaw(2.0f * ship.getYawRate() * frameTime);
-    ship.pitch(2.0f * ship.getPitchRate() * frameTime);
-    glEnable(GL_LIGHTING);
-    if (asFirstBuilt) drawSceneAsFirstBuilt();
-    else drawScene();
-    game.starField->draw();
-    const float now = static_cast<float>(Clock::milliseconds());
-    if (game.lastShotTime != 0.0f && game.lastShotTime - now > -100.0f) game.laser->draw(&ship);
+    draw(game, now);
     const double mark = stamp(split);
-    world.updateEnemyShips(frameTime);
-    world.removeDestroyed();
     const HudFrame overlays = {game,
                                view,
                                controls.settings(),
@@ -201,23 +193,41 @@ void FrameLoop::play() {
                                scene.textures->slots[6],
                                scene.textures->slots[8],
                                scene.textures->slots[7],
-                               controls.statusLine()};
+                               controls.statusLine(),
+                               events,
+                               now};
     hud.update(overlays);
     logic += stamp(split) - mark;
     // The game ends with this frame: its view, before the crosshair and the
     // head-up lines, stays behind the game-over screen.
-    if (ship.getEnergy() <= 0.0f) screens.keepView();
+    if (events.gameOver) screens.keepView();
     glDisable(GL_SCISSOR_TEST);
     clock.updateFrameRate();
     hud.draw(overlays);
     // The end of the game, or of a frame that a pause was asked for in.
-    screens.handle(ship.getEnergy() <= 0.0f ? ScreenEvent::PowerGone : ScreenEvent::FrameDrawn);
+    screens.handle(events.gameOver ? ScreenEvent::PowerGone : ScreenEvent::FrameDrawn);
     replay.endFrame();
     if (split) {
         split->logic = logic;
         split->submit = stamp(split) - start - logic;
     }
     show();
+}
+
+void FrameLoop::draw(Game& game, uint32_t now) {
+    World& world = *game.world;
+    MyShip& ship = *game.myShip;
+    world.drawMode = view.options.renderMode;
+    glLoadIdentity();
+    if (ship.getOutsideView() == 0) placeCockpitCamera();
+    else placeOutsideCamera();
+    glEnable(GL_LIGHTING);
+    if (asFirstBuilt) drawSceneAsFirstBuilt();
+    else drawScene();
+    game.starField->draw();
+    if (game.showsBeam(now)) game.laser->draw(&ship);
+    if (game.enemyShip) game.enemyShip->drawBeam();
+    world.drawExplosions();
 }
 
 void displayFrame() {

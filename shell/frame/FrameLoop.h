@@ -4,6 +4,7 @@
 #include "shell/hud/Hud.h"
 
 class FrameStats;
+class Game;
 
 // Where one frame's time went, in milliseconds. A frame fills it when the
 // loop's `split` points at one (the frame benchmark does this) and costs
@@ -14,10 +15,11 @@ struct FrameSplit {
     double swap = 0.0;     // the swap, which waits for the renderer to finish
 };
 
-// The one owner of time and of what one frame of play does, in order:
-// input into commands, the collision pass and forward motion, the camera,
-// steering, the sky, the rocks, the stars, the laser beam, the enemy, the
-// destruction pass, the head-up display, the end-of-game test, the swap.
+// The one owner of time and of what one frame of play does, in order: the
+// input record, the game's step (collisions and forward motion, steering,
+// the enemy, the destruction pass), the drawing (the camera, the sky, the
+// rocks, the stars, the beams, the explosions), the head-up display, the
+// end-of-game test, the swap.
 class FrameLoop {
 public:
     // The display callback's work: one frame of play, or the screen showing.
@@ -42,6 +44,8 @@ public:
     bool asFirstBuilt = false;
 
 private:
+    // The game as the step left it, from the cockpit or from behind.
+    void draw(Game& game, uint32_t now);
     void placeCockpitCamera();
     void placeOutsideCamera();
     void drawSceneAsFirstBuilt();

@@ -1,6 +1,6 @@
 #include "CockpitView.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/hud/Overlay.h"
 #include "shell/view/View.h"
 #include "entities/MyShip.h"

@@ -1,6 +1,6 @@
 #include "EdgeArrow.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/input/Settings.h"
 #include "entities/EnemyShip.h"
 

@@ -1,6 +1,6 @@
 #include "FieldGuide.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/input/Settings.h"
 #include "entities/MyShip.h"
 

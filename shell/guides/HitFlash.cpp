@@ -1,10 +1,9 @@
 #include "HitFlash.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/input/Settings.h"
 #include "shell/view/View.h"
 #include "entities/EnemyShip.h"
-#include "platform/Clock.h"
 
 #include "shell/hud/Overlay.h"
 
@@ -19,14 +18,10 @@ HitFlash::Side HitFlash::sideOf(const CockpitView& view, const Vector3& shooter)
     return s < 0 ? TOP : BOTTOM;
 }
 
-void HitFlash::observe(unsigned hits, uint32_t now, Side from) {
-    if (hits > seen) {
-        started = true;
-        start = now;
-        side = from;
-    }
-    if (hits < seen) started = false;   // a new game: the old one's flash is over
-    seen = hits;
+void HitFlash::hit(uint32_t now, Side from) {
+    started = true;
+    start = now;
+    side = from;
 }
 
 float HitFlash::strength(uint32_t now) const {
@@ -34,10 +29,7 @@ float HitFlash::strength(uint32_t now) const {
     return 1.0f - float(now - start) / float(LENGTH_MS);
 }
 
-void HitFlash::show(const CockpitView& view, const CockpitView::Rect& window, unsigned hits, const Vector3& shooter,
-                    uint32_t now) {
-    if (hits > seen) observe(hits, now, sideOf(view, shooter));
-    else observe(hits, now, side);
+void HitFlash::show(const CockpitView::Rect& window, uint32_t now) const {
     const float alpha = 0.7f * strength(now);
     if (alpha <= 0.0f) return;
     // A band along one side, strongest at the edge, gone 90 pixels in.
@@ -70,11 +62,14 @@ void HitFlash::show(const CockpitView& view, const CockpitView::Rect& window, un
     Overlay::endFlat();
 }
 
+void HitFlash::update(const HudFrame& frame) {
+    if (frame.events.firstStep) started = false;
+    if (frame.events.playerHits > 0) hit(frame.now, sideOf(CockpitView::of(frame), frame.events.shooter));
+}
+
 void HitFlash::draw(const HudFrame& frame) {
     if (!frame.settings.hitFlash || !CockpitView::fromCockpit(frame)) return;
-    const CockpitView view = CockpitView::of(frame);
     const CockpitMask& mask = frame.view.mask;
     const PictureRect& r = mask.window();
-    show(view, CockpitView::windowOf(r.x0, r.y0, r.x1, r.y1, mask.width(), mask.height()),
-         frame.game.enemyShip->hitsOnPlayer, frame.game.enemyShip->getPosition(), Clock::milliseconds());
+    show(CockpitView::windowOf(r.x0, r.y0, r.x1, r.y1, mask.width(), mask.height()), frame.now);
 }

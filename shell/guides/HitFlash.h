@@ -6,10 +6,12 @@
 #include <cstdint>
 
 // A short red flash at the window's edge on the side the enemy's shot came
-// from. It watches the enemy's count of shots that struck the player, so it
-// learns of a hit without taking part in one.
+// from. It learns of a hit from the frame's events, every frame, so a hit
+// taken while it is not drawn (the outside view, the flash switched off) is
+// never flashed later.
 class HitFlash : public Overlay {
 public:
+    void update(const HudFrame& frame) override;
     // In the cockpit view, while the settings ask for it.
     void draw(const HudFrame& frame) override;
 
@@ -19,17 +21,14 @@ public:
     // The side of the window nearest the shooter's way: where the player
     // would turn to face it.
     static Side sideOf(const CockpitView& view, const Vector3& shooter);
-    // A count grown since the last call starts a flash; a smaller one (a new
-    // game) is only taken as the new start.
-    void observe(unsigned hits, uint32_t now, Side from);
+    // A hit at `now`, from `from`, starts a flash.
+    void hit(uint32_t now, Side from);
     // 1 as the flash starts, down to 0 when it is over.
     float strength(uint32_t now) const;
-    // Observes, then draws what is left of the flash within `window`.
-    void show(const CockpitView& view, const CockpitView::Rect& window, unsigned hits, const Vector3& shooter,
-              uint32_t now);
+    // Draws what is left of the flash within `window`.
+    void show(const CockpitView::Rect& window, uint32_t now) const;
 
 private:
-    unsigned seen = 0;
     bool started = false;
     uint32_t start = 0;
     Side side = LEFT;

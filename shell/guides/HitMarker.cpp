@@ -1,29 +1,23 @@
 #include "HitMarker.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/guides/CockpitView.h"
 #include "shell/input/Settings.h"
-#include "platform/Clock.h"
 
 #include "shell/hud/Overlay.h"
 
 #include <GL/gl.h>
 
-void HitMarker::observe(unsigned struck, uint32_t now) {
-    if (struck > seen) {
-        started = true;
-        start = now;
-    }
-    if (struck < seen) started = false;   // a new game: the old one's flash is over
-    seen = struck;
+void HitMarker::struck(uint32_t now) {
+    started = true;
+    start = now;
 }
 
 bool HitMarker::shown(uint32_t now) const {
     return started && now - start < LENGTH_MS;
 }
 
-void HitMarker::show(unsigned struck, uint32_t now) {
-    observe(struck, now);
+void HitMarker::show(uint32_t now) const {
     if (!shown(now)) return;
     constexpr float CX = 512.0f, CY = 384.0f, NEAR = 10.0f, FAR = 22.0f;
     Overlay::beginFlat();
@@ -40,7 +34,12 @@ void HitMarker::show(unsigned struck, uint32_t now) {
     Overlay::endFlat();
 }
 
+void HitMarker::update(const HudFrame& frame) {
+    if (frame.events.firstStep) started = false;
+    if (frame.events.shotsStruck > 0) struck(frame.now);
+}
+
 void HitMarker::draw(const HudFrame& frame) {
     if (!frame.settings.hitFlash || !CockpitView::fromCockpit(frame)) return;
-    show(frame.game.shotsThatStruck, Clock::milliseconds());
+    show(frame.now);
 }

@@ -7,20 +7,19 @@
 // player's shots struck: the shot is confirmed where the eye already is.
 class HitMarker : public Overlay {
 public:
+    // Learns of the player's shots that struck from the frame's events,
+    // every frame, drawn or not.
+    void update(const HudFrame& frame) override;
     // In the cockpit view, while the settings ask for hit feedback.
     void draw(const HudFrame& frame) override;
 
     static constexpr uint32_t LENGTH_MS = 150;
 
-    // A count grown since the last call starts the mark; a smaller one (a
-    // new game) is only taken as the new start.
-    void observe(unsigned struck, uint32_t now);
+    void struck(uint32_t now);   // a shot struck at `now`: the mark starts
     bool shown(uint32_t now) const;
-    // Observes, then draws the mark while it lasts.
-    void show(unsigned struck, uint32_t now);
+    void show(uint32_t now) const;   // the mark, while it lasts
 
 private:
-    unsigned seen = 0;
     bool started = false;
     uint32_t start = 0;
 };

@@ -1,6 +1,6 @@
 #include "TargetBox.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/input/Settings.h"
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"

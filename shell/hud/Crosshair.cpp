@@ -1,6 +1,6 @@
 #include "Crosshair.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "entities/MyShip.h"
 
 void Crosshair::draw(const HudFrame& frame) {

@@ -1,6 +1,6 @@
 #include "HudLines.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/frame/FrameClock.h"
 #include "shell/view/View.h"
 #include "assets/Font.h"

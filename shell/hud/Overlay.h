@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstdint>
+
 #include <GL/gl.h>
 
 #include <string>
 
+struct FrameEvents;
 class Font;
 class FrameClock;
 class Game;
@@ -21,6 +24,8 @@ struct HudFrame {
     GLuint crosshairTexture;
     GLuint dialsTexture;          // the dials' faces without needles; 0 when their file is missing
     const std::string* status;    // the short line a volume key shows ("music 60%"), or null
+    const FrameEvents& events;    // what the frame's step did
+    uint32_t now;                 // the game clock in the frame, ms
 };
 
 // One thing drawn over a frame of play. The head-up display calls every
@@ -28,7 +33,8 @@ struct HudFrame {
 class Overlay {
 public:
     virtual ~Overlay() = default;
-    // The frame's logic, before its view is kept for a screen: no drawing.
+    // The frame's logic, every frame of play whether the overlay is drawn
+    // or not, before its view is kept for a screen: no drawing.
     virtual void update(const HudFrame&) {}
     virtual void draw(const HudFrame& frame) = 0;
 

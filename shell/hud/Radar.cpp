@@ -1,6 +1,6 @@
 #include "Radar.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/input/Settings.h"
 #include "shell/view/View.h"
 #include "entities/MyShip.h"

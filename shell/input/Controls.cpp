@@ -1,12 +1,11 @@
 #include "Controls.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/frame/FrameLoop.h"
 #include "shell/replay/Replay.h"
 #include "shell/screens/Screens.h"
 #include "shell/view/View.h"
-#include "entities/MyShip.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
 
@@ -65,13 +64,6 @@ void Controls::changeVolume(int& percent, int step, const char* what) {
     showStatus(std::string(what) + " " + std::to_string(percent) + "%");
 }
 
-void Controls::queue(Command::Kind kind, Action action) {
-    Command c;
-    c.kind = kind;
-    c.action = uint8_t(action);
-    pending.push_back(c);
-}
-
 namespace {
 
 bool isPlay(Action action) {
@@ -100,8 +92,8 @@ void Controls::act(Action action, bool pressed) {
     action = played(action);
     if (isPlay(action)) {
         // A release always reaches the game, so no key stays held across a pause.
-        if (!pressed) queue(Command::Release, action);
-        else if (screens.playing()) queue(Command::Press, action);
+        if (!pressed) pending.release(action);
+        else if (screens.playing()) pending.press(action);
         return;
     }
     if (!pressed) return;
@@ -123,62 +115,57 @@ void Controls::act(Action action, bool pressed) {
     }
 }
 
-// An action of play, inside a frame.
-void Controls::play(Action action, bool pressed) {
-    MyShip& ship = *scene.game->myShip;
+void Controls::applyDrawKeys(const InputRecord& input) {
     DrawOptions& options = view.options;
-    switch (action) {
-    case Action::SteerUp: return keySteering.hold(KeySteering::UP, pressed);
-    case Action::SteerDown: return keySteering.hold(KeySteering::DOWN, pressed);
-    case Action::SteerLeft: return keySteering.hold(KeySteering::LEFT, pressed);
-    case Action::SteerRight: return keySteering.hold(KeySteering::RIGHT, pressed);
-    default: break;
-    }
-    if (!pressed) return;
-    switch (action) {
-    case Action::Fire:
-        // The hit heard: feedback, like the flash, that the settings may switch off.
-        if (scene.game->fireShot() && current.hitFlash) scene.game->world->playHitSound();
-        break;
-    case Action::ThrottleUp: ship.changeSpeed(1.0f, true); break;
-    case Action::ThrottleDown: ship.changeSpeed(1.0f, false); break;
-    case Action::FullThrottle: ship.setSpeed(100.0f); break;
-    case Action::FullStop: ship.setSpeed(0.0f); break;
-    case Action::Straighten:
-        ship.stopTurning();
-        keySteering.forget();
-        break;
-    case Action::Stats: options.showStats = !options.showStats; break;
-    case Action::View:
-        if (ship.getOutsideView() == 0) {
-            ship.setOutsideView(1);
-        } else {
-            ship.setOutsideView(0);
-            view.cockpit.lost();   // paint the cockpit again
+    for (unsigned i = 0; i < input.eventCount; ++i) {
+        if (!input.events[i].pressed) continue;
+        switch (Action(input.events[i].action)) {
+        case Action::Stats: options.showStats = !options.showStats; break;
+        case Action::DrawModels: options.renderMode = 0; break;
+        case Action::DrawLists: options.renderMode = 1; break;
+        case Action::DrawArrays: options.renderMode = 2; break;
+        case Action::Shading:
+            options.flatShading = !options.flatShading;
+            glShadeModel(options.flatShading ? GL_FLAT : GL_SMOOTH);
+            break;
+        default: break;
         }
-        break;
-    case Action::DrawModels: options.renderMode = 0; break;
-    case Action::DrawLists: options.renderMode = 1; break;
-    case Action::DrawArrays: options.renderMode = 2; break;
-    case Action::Shading:
-        options.flatShading = !options.flatShading;
-        glShadeModel(options.flatShading ? GL_FLAT : GL_SMOOTH);
-        break;
-    default: break;
     }
+}
+
+namespace {
+
+// Shifted punctuation of the common layouts, and what the key gives unshifted.
+const char SHIFTED[] = "!1@2#3$4%5^6&7*8(9)0_-+={[}]:;\"'<,>.?/~`|\\";
+
+}
+
+Key Controls::otherNameHeld(Key k) const {
+    std::vector<Key> names;
+    if (k >= 1 && k <= 26) names.push_back('a' + k - 1);   // Ctrl and a letter
+    for (const char* p = SHIFTED; p[0] && p[1]; p += 2) {
+        if (k == Key(p[0])) names.push_back(Key(p[1]));
+        if (k == Key(p[1])) names.push_back(Key(p[0]));
+    }
+    for (Key name : names) if (held.count(name)) return name;
+    return NO_KEY;
 }
 
 void Controls::key(Key k, bool pressed) {
     // Letters are bound in lower case; Caps Lock or Shift change nothing,
     // and a letter released after Shift changed still lets go of its key.
     if (k >= 'A' && k <= 'Z') k += 'a' - 'A';
+    // A key is one key whatever the modifiers make of its character: held
+    // under one name, it repeats and is let go of under any other.
+    if (pressed && !held.count(k) && otherNameHeld(k) != NO_KEY) k = otherNameHeld(k);
     if (!pressed) {
+        for (Key other = otherNameHeld(k); other != NO_KEY; other = otherNameHeld(k)) key(other, false);
         const auto was = held.find(k);
         const Action did = was == held.end() ? Action::Count : was->second;
         if (was != held.end()) held.erase(was);
         // What the key did when pressed is let go of, whatever its binding
         // or the pitch's inversion (changed on the options meanwhile) says now.
-        if (did != Action::Count) return queue(Command::Release, did);
+        if (did != Action::Count) return pending.release(did);
     }
     if (pressed && screens.takesKey(k)) {
         held.emplace(k, Action::Count);
@@ -209,21 +196,15 @@ void Controls::openGamepad() {
 void Controls::pollGamepad() {
     const PadCommand command = gamepadInput.update(gamepad.poll(), screens.playing(), Clock::monotonicMilliseconds(),
                                                    float(current.deadZone) / 100.0f, current.invertPitch);
-    if (command.setsTurn) {
-        Command c;
-        c.kind = Command::SetTurn;
-        c.a = command.yaw;
-        c.b = command.pitch;
-        pending.push_back(c);
-    }
+    if (command.setsTurn) pending.setTurn(command.yaw, command.pitch);
     if (screens.current() == Screen::Options) {
         // The arrows, Enter (A) and Escape (B) of the options; nothing of play.
         static const Key arrows[] = {KeyBindings::keyNamed("up"), KeyBindings::keyNamed("down"),
                                      KeyBindings::keyNamed("left"), KeyBindings::keyNamed("right")};
         const bool pushed[] = {command.up, command.down, command.left, command.right};
-        for (int i = 0; i < 4; ++i) if (pushed[i]) screens.takesKey(arrows[i]);
-        if (command.fire) screens.takesKey(ENTER);
-        if (command.cancel) screens.takesKey(ESCAPE);
+        for (int i = 0; i < 4; ++i) if (pushed[i]) screens.takesPadKey(arrows[i]);
+        if (command.fire) screens.takesPadKey(ENTER);
+        if (command.cancel) screens.takesPadKey(ESCAPE);
         else if (command.options) screens.handle(ScreenEvent::OptionsKey);
         return;
     }
@@ -240,39 +221,13 @@ void Controls::pollGamepad() {
 }
 
 void Controls::queueShot() {
-    queue(Command::Press, Action::Fire);
+    pending.press(Action::Fire);
 }
 
-std::vector<Command> Controls::takeCommands() {
-    std::vector<Command> taken;
-    taken.swap(pending);
+InputRecord Controls::takeRecord() {
+    const InputRecord taken = pending;
+    pending = InputRecord();
     return taken;
-}
-
-void Controls::applyCommands(const std::vector<Command>& commands) {
-    Game* game = scene.game;
-    if (!game) return;
-    for (const Command& c : commands) {
-        switch (c.kind) {
-        case Command::Turn: game->myShip->addTurn(c.a, c.b); break;
-        case Command::SetTurn:
-            // The stick now says the whole turn: the arrows' part in it is
-            // gone, as when straightening, so letting go of an arrow later
-            // takes back nothing that is not there.
-            game->myShip->stopTurning();
-            keySteering.forget();
-            game->myShip->addTurn(c.a, c.b);
-            break;
-        case Command::Press:
-        case Command::Release:
-            if (c.action < uint8_t(Action::Count)) play(Action(c.action), c.kind == Command::Press);
-            break;
-        }
-    }
-}
-
-void Controls::steerByKeys(MyShip& ship, float seconds) {
-    keySteering.update(ship, seconds);
 }
 
 const std::string* Controls::statusLine() const {
@@ -284,11 +239,7 @@ void Controls::pointerAt(int x, int y) {
     const int cx = view.width() >> 1, cy = view.height() >> 1;
     if (x == cx && y == cy) return;   // the event the re-centring itself causes
     centerPointer();
-    Command c;
-    c.kind = Command::Turn;
-    c.a = float(x - cx) / pointerDivisor;
-    c.b = float(y - cy) * (current.invertPitch ? -1.0f : 1.0f) / pointerDivisor;
-    pending.push_back(c);
+    pending.addTurn(float(x - cx) / pointerDivisor, float(y - cy) * (current.invertPitch ? -1.0f : 1.0f) / pointerDivisor);
 }
 
 void keyDown(unsigned char k, int, int) {

@@ -2,16 +2,13 @@
 
 #include "platform/Gamepad.h"
 #include "shell/input/GamepadInput.h"
-#include "shell/input/KeySteering.h"
 #include "shell/input/Settings.h"
 #include "shell/input/SettingsFile.h"
-#include "shell/replay/Recording.h"
+#include "game/InputRecord.h"
 
 #include <map>
 #include <string>
 #include <vector>
-
-class MyShip;
 
 // The one owner of input: the settings the player gave (file, command line
 // and the keys pressed while playing) and the file they are kept in, the pointer's scale, the held
@@ -52,38 +49,36 @@ public:
     void openGamepad();
     void pollGamepad();
 
-    // Input reaches the game as commands, applied at the start of the next
-    // frame of play: taken from what came in (and handed to a recording),
-    // or from a replay.
-    std::vector<Command> takeCommands();
-    void applyCommands(const std::vector<Command>& commands);
+    // Input reaches the game as one record a frame, stepped at the start of
+    // the next frame of play: what came in since the last (and handed to a
+    // recording), or a replay's.
+    InputRecord takeRecord();
     // A shot, as the fire button gives one.
     void queueShot();
-
-    // Turns the ship by the held steering keys over `seconds` of play.
-    void steerByKeys(MyShip& ship, float seconds);
-    // Every steering key released and its part forgotten (a new game).
-    void forgetKeySteering() { keySteering.release(); }
+    // The keys of a frame that change how the game is drawn, not the game.
+    void applyDrawKeys(const InputRecord& input);
 
     // The short line a volume key shows for two seconds, or null.
     const std::string* statusLine() const;
 
 private:
-    void queue(Command::Kind kind, Action action);
     void act(Action action, bool pressed);
     // The action of play a bound action is, the player's pitch inversion applied.
     Action played(Action action) const;
-    void play(Action action, bool pressed);
+    // Another name of the same key that is held, or NO_KEY: the toolkit
+    // names a key by the character the modifiers make of it at that moment,
+    // so a letter let go of with Ctrl down comes as a control character, and
+    // "1" with Shift as "!".
+    Key otherNameHeld(Key key) const;
     void showStatus(const std::string& text);
     void changeVolume(int& percent, int step, const char* what);
 
     Settings current;
     SettingsFile file;
     float pointerDivisor = 1000.0f;   // pointer pixels per unit of turn rate: 1000 / the pointer sensitivity
-    KeySteering keySteering;
     Gamepad gamepad;
     GamepadInput gamepadInput;
-    std::vector<Command> pending;     // what reached the game since the last frame of play
+    InputRecord pending;              // what reached the game since the last frame of play
     std::map<Key, Action> held;       // keys and buttons down now, with the action of play each pressed (Count: none)
     std::string statusText;           // a short line on the HUD, such as "music 60%"
     double statusUntil = 0.0;         // real milliseconds; the line shows until then

@@ -1,19 +1,10 @@
 #pragma once
 
+#include "game/Action.h"
+
 #include <array>
 #include <string>
 #include <vector>
-
-// What a key can be bound to. Enter (play again) and the pointer are fixed.
-// Recordings hold these numbers: a new action goes at the end, before Count,
-// or the recording format's version goes up.
-enum class Action {
-    SteerUp, SteerDown, SteerLeft, SteerRight,
-    ThrottleUp, ThrottleDown, FullThrottle, FullStop, Straighten,
-    Fire, Pause, View, DrawModels, DrawLists, DrawArrays, Shading, Stats, Help,
-    MusicUp, MusicDown, EffectsUp, EffectsDown, MusicOnOff, Quit, Options,
-    Count
-};
 
 // A key or button as one number: characters as themselves (0..255), the
 // toolkit's special keys from SPECIAL on, mouse buttons from BUTTON on.

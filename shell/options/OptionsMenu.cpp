@@ -178,3 +178,11 @@ std::vector<std::string> OptionsMenu::lines() const {
     else if (!note.empty()) out.push_back(note);
     return out;
 }
+
+unsigned OptionsMenu::navigate(Key key) {
+    if (waiting) {
+        waiting = false;
+        if (key == ESCAPE) return Nothing;
+    }
+    return press(key);
+}

@@ -29,6 +29,10 @@ public:
     void open();
     // A key, button or arrow as KeyBindings numbers them; the Change bits.
     unsigned press(Key key);
+    // The gamepad's arrows, A (Enter) and B (Escape): they choose and
+    // change, and never bind. While a key is asked for, they stop asking
+    // first, and B does nothing more.
+    unsigned navigate(Key key);
 
     // Title, one line per entry with the chosen one marked, then a message
     // line when there is one: drawing is a loop over these.

@@ -1,13 +1,13 @@
 #include "Replay.h"
 
 #include "FrameCapture.h"
-#include "StateHash.h"
+#include "game/StateHash.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileReader.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
 #include "platform/GameDisplay.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/frame/FrameLoop.h"
 #include "shell/screens/Screens.h"
@@ -46,15 +46,17 @@ const Recording::Entry* Replay::next() const {
     return cursor < recording.entries.size() ? &recording.entries[cursor] : nullptr;
 }
 
-std::vector<Command> Replay::beginFrame(std::vector<Command> playerCommands) {
+InputRecord Replay::beginFrame(const InputRecord& player, uint32_t& clock) {
+    clock = Clock::milliseconds();
     if (current != Mode::Replaying) {
-        // One reading of the clock for the whole frame: what a replay hands back.
-        Clock::latch();
         // Back from a stall (a stopped process, a machine that slept): the
         // time away is not flown.
-        if (::frames.clock.stalled()) screens.handle(ScreenEvent::ClockStall);
-        if (current == Mode::Recording) writer.frame(Clock::milliseconds(), ::frames.clock.frameTime(), playerCommands);
-        return playerCommands;
+        if (::frames.clock.stalled()) {
+            screens.handle(ScreenEvent::ClockStall);
+            clock = Clock::milliseconds();
+        }
+        if (current == Mode::Recording) writer.frame(clock, ::frames.clock.frameTime(), player);
+        return player;
     }
     const Recording::Entry* entry = next();
     if (!entry) {
@@ -66,9 +68,10 @@ std::vector<Command> Replay::beginFrame(std::vector<Command> playerCommands) {
         return {};
     }
     ++cursor;
-    Clock::setForTest(entry->clock);
+    clock = entry->clock;
+    Clock::setTo(clock);
     ::frames.clock.drive(entry->frameTime);
-    return entry->commands;
+    return entry->input;
 }
 
 void Replay::endFrame() {
@@ -143,12 +146,7 @@ void Replay::finish() {
 }
 
 std::string Replay::summary() const {
-    char line[160];
-    if (!scene.game) return "";
-    std::snprintf(line, sizeof line, "frames %" PRIu32 ", points %.0f, power %.0f, state %016" PRIx64, played,
-                  double(scene.game->myShip->getPoints()), double(std::max(scene.game->myShip->getEnergy(), 0.0f)),
-                  stateHash(*scene.game));
-    return line;
+    return scene.game ? summaryLine(played, *scene.game) : "";
 }
 
 void Replay::reset() {

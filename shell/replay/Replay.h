@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/replay/FrameCapture.h"
-#include "shell/replay/Recording.h"
+#include "recording/Recording.h"
 
 #include <cstdint>
 #include <string>
@@ -27,10 +27,11 @@ public:
     bool replaying() const { return current == Mode::Replaying; }
     uint32_t seed() const { return recording.seed; }
 
-    // The start of a frame of play: sets the game clock and the frame time,
-    // and returns the commands the frame is made of: the player's, recorded
-    // when recording; the file's when replaying (the player's are dropped).
-    std::vector<Command> beginFrame(std::vector<Command> playerCommands);
+    // The start of a frame of play: sets the frame time and `clock`, the
+    // game clock of the frame (ms), and returns the record the frame is made
+    // of: the player's, recorded when recording; the file's when replaying
+    // (the player's is dropped).
+    InputRecord beginFrame(const InputRecord& player, uint32_t& clock);
     // The end of a frame of play: every CHECK_EVERY frames, and in a game's
     // last frame, the game state's hash is written, or compared with the
     // file's ("replay diverged at frame N" and exit status DIVERGED on a

@@ -1,6 +1,6 @@
 #include "Screens.h"
 
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/frame/FrameLoop.h"
 #include "shell/input/Controls.h"
@@ -140,7 +140,6 @@ void Screens::change(Screen to, bool restartsClock) {
             controls.centerPointer();   // its own motion event is ignored; the turn rates stay as they were
         }
         view.cockpit.lost();   // the screen painted over the cockpit picture
-        if (from == Screen::GameOver) controls.forgetKeySteering();   // its part belonged to the old ship
     }
     if (restartsClock) frames.clock.restart();
 }
@@ -151,6 +150,12 @@ bool Screens::takesKey(Key key) {
     // The options key closes them too, unless it is the key being bound.
     const bool closes = !menu.waitingForKey() && key != ESCAPE && controls.settings().keys.actionOf(key) == Action::Options;
     takeEffect(menu.press(closes ? ESCAPE : key));
+    return true;
+}
+
+bool Screens::takesPadKey(Key key) {
+    if (screen != Screen::Options || !options.isOpen()) return false;
+    takeEffect(options.menu().navigate(key));
     return true;
 }
 

@@ -71,6 +71,8 @@ public:
     // play's: true when this one was taken. Releases are never taken, so
     // a key let go of in the menu still lets go of what it held.
     bool takesKey(Key key);
+    // The gamepad's arrows, A and B on the options: they choose, never bind.
+    bool takesPadKey(Key key);
     // A click or the wheel at window pixel (x, y): true when the options took it.
     bool takesClick(Key button, int x, int y);
     // The pointer moved to (x, y): on the options it chooses the entry under it.

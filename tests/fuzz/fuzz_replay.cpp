@@ -1,7 +1,7 @@
 // The recording reader: any bytes. What it accepts it must have read in full,
 // with every number one play can make, and no entry costing more memory than
 // a frame's bytes.
-#include "shell/replay/Recording.h"
+#include "recording/Recording.h"
 
 #include <cmath>
 #include <string>

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Guards record and replay of the real program: the same summary line whatever the replaying player's
-# settings say, a cut recording played to its last whole frame, a frame captured alike on every run, damaged files refused first, and a
-# recording that cannot be written reported with its own exit status.
+# Guards record, replay and verify of the real program: the same summary line whatever the replaying player's
+# settings say, and with no display at all; a cut recording played to its last whole frame, a frame captured alike
+# on every run, damaged files refused first, a changed one diverging, and a recording that cannot be written
+# reported with its own exit status.
 # Usage: replay_test.sh GAME_DIR (on the test X server in DISPLAY)
 set -u
 game_dir=$1
@@ -38,6 +39,9 @@ printf 'invert_pitch = on\npointer_sensitivity = 7\ngamepad_dead_zone = 80\nfram
 check "replay: status 0" test "$?" -eq 0
 check "replay: the same summary line ($(cat "$work/replayed.txt"))" cmp -s "$work/recorded.txt" "$work/replayed.txt"
 check "replay: frame statistics written" grep -q '"frames": [1-9]' "$work/stats.json"
+env -u DISPLAY ./spacefight --verify "$work/game.sfr" >"$work/verified.txt" 2>>"$work/err.log"
+check "verify, no display: status 0" test "$?" -eq 0
+check "verify: the same summary line ($(cat "$work/verified.txt"))" cmp -s "$work/recorded.txt" "$work/verified.txt"
 
 # The first 300 frames of the shipped minute (an older format), cut inside a frame and replayed
 # under an inverted pitch: every checksum matches, the cut is named, status 0.
@@ -49,6 +53,19 @@ check "a cut recording: played to its last whole frame ($(cat "$work/minute.txt"
   grep -q '^frames 304, points 0, power 490, state 5034a6f5993dba54$' "$work/minute.txt"
 check "a cut recording: the cut named ($(cat "$work/minute.err"))" test "$(cat "$work/minute.err")" = \
   "Warning: $work/minute-cut.sfr is cut short after frame 304; it is played to there"
+env -u DISPLAY ./spacefight --verify "$work/minute-cut.sfr" >"$work/minute-verified.txt" 2>"$work/minute-verified.err"
+check "a cut recording verified: the replay's line, the cut named" \
+  test "$(cat "$work/minute-verified.txt")" = "$(cat "$work/minute.txt")" -a \
+  "$(cat "$work/minute-verified.err")" = "$(cat "$work/minute.err")"
+# The first checksum of the shipped minute (frame 60, at byte 1070) changed: both ways diverge there, status 3.
+cp "$work/minute-cut.sfr" "$work/changed.sfr"
+printf '\x5a' | dd of="$work/changed.sfr" bs=1 seek=1076 conv=notrunc status=none
+for way in --verify --replay; do
+  timeout 60 ./spacefight --window --mute --no-frame-cap $way "$work/changed.sfr" >/dev/null 2>"$work/changed.err"
+  status=$?
+  check "$way of a changed recording: status 3 ($status), its frame named ($(cat "$work/changed.err"))" \
+    test "$status" -eq 3 -a "$(cat "$work/changed.err")" = "replay diverged at frame 60"
+done
 
 # A frame captured on two runs: the same PNG byte for byte, and the program ends after it.
 for run in 1 2; do
@@ -77,10 +94,12 @@ printf 'SFREPLAY' >"$work/locked.sfr"
 chmod 000 "$work/locked.sfr"
 while IFS='|' read -r name why; do
   [ "$name" = locked.sfr ] && [ "$(id -u)" -eq 0 ] && continue   # root reads it all the same
-  timeout 10 env -u DISPLAY ./spacefight --replay "$work/$name" >/dev/null 2>"$work/refused.err"
-  status=$?
-  check "--replay $name: status 2 ($status), one line ($(cat "$work/refused.err"))" \
-    test "$status" -eq 2 -a "$(cat "$work/refused.err")" = "spacefight: $work/$name: $why"
+  for way in --replay --verify; do
+    timeout 10 env -u DISPLAY ./spacefight $way "$work/$name" >/dev/null 2>"$work/refused.err"
+    status=$?
+    check "$way $name: status 2 ($status), one line ($(cat "$work/refused.err"))" \
+      test "$status" -eq 2 -a "$(cat "$work/refused.err")" = "spacefight: $work/$name: $why"
+  done
 done <<'TABLE'
 .|Is a directory
 fifo|not a regular file

@@ -21,7 +21,7 @@ void openShellGame(int size) {
 }
 
 void startFreshGame(uint32_t start) {
-    Clock::setForTest(start);
+    Clock::setTo(start);
     screens.reset();
     scene.startNewGame();
     frames.clock.reset();
@@ -31,7 +31,7 @@ void startFreshGame(uint32_t start) {
 void playFrames(int frames, uint32_t& now, uint32_t step) {
     for (int i = 0; i < frames; ++i) {
         now += step;
-        Clock::setForTest(now);
+        Clock::setTo(now);
         displayFrame();
     }
 }

@@ -77,7 +77,7 @@ Contact findEarliestContact(const World& world, double span) {
     return contact;
 }
 
-void resolveCollisions(World& world, MyShip& ship, float frameTime) {
+bool resolveCollisions(World& world, MyShip& ship, float frameTime) {
     for (SpaceObject* object : world.objects) object->setPreviousPosition(object->getPosition());
     const Contact contact = findEarliestContact(world, COLLISION_STEP);
     if (contact.found) {
@@ -89,8 +89,9 @@ void resolveCollisions(World& world, MyShip& ship, float frameTime) {
             ship.setPosition(contact.point - v);
             ship.subtractEnergy(ship.absoluteSpeed());
             ship.setSpeed(-ship.getSpeed());
-            return;
+            return true;
         }
     }
     ship.advance(ship.getSpeed() * frameTime);
+    return false;
 }

@@ -1,12 +1,13 @@
 #include "Game.h"
 
+#include "Collisions.h"
+
 #include "assets/Ms3dModel.h"
 #include "assets/StarField.h"
 #include "entities/Asteroid.h"
 #include "entities/EnemyShip.h"
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
-#include "platform/Clock.h"
 #include "platform/ErrorReport.h"
 
 #include <algorithm>
@@ -34,7 +35,10 @@ const Rock ROCKS[26] = {
 
 }
 
-Game::Game(TextureBank* bank, const SoundChoice& sound) : world(std::make_unique<World>(bank, sound)) {}
+Game::Game(TextureBank* bank, const SoundChoice& sound, bool graphics)
+    : world(std::make_unique<World>(bank, sound)) {
+    world->graphics = graphics;
+}
 
 Game::~Game() {
     starField.reset();
@@ -93,8 +97,10 @@ void Game::fieldBounds(Vector3& low, Vector3& high) {
 
 void Game::populate() {
     World* w = world.get();
-    w->displayListBase = glGenLists(LIST_COUNT);
-    buildSharedGeometry();
+    if (w->graphics) {
+        w->displayListBase = glGenLists(LIST_COUNT);
+        buildSharedGeometry();
+    }
     myShip = new MyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, 0, 0), Vector3(0, 0, -1), 13.0f, 1.0f,
                         Vector3(0.05f, 0.05f, 0.05f), 0.0f, 0.0f, 500.0f, w);
     laser = std::make_unique<Laser>();
@@ -109,7 +115,7 @@ bool Game::fireShot() {
     World* world = this->world.get();
     Laser* laser = this->laser.get();
     const int hit = laser->fire(myShip, 0.1f, world);
-    lastShotTime = static_cast<float>(Clock::milliseconds());
+    lastShotTime = static_cast<float>(world->now);
     if (hit != -1) {
         const Vector3 impact = laser->hitPoint(static_cast<unsigned>(hit));
         SpaceObject* target = world->objectAt(static_cast<unsigned>(hit));
@@ -125,4 +131,89 @@ bool Game::fireShot() {
     }
     world->playSample(0);
     return hit != -1;
+}
+
+void Game::play(Action action, bool pressed, FrameEvents& events) {
+    MyShip& ship = *myShip;
+    switch (action) {
+    case Action::SteerUp: return keySteering.hold(KeySteering::UP, pressed);
+    case Action::SteerDown: return keySteering.hold(KeySteering::DOWN, pressed);
+    case Action::SteerLeft: return keySteering.hold(KeySteering::LEFT, pressed);
+    case Action::SteerRight: return keySteering.hold(KeySteering::RIGHT, pressed);
+    default: break;
+    }
+    if (!pressed) return;
+    switch (action) {
+    case Action::Fire:
+        ++events.shots;
+        fireShot();
+        break;
+    case Action::ThrottleUp: ship.changeSpeed(1.0f, true); break;
+    case Action::ThrottleDown: ship.changeSpeed(1.0f, false); break;
+    case Action::FullThrottle: ship.setSpeed(100.0f); break;
+    case Action::FullStop: ship.setSpeed(0.0f); break;
+    case Action::Straighten:
+        ship.stopTurning();
+        keySteering.forget();
+        break;
+    case Action::View:
+        ship.setOutsideView(ship.getOutsideView() == 0 ? 1 : 0);
+        events.viewChanged = true;
+        break;
+    default: break;   // the rest is the window's: how the game is drawn
+    }
+}
+
+FrameEvents Game::step(const InputRecord& input, float frameTime, uint32_t clock) {
+    FrameEvents events;
+    events.firstStep = steps++ == 0;
+    world->now = clock;
+    for (unsigned i = 0; i < input.eventCount; ++i) {
+        const InputRecord::Event& e = input.events[i];
+        if (e.action < uint8_t(Action::Count)) play(Action(e.action), e.pressed, events);
+    }
+    MyShip& ship = *myShip;
+    if (input.setsTurn) {
+        // The stick now says the whole turn: the arrows' part in it is gone,
+        // as when straightening, so letting go of an arrow later takes back
+        // nothing that is not there.
+        ship.stopTurning();
+        keySteering.forget();
+        ship.addTurn(input.setYaw, input.setPitch);
+    }
+    for (unsigned i = 0; i < input.turnCount; ++i) ship.addTurn(input.turns[i][0], input.turns[i][1]);
+    events.bounced = resolveCollisions(*world, ship, frameTime);
+    keySteering.update(ship, frameTime);
+    ship.yaw(2.0f * ship.getYawRate() * frameTime);
+    ship.pitch(2.0f * ship.getPitchRate() * frameTime);
+    // The stars draw from the same random numbers as the enemy, so their
+    // renewal keeps its place in the frame's order.
+    starField->renewRing();
+    world->updateEnemyShips(frameTime);
+    const World::Destroyed destroyed = world->removeDestroyed();
+    events.rocksDestroyed = destroyed.rocks;
+    events.enemyDestroyed = destroyed.enemies > 0;
+    // Every hit counted since the last step is told, however it was counted.
+    events.shotsStruck = shotsThatStruck - struckTold;
+    struckTold = shotsThatStruck;
+    if (enemyShip) {
+        events.playerHits = enemyShip->hitsOnPlayer - hitsTold;
+        hitsTold = enemyShip->hitsOnPlayer;
+        events.shooter = enemyShip->getPosition();
+    }
+    events.gameOver = over();
+    return events;
+}
+
+bool Game::over() const {
+    return myShip->getEnergy() <= 0.0f;
+}
+
+bool Game::showsBeam(uint32_t clock) const {
+    return lastShotTime != 0.0f && lastShotTime - static_cast<float>(clock) > -100.0f;
+}
+
+void Game::holdKeys(const KeySteering& old) {
+    keySteering = old;
+    keySteering.forget();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class Game;
 
@@ -9,3 +10,7 @@ class Game;
 // energy. Two runs of the same game give the same hash; any difference in
 // play, however small, a different one.
 uint64_t stateHash(const Game& game);
+
+// "frames N, points P, power E, state HASH": how a recorded game and every
+// replay or verification of it end, so the two can be compared.
+std::string summaryLine(uint32_t frames, const Game& game);

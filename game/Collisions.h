@@ -19,7 +19,7 @@ Contact findEarliestContact(const World& world, double span);
 
 // The first step of every frame: the player's ship bounces off what it touches
 // (set back, loses energy equal to its speed, speed reversed, impact sound), or
-// otherwise moves forward by speed x frameTime.
-void resolveCollisions(World& world, MyShip& ship, float frameTime);
+// otherwise moves forward by speed x frameTime. True when it bounced.
+bool resolveCollisions(World& world, MyShip& ship, float frameTime);
 
 constexpr double COLLISION_STEP = 0.06;   // seconds swept per frame

@@ -57,12 +57,83 @@ private:
 
 constexpr size_t COMMAND_BYTES = 10;   // kind, action, two floats
 
+bool finite(float v, float low, float high) {
+    return std::isfinite(v) && v >= low && v <= high;
+}
+
+bool finiteTurn(float yaw, float pitch) {
+    return finite(yaw, -Recording::MAX_TURN, Recording::MAX_TURN) && finite(pitch, -Recording::MAX_TURN, Recording::MAX_TURN);
+}
+
+// Formats 1 and 2: a frame's commands, in the order they reached the game,
+// made into the record that plays as they did. False with `error` empty when
+// the file ends inside them.
+bool readCommands(Cursor& in, InputRecord& input, const std::string& frame, std::string& error) {
+    enum Kind : uint8_t { Turn = 1, SetTurn = 2, Press = 3, Release = 4 };
+    if (!in.has(2)) return false;
+    const size_t count = in.u16();
+    if (count > Recording::MAX_COMMANDS)
+        return error = frame + " claims " + std::to_string(count) + " commands", false;
+    if (!in.has(count * COMMAND_BYTES)) return false;
+    for (size_t i = 0; i < count; ++i) {
+        const uint8_t kind = in.u8();
+        if (kind < Turn || kind > Release) return error = "unknown command in " + frame, false;
+        const uint8_t action = in.u8();
+        const float a = in.f32(), b = in.f32();
+        if (!finiteTurn(a, b)) return error = "impossible turn in " + frame, false;
+        // Such a file's actions past the last were passed over: so they are now.
+        if ((kind == Press || kind == Release) && action >= uint8_t(Action::Count)) continue;
+        switch (kind) {
+        case Turn: input.addTurn(a, b); break;
+        case SetTurn: input.setTurn(a, b); break;
+        case Press: input.press(Action(action)); break;
+        case Release: input.release(Action(action)); break;
+        }
+    }
+    return true;
+}
+
+// Format 3: the record itself, its counts and numbers checked.
+bool readRecord(Cursor& in, InputRecord& input, const std::string& frame, std::string& error) {
+    if (!in.has(1)) return false;
+    const size_t events = in.u8();
+    if (events > InputRecord::MAX_EVENTS) return error = frame + " claims " + std::to_string(events) + " key events", false;
+    if (!in.has(events * 2 + 1)) return false;
+    for (size_t i = 0; i < events; ++i) {
+        const uint8_t action = in.u8(), pressed = in.u8();
+        if (action >= uint8_t(Action::Count) || pressed > 1) return error = "unknown key event in " + frame, false;
+        input.events[i] = {action, pressed == 1};
+    }
+    input.eventCount = uint8_t(events);
+    const uint8_t flags = in.u8();
+    if (flags > 1) return error = "unknown turn in " + frame, false;
+    input.setsTurn = flags == 1;
+    if (input.setsTurn) {
+        if (!in.has(8)) return false;
+        input.setYaw = in.f32();
+        input.setPitch = in.f32();
+        if (!finiteTurn(input.setYaw, input.setPitch)) return error = "impossible turn in " + frame, false;
+    }
+    if (!in.has(1)) return false;
+    const size_t turns = in.u8();
+    if (turns > InputRecord::MAX_TURNS) return error = frame + " claims " + std::to_string(turns) + " turns", false;
+    if (!in.has(turns * 8)) return false;
+    for (size_t i = 0; i < turns; ++i) {
+        input.turns[i][0] = in.f32();
+        input.turns[i][1] = in.f32();
+        if (!finiteTurn(input.turns[i][0], input.turns[i][1])) return error = "impossible turn in " + frame, false;
+    }
+    input.turnCount = uint8_t(turns);
+    return true;
+}
+
 }
 
 constexpr char Recording::MAGIC[9];
 
 bool Recording::parse(const std::vector<uint8_t>& bytes, Recording& out, std::string& error) {
     out = Recording();
+    error.clear();
     Cursor in(bytes);
     if (bytes.empty()) return error = "empty file", false;
     if (!in.has(8) || std::memcmp(bytes.data(), MAGIC, 8) != 0) return error = "not a spacefight recording", false;
@@ -85,7 +156,6 @@ bool Recording::parse(const std::vector<uint8_t>& bytes, Recording& out, std::st
         out.wholeFrames = frames;
         return true;
     };
-    auto finite = [](float v, float low, float high) { return std::isfinite(v) && v >= low && v <= high; };
     uint8_t previous = 0;   // the kind of the entry before
     while (!in.done()) {
         const size_t start = in.position();
@@ -93,29 +163,14 @@ bool Recording::parse(const std::vector<uint8_t>& bytes, Recording& out, std::st
         Entry entry;
         entry.kind = Entry::Kind(kind);
         if (kind == Entry::Frame) {
-            if (!in.has(4 + 4 + 2)) return truncated("truncated " + frameName());
+            if (!in.has(4 + 4)) return truncated("truncated " + frameName());
             entry.clock = in.u32();
             entry.frameTime = in.f32();
             if (!finite(entry.frameTime, 0.0f, MAX_FRAME_TIME))
                 return error = "impossible frame time in " + frameName(), false;
-            const size_t count = in.u16();
-            if (count > MAX_COMMANDS)
-                return error = frameName() + " claims " + std::to_string(count) + " commands", false;
-            if (!in.has(count * COMMAND_BYTES)) return truncated("truncated " + frameName());
-            entry.commands.reserve(count);
-            for (size_t i = 0; i < count; ++i) {
-                Command c;
-                const uint8_t k = in.u8();
-                if (k < Command::Turn || k > Command::Release)
-                    return error = "unknown command in " + frameName(), false;
-                c.kind = Command::Kind(k);
-                c.action = in.u8();
-                c.a = in.f32();
-                c.b = in.f32();
-                if (!finite(c.a, -MAX_TURN, MAX_TURN) || !finite(c.b, -MAX_TURN, MAX_TURN))
-                    return error = "impossible turn in " + frameName(), false;
-                entry.commands.push_back(c);
-            }
+            const bool whole = format >= 3 ? readRecord(in, entry.input, frameName(), error)
+                                           : readCommands(in, entry.input, frameName(), error);
+            if (!whole) return error.empty() ? truncated("truncated " + frameName()) : false;
             ++frames;
         } else if (kind == Entry::Checksum) {
             if (previous != Entry::Frame)
@@ -159,17 +214,24 @@ bool RecordingWriter::open(const std::string& name, const std::string& programVe
     return true;
 }
 
-void RecordingWriter::frame(uint32_t clock, float frameTime, const std::vector<Command>& commands) {
+void RecordingWriter::frame(uint32_t clock, float frameTime, const InputRecord& input) {
     std::vector<uint8_t> out = {Recording::Entry::Frame};
     putU32(out, clock);
     putFloat(out, frameTime);
-    const size_t count = std::min(commands.size(), Recording::MAX_COMMANDS);
-    putU16(out, uint16_t(count));
-    for (size_t i = 0; i < count; ++i) {
-        out.push_back(commands[i].kind);
-        out.push_back(commands[i].action);
-        putFloat(out, commands[i].a);
-        putFloat(out, commands[i].b);
+    out.push_back(input.eventCount);
+    for (unsigned i = 0; i < input.eventCount; ++i) {
+        out.push_back(input.events[i].action);
+        out.push_back(input.events[i].pressed ? 1 : 0);
+    }
+    out.push_back(input.setsTurn ? 1 : 0);
+    if (input.setsTurn) {
+        putFloat(out, input.setYaw);
+        putFloat(out, input.setPitch);
+    }
+    out.push_back(input.turnCount);
+    for (unsigned i = 0; i < input.turnCount; ++i) {
+        putFloat(out, input.turns[i][0]);
+        putFloat(out, input.turns[i][1]);
     }
     put(out);
 }

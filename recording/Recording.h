@@ -1,32 +1,24 @@
 #pragma once
 
+#include "game/InputRecord.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-// One thing that reached the game in a frame: a pointer or stick turn, or a
-// bound action pressed or released. Input is turned into these before the
-// game sees it, so a recording holds exactly what play was made of.
-struct Command {
-    enum Kind : uint8_t { Turn = 1, SetTurn = 2, Press = 3, Release = 4 };
-    Kind kind = Turn;
-    uint8_t action = 0;   // Press, Release: the action's number
-    float a = 0.0f;       // Turn, SetTurn: yaw rate (added, or set)
-    float b = 0.0f;       //                pitch rate
-};
-
 // A recorded game, as written by --record and read by --replay: a header,
 // then entries in the order they happened.
 struct Recording {
     static constexpr char MAGIC[9] = "SFREPLAY";
-    // 2: the arrow keys' commands carry the player's pitch inversion, and a
-    // checksum closes each game and the file. Format 1 files read the same.
-    static constexpr uint16_t FORMAT = 2;
-    static constexpr size_t MAX_COMMANDS = 4096;   // per frame; no player makes more
+    // 3: each frame holds the game's input record. 2: a list of commands a
+    // frame, the arrow keys' carrying the player's pitch inversion, and a
+    // checksum closing each game and the file; format 1 reads the same. Both
+    // older ones read into records that play exactly as their commands did.
+    static constexpr uint16_t FORMAT = 3;
+    static constexpr size_t MAX_COMMANDS = 4096;   // per frame of formats 1 and 2; no player makes more
     static constexpr float MAX_FRAME_TIME = 10.0f; // seconds; a stall of over one is never flown
-    // A pointer move across the widest screen at the top sensitivity turns under 40.
-    static constexpr float MAX_TURN = 100.0f;
+    static constexpr float MAX_TURN = InputRecord::MAX_TURN;
     static constexpr size_t MAX_BYTES = 64u << 20; // about twenty hours of play
 
     struct Entry {
@@ -34,7 +26,7 @@ struct Recording {
         Kind kind = Frame;
         uint32_t clock = 0;        // Frame: the game clock in the frame, ms
         float frameTime = 0.0f;    // Frame: the seconds every motion of the frame was scaled by
-        std::vector<Command> commands;   // Frame
+        InputRecord input;         // Frame
         uint32_t frame = 0;        // Checksum: frames played when it was taken
         uint64_t hash = 0;         // Checksum: the game state's
     };
@@ -68,7 +60,7 @@ public:
     // Closes the file; false when it, or anything before it, failed.
     bool close();
     bool open(const std::string& path, const std::string& programVersion, uint32_t seed);
-    void frame(uint32_t clock, float frameTime, const std::vector<Command>& commands);
+    void frame(uint32_t clock, float frameTime, const InputRecord& input);
     void newGame();
     void checksum(uint32_t frame, uint64_t hash);
     bool isOpen() const { return file != nullptr; }

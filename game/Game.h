@@ -1,7 +1,11 @@
 #pragma once
 
+#include "FrameEvents.h"
+#include "InputRecord.h"
+#include "KeySteering.h"
 #include "world/World.h"
 
+#include <cstdint>
 #include <memory>
 
 class EnemyShip;
@@ -14,11 +18,15 @@ class TextureBank;
 // Everything one game owns: the world and its objects, the player's ship, the
 // star field, the shared rock geometry, the score and the timers. A new game
 // is a new Game; throwing the old one away frees all of it in one piece.
+// It advances by step() alone, which draws nothing and reads no clock or
+// device: a window draws what it left, and a recording is verified without one.
 class Game {
 public:
     // Opens the world (and with it the sound). The rest comes in populate(),
     // so the first start can keep its order: world, sky, font, then the objects.
-    Game(TextureBank* bank, const SoundChoice& sound);
+    // Without graphics (a game stepped without a window) no model, texture or
+    // display list is made and the objects are bare spheres.
+    Game(TextureBank* bank, const SoundChoice& sound, bool graphics = true);
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -32,6 +40,19 @@ public:
     // grows with the number of rocks.
     void addRockField(const Vector3& offset);
 
+    // One frame of play, handed its input, its frame time (seconds, which
+    // scales every motion) and the game clock (ms): the input, the collision
+    // pass and forward motion, steering, the stars' renewal, the enemy pass
+    // and the destruction pass, in that order.
+    FrameEvents step(const InputRecord& input, float frameTime, uint32_t clock);
+    bool over() const;   // the player's power is gone
+    // Play again: steering keys still held go on being held in the new game,
+    // their part of the old ship's turn forgotten.
+    void holdKeys(const KeySteering& old);
+
+    // The last shot's beam shows for 100 ms on the game clock.
+    bool showsBeam(uint32_t clock) const;
+
     // One shot of the player's laser: the nearest object on the beam loses
     // energy and, if it survives, shows a hit explosion; the laser sound
     // plays. True when the beam struck something.
@@ -44,13 +65,19 @@ public:
     std::unique_ptr<StarField> starField;
     float lastShotTime = 0.0f;         // milliseconds on the clock, 0 before the first shot
     unsigned shotsThatStruck = 0;      // the player's, for the crosshair's mark: no state of play
+    KeySteering keySteering;           // the held steering keys' part of the turn rates
 
     // The box that holds the centres of the rocks of the field.
     static void fieldBounds(Vector3& low, Vector3& high);
 
 private:
     void buildSharedGeometry();
+    // A bound action of play pressed (true) or released, inside a step.
+    void play(Action action, bool pressed, FrameEvents& events);
 
+    uint32_t steps = 0;        // taken so far
+    unsigned struckTold = 0;   // shotsThatStruck as the last step told it
+    unsigned hitsTold = 0;     // the enemy's hitsOnPlayer as the last step told it
     // The display lists bind this model's textures, so it lives as long as they do.
     std::unique_ptr<Ms3dModel> sharedGeometry;
 };

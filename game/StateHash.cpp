@@ -2,9 +2,12 @@
 
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
-#include "shell/Game.h"
+#include "game/Game.h"
 #include "world/World.h"
 
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -52,4 +55,11 @@ uint64_t stateHash(const Game& game) {
         h.number(int32_t(enemy->behaviourState));
     }
     return h.value;
+}
+
+std::string summaryLine(uint32_t frames, const Game& game) {
+    char line[160];
+    std::snprintf(line, sizeof line, "frames %" PRIu32 ", points %.0f, power %.0f, state %016" PRIx64, frames,
+                  double(game.myShip->getPoints()), double(std::max(game.myShip->getEnergy(), 0.0f)), stateHash(game));
+    return line;
 }
