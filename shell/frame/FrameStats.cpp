@@ -28,7 +28,7 @@ double FrameStats::sinceProcessStart() {
     return -1.0;
 }
 
-void FrameStats::shown() {
+double FrameStats::now() {
     // The kernel's reading once, for the start-up; then the steady clock, so
     // no frame pays for reading a file.
     const double steady =
@@ -37,13 +37,28 @@ void FrameStats::shown() {
         startup = sinceProcessStart();
         offset = startup - steady;
     }
-    const double now = steady + offset;
+    return steady + offset;
+}
+
+void FrameStats::shown() {
+    const double at = now();
     if (lastShown < 0.0) {
-        lastShown = now;
+        lastShown = at;
         return;
     }
-    intervals.push_back(now - lastShown);
-    lastShown = now;
+    intervals.push_back(at - lastShown);
+    lastShown = at;
+    if (playBegan && firstPlay < 0.0) firstPlay = intervals.back();
+    playBegan = false;
+}
+
+void FrameStats::pictureShown() {
+    now();
+}
+
+void FrameStats::playBegins() {
+    lastShown = now();
+    playBegan = true;
 }
 
 std::string FrameStats::json() const {
@@ -56,8 +71,8 @@ std::string FrameStats::json() const {
     char text[320];
     std::snprintf(text, sizeof text,
                   "{\"frames\": %zu, \"median_ms\": %.3f, \"p90_ms\": %.3f, \"p99_ms\": %.3f, \"max_ms\": %.3f, "
-                  "\"startup_ms\": %.1f,\n \"intervals_ms\": [",
-                  sorted.size(), at(0.5), at(0.9), at(0.99), sorted.empty() ? 0.0 : sorted.back(), startup);
+                  "\"startup_ms\": %.1f, \"first_play_ms\": %.2f,\n \"intervals_ms\": [",
+                  sorted.size(), at(0.5), at(0.9), at(0.99), sorted.empty() ? 0.0 : sorted.back(), startup, firstPlay);
     std::string out = text;
     // Every interval in the order shown, for plotting the whole run.
     out.reserve(out.size() + intervals.size() * 8 + 4);

@@ -3,9 +3,11 @@
 #include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/frame/FrameLoop.h"
+#include "shell/frame/FrameStats.h"
 #include "shell/input/Controls.h"
 #include "shell/replay/Replay.h"
 #include "shell/screens/ScreenFrame.h"
+#include "shell/view/PipelineWarmup.h"
 #include "shell/view/View.h"
 #include "assets/TextureBank.h"
 #include "entities/MyShip.h"
@@ -135,6 +137,7 @@ void Screens::change(Screen to, bool restartsClock) {
     } else if (to == Screen::Playing && (stood || from == Screen::GameOver)) {
         kept.forget();
         under.clear();
+        if (frames.stats) frames.stats->playBegins();
         if (from != Screen::GameOver) {
             Pointer::hide();
             controls.centerPointer();   // its own motion event is ignored; the turn rates stay as they were
@@ -248,6 +251,8 @@ void Screens::display() {
     case Screen::Start:
         drawOver(start);
         glutSwapBuffers();
+        if (frames.stats) frames.stats->pictureShown();
+        warmup.afterPicture();   // while the player reads
         break;
     case Screen::Paused:
         drawOver(pause);

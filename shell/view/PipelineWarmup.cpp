@@ -1,0 +1,165 @@
+#include "PipelineWarmup.h"
+
+#include "shell/Game.h"
+#include "shell/Scene.h"
+#include "shell/frame/FrameLoop.h"
+#include "shell/input/Controls.h"
+#include "shell/view/View.h"
+#include "assets/Explosion.h"
+#include "assets/Sky.h"
+#include "assets/TextureBank.h"
+#include "entities/Asteroid.h"
+#include "entities/EnemyShip.h"
+#include "entities/Laser.h"
+#include "entities/MyShip.h"
+#include "world/World.h"
+
+#include <GL/glu.h>
+
+#include <cstring>
+
+PipelineWarmup warmup;
+
+namespace {
+
+constexpr int COCKPIT_TEXTURE = 6, CROSSHAIR_TEXTURE = 8, DIALS_TEXTURE = 7;
+
+// Every object as the frame draws it. A rock turns each time it is drawn, so
+// a copy of it is drawn instead; the ships do not move when drawn.
+void drawObjects(World& world, int mode) {
+    for (unsigned i = 0; SpaceObject* object = world.objectAt(i); ++i) {
+        if (std::strcmp(object->getTypeName(), "Asteroid") == 0) {
+            Asteroid still = *static_cast<const Asteroid*>(object);
+            still.draw(true, mode);
+        } else if (std::strcmp(object->getTypeName(), "EnemyShip") == 0) {
+            object->draw(true, mode);
+        }
+    }
+}
+
+// The sky first with no depth, then the objects, as the frame of play does.
+void drawScene(Game& game, int mode) {
+    const Vector3 p = game.myShip->getPosition();
+    glDisable(GL_DEPTH_TEST);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_LIGHTING);
+    scene.sky->draw(p.x, p.y, p.z, 5000, 5000, 5000);
+    glDepthMask(GL_TRUE);
+    glEnable(GL_DEPTH_TEST);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    drawObjects(*game.world, mode);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_LIGHTING);
+}
+
+// The star field's state with points of its own: the field itself renews
+// its points from the game's random numbers when drawn.
+void drawStars(const Vector3& at) {
+    const float points[] = {at.x + 10, at.y, at.z - 100, at.x - 10, at.y + 5, at.z - 120, at.x, at.y - 8, at.z - 90};
+    glDisable(GL_LIGHTING);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, points);
+    glDrawArrays(GL_POINTS, 0, 3);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glEnable(GL_LIGHTING);
+}
+
+// What comes and goes in play: both ships' beams, a destruction's fireball and a hit's.
+void drawPassing(Game& game) {
+    const MyShip& ship = *game.myShip;
+    game.laser->draw(&ship);
+    if (game.enemyShip) game.laser->draw(game.enemyShip);
+    const Vector3 ahead = ship.getPosition() + ship.getDirection() * 60.0f;
+    const GLuint* slots = scene.textures->slots.data();
+    Explosion(Vector3(0, 0, 0), ahead, -1, slots, 0).draw(ship.getFrame().m);
+    Explosion(Vector3(1, 1, 1), ahead, -1, slots, 0).draw(ship.getFrame().m);
+}
+
+void drawOverlays(Game& game) {
+    const GLuint* slots = scene.textures->slots.data();
+    const HudFrame overlays = {game,          view, controls.settings(), frames.clock, scene.font,
+                               slots[COCKPIT_TEXTURE], slots[CROSSHAIR_TEXTURE], slots[DIALS_TEXTURE],
+                               controls.statusLine()};
+    glDisable(GL_SCISSOR_TEST);
+    frames.hud.draw(overlays);
+}
+
+void lookFrom(const Vector3& eye, const MyShip& ship) {
+    const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
+    gluLookAt(eye.x, eye.y, eye.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
+}
+
+// The cockpit view: the picture painted whole and put back (from the
+// picture, then from a copy of it), the scene through the window onto space.
+void drawCockpitFrame(Game& game, int mode) {
+    const GLuint cockpit = scene.textures->slots[COCKPIT_TEXTURE];
+    glDisable(GL_SCISSOR_TEST);
+    glLoadIdentity();
+    glPushMatrix();
+    view.cockpit.paintWhole(cockpit);
+    glPopMatrix();
+    CockpitPicture::repaint(view.mask, cockpit);
+    {
+        CockpitCopy copy;
+        if (copy.save(view.viewport())) copy.restore(view.mask.pieces(), view.mask.width(), view.mask.height());
+    }
+    lookFrom(game.myShip->getPosition(), *game.myShip);
+    glStencilFunc(GL_NOTEQUAL, 1, 1);
+    CockpitPicture::scissorToWindow(view.mask, view.viewport());
+    glClear(GL_DEPTH_BUFFER_BIT);
+    drawScene(game, mode);
+    drawStars(game.myShip->getPosition());
+    drawPassing(game);
+    drawOverlays(game);
+}
+
+// The view from behind the ship: no stencil, the whole viewport.
+void drawOutsideFrame(Game& game, int mode) {
+    const MyShip& ship = *game.myShip;
+    glDisable(GL_SCISSOR_TEST);
+    glLoadIdentity();
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_STENCIL_TEST);
+    const float r = ship.getRadius();
+    lookFrom(ship.getPosition() + ship.getFrame().column(1).normalized() * (1.1f * r) -
+                 ship.getDirection().normalized() * (2.0f * r),
+             ship);
+    drawScene(game, mode);
+    drawStars(ship.getPosition());
+    drawPassing(game);
+    drawOverlays(game);
+    glEnable(GL_STENCIL_TEST);
+}
+
+}
+
+void PipelineWarmup::afterPicture() {
+    Game* game = scene.game;
+    if (!game || !scene.textures || !scene.sky || !game->myShip || !game->laser) return;
+    if (view.width() <= 0 || (view.width() == warmedWidth && view.height() == warmedHeight)) return;
+    warmedWidth = view.width();
+    warmedHeight = view.height();
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    // Each draw mode (models, display lists, vertex arrays) feeds the
+    // renderer its own way, and the keys switch between them in play.
+    for (int mode = 0; mode < 3; ++mode) {
+        drawCockpitFrame(*game, mode);
+        drawOutsideFrame(*game, mode);
+    }
+    // The renderer's threads finish here, not in the first frame of play.
+    glFinish();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopClientAttrib();
+    glPopAttrib();
+}
