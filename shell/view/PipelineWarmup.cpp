@@ -1,6 +1,8 @@
 #include "PipelineWarmup.h"
 
-#include "shell/Game.h"
+#include "platform/Clock.h"
+
+#include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/frame/FrameLoop.h"
 #include "shell/input/Controls.h"
@@ -80,9 +82,10 @@ void drawPassing(Game& game) {
 
 void drawOverlays(Game& game) {
     const GLuint* slots = scene.textures->slots.data();
+    const FrameEvents nothing;   // drawn, never updated: no overlay learns anything from this
     const HudFrame overlays = {game,          view, controls.settings(), frames.clock, scene.font,
                                slots[COCKPIT_TEXTURE], slots[CROSSHAIR_TEXTURE], slots[DIALS_TEXTURE],
-                               controls.statusLine()};
+                               controls.statusLine(), nothing, Clock::milliseconds()};
     glDisable(GL_SCISSOR_TEST);
     frames.hud.draw(overlays);
 }
