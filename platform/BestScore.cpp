@@ -79,7 +79,7 @@ BestScore::Stored BestScore::read(int64_t& value) {
     std::vector<uint8_t> bytes;
     std::string why;
     FileReader::Outcome outcome;
-    if (!FileReader::read(file, LARGEST_FILE, bytes, why, outcome)) {
+    if (!FileReader::readAsGiven(file, LARGEST_FILE, bytes, why, outcome)) {
         if (outcome == FileReader::Outcome::Missing) return Stored::Missing;
         if (outcome == FileReader::Outcome::TooLarge) {
             reportOnce("the best score in " + file + " is damaged; it is left as it is and no best is shown");

@@ -34,7 +34,7 @@ bool Replay::record(const std::string& path, const std::string& programVersion, 
 
 bool Replay::load(const std::string& path, std::string& error) {
     std::vector<uint8_t> bytes;
-    if (!FileReader::read(path, Recording::MAX_BYTES, bytes, error)) return false;
+    if (!FileReader::readAsGiven(path, Recording::MAX_BYTES, bytes, error)) return false;
     if (!Recording::parse(bytes, recording, error)) return false;
     current = Mode::Replaying;
     cursor = 0;
