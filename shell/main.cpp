@@ -11,6 +11,7 @@
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
+#include "platform/ExitStatus.h"
 #include "platform/HeapPolicy.h"
 #include "platform/SwapInterval.h"
 #include "platform/TerminationSignal.h"
@@ -27,8 +28,7 @@ FrameStats stats;
 
 // Recording and replaying end with the same line, so the two can be compared.
 void printSummary() {
-    std::printf("%s\n", replay.summary().c_str());
-    std::fflush(stdout);
+    std::printf("%s\n", replay.summary().c_str());   // flushed, and checked, by the exit status's last word
 }
 
 // What the player changed in the game goes back into the settings file.
@@ -38,13 +38,17 @@ void saveSettings() {
 }
 
 void writeFrameStats() {
-    if (!stats.write(statsFile)) std::fprintf(stderr, "Warning: cannot write the frame statistics to %s\n", statsFile.c_str());
+    std::string why;
+    if (stats.write(statsFile, why)) return;
+    reportWarning("cannot write the frame statistics to " + statsFile + " (" + why + ")");
+    ExitStatus::outputFailed();
 }
 
 }
 
 int main(int argc, char** argv) {
     HeapPolicy::holdLargeBlocksApart();   // resident memory stays with what is in use over long play
+    ExitStatus::checkOutputAtExit();
     const CommandLine command = CommandLine::parse(argc, argv);
     if (!command.play) {
         std::fputs(command.output.c_str(), command.status == 0 ? stdout : stderr);

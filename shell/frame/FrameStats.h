@@ -13,7 +13,8 @@ public:
     // {"frames": N, "median_ms": ..., "p90_ms": ..., "p99_ms": ..., "max_ms": ..., "startup_ms": ...,
     //  "intervals_ms": [every interval, in the order shown]}: the summary on the first line.
     std::string json() const;
-    bool write(const std::string& path) const;
+    // Through the one writer; false with `why` saying the reason.
+    bool write(const std::string& path, std::string& why) const;
 
     // Milliseconds from the process's start to now, on the kernel's boot-time clock; negative if unknown.
     static double sinceProcessStart();

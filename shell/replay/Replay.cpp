@@ -23,8 +23,9 @@
 Replay replay;
 
 bool Replay::record(const std::string& path, const std::string& programVersion, uint32_t seed, std::string& error) {
-    if (!writer.open(path, programVersion, seed)) {
-        error = std::string("cannot write the recording (") + std::strerror(errno) + ")";
+    std::string why;
+    if (!writer.open(path, programVersion, seed, why)) {
+        error = "cannot write the recording (" + why + ")";
         return false;
     }
     current = Mode::Recording;
