@@ -6,13 +6,13 @@
 
 #include <GL/glu.h>
 
-#include <cstdio>
+#include <unistd.h>
 
 std::unique_ptr<RgbImage> TextureBank::readBmp(const std::string& fileName) {
     if (fileName.empty()) return nullptr;
-    FILE* probe = std::fopen(DataDirectory::resolve(fileName).c_str(), "r");
-    if (!probe) return nullptr;   // a missing texture is not worth a message
-    std::fclose(probe);
+    // A missing texture is not worth a message. Only asked whether it is
+    // there: opening it here could wait for ever on a FIFO; the reader refuses one.
+    if (::access(DataDirectory::resolve(fileName).c_str(), F_OK) != 0) return nullptr;
     return loadDibImage(fileName);
 }
 

@@ -19,8 +19,9 @@ void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glutSwapBuffers();
     stats.shown();
-    const bool written = stats.write(statsPath);
-    if (!written) std::fprintf(stderr, "empty_window: cannot write %s\n", statsPath);
+    std::string why;
+    const bool written = stats.write(statsPath, why);
+    if (!written) std::fprintf(stderr, "empty_window: cannot write %s (%s)\n", statsPath, why.c_str());
     std::exit(written ? 0 : 1);
 }
 

@@ -4,11 +4,6 @@
 #include "FileReader.h"
 #include "FileWriter.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -23,10 +18,11 @@ namespace {
 
 constexpr size_t LARGEST_FILE = FileReader::BEST_SCORE;
 
-// One decimal number of at most 18 digits, optionally followed by a line break.
+// One decimal number of at most 18 digits, optionally followed by a line break (\n or \r\n).
 bool parse(const std::string& text, int64_t& out) {
     std::string digits = text;
     if (!digits.empty() && digits.back() == '\n') digits.pop_back();
+    if (!digits.empty() && digits.back() == '\r') digits.pop_back();   // written on another system
     if (digits.empty() || digits.size() > 18) return false;
     int64_t value = 0;
     for (const char c : digits) {
@@ -36,31 +32,6 @@ bool parse(const std::string& text, int64_t& out) {
     out = value;
     return true;
 }
-
-// An exclusive advisory lock on a folder, held while it lives. It may fail
-// (flock on NFS, a folder that cannot be opened to read): `failure` says why.
-class FolderLock {
-public:
-    explicit FolderLock(const fs::path& dir) : fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        if (fd < 0) {
-            failure = errno;
-            return;
-        }
-        int result;
-        while ((result = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
-        }
-        if (result != 0) failure = errno;
-    }
-    int failure = 0;
-    ~FolderLock() {
-        if (fd >= 0) ::close(fd);   // closing releases the lock
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-private:
-    int fd;
-};
 
 }
 
@@ -79,7 +50,7 @@ BestScore::Stored BestScore::read(int64_t& value) {
     std::vector<uint8_t> bytes;
     std::string why;
     FileReader::Outcome outcome;
-    if (!FileReader::read(file, LARGEST_FILE, bytes, why, outcome)) {
+    if (!FileReader::readAsGiven(file, LARGEST_FILE, bytes, why, outcome)) {
         if (outcome == FileReader::Outcome::Missing) return Stored::Missing;
         if (outcome == FileReader::Outcome::TooLarge) {
             reportOnce("the best score in " + file + " is damaged; it is left as it is and no best is shown");
@@ -109,13 +80,17 @@ bool BestScore::offer(int64_t points) {
     // Shown as the best whatever the file says or whether it can be written:
     // the player has just made it.
     if (kept) kept = std::max(*kept, points);
-    if (file.empty()) return false;
-    const fs::path target(file);
+    if (file.empty()) {
+        reportOnce("the best score is not saved: neither XDG_DATA_HOME nor HOME says where it goes");
+        return false;
+    }
+    // Through a link, the folder of the file it names is where the replacing happens.
+    const fs::path target(FileWriter::target(file));
     if (!FileWriter::makeFolders(target.parent_path())) {
         reportOnce("cannot save the best score in " + file + ": " + std::strerror(errno));
         return false;
     }
-    const FolderLock lock(target.parent_path().empty() ? fs::path(".") : target.parent_path());
+    const FileWriter::FolderLock lock(target.parent_path());
     // Saved all the same, as without a second game: only a race with one could lose the larger.
     if (lock.failure != 0 && !lockReported) {
         lockReported = true;

@@ -38,6 +38,16 @@ bool FileReader::read(const std::string& path, size_t limit, std::vector<uint8_t
 
 bool FileReader::read(const std::string& path, size_t limit, std::vector<uint8_t>& out, std::string& why,
                       Outcome& outcome) {
+    return readAsGiven(DataDirectory::resolve(path), limit, out, why, outcome);
+}
+
+bool FileReader::readAsGiven(const std::string& path, size_t limit, std::vector<uint8_t>& out, std::string& why) {
+    Outcome outcome;
+    return readAsGiven(path, limit, out, why, outcome);
+}
+
+bool FileReader::readAsGiven(const std::string& path, size_t limit, std::vector<uint8_t>& out, std::string& why,
+                             Outcome& outcome) {
     out.clear();
     outcome = Outcome::Unreadable;
     auto failed = [&](const std::string& reason) {
@@ -46,7 +56,7 @@ bool FileReader::read(const std::string& path, size_t limit, std::vector<uint8_t
         return false;
     };
     // Not blocking: a FIFO opened to read would wait for a writer before fstat could refuse it.
-    const Descriptor file(::open(DataDirectory::resolve(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.fd < 0) {
         if (errno == ENOENT) outcome = Outcome::Missing;
         return failed(std::strerror(errno));
@@ -55,6 +65,9 @@ bool FileReader::read(const std::string& path, size_t limit, std::vector<uint8_t
     if (::fstat(file.fd, &info) != 0) return failed(std::strerror(errno));
     if (S_ISDIR(info.st_mode)) return failed(std::strerror(EISDIR));
     if (!S_ISREG(info.st_mode)) return failed("not a regular file");
+    // A regular file's reads never wait anyway; cleared so none is ever cut short for it.
+    const int flags = ::fcntl(file.fd, F_GETFL);
+    if (flags >= 0) ::fcntl(file.fd, F_SETFL, flags & ~O_NONBLOCK);
     if (info.st_size < 0 || uint64_t(info.st_size) > limit) {
         outcome = Outcome::TooLarge;
         return failed("over " + sizeName(limit));

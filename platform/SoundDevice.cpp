@@ -1,6 +1,6 @@
 #include "SoundDevice.h"
 
-#include "DataDirectory.h"
+#include "FileReader.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
@@ -38,7 +38,11 @@ void SoundDevice::close() {
 
 SoundDevice::Sample SoundDevice::loadSample(const std::string& path) {
     if (!opened) return nullptr;   // decoding needs the device's format
-    return Mix_LoadWAV(DataDirectory::resolve(path).c_str());
+    std::vector<uint8_t> bytes;
+    std::string why;
+    if (!FileReader::read(path, FileReader::SOUND, bytes, why) || bytes.empty()) return nullptr;
+    // Decoded whole here: the bytes are not needed afterwards.
+    return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
 }
 
 void SoundDevice::freeSample(Sample sample) {
@@ -73,11 +77,19 @@ void SoundDevice::play(Sample sample, int maxPlaybacks) {
 
 SoundDevice::Music SoundDevice::loadMusic(const std::string& path) {
     if (!opened) return nullptr;
-    return Mix_LoadMUS(DataDirectory::resolve(path).c_str());
+    std::vector<uint8_t> bytes;
+    std::string why;
+    if (!FileReader::read(path, FileReader::MUSIC, bytes, why) || bytes.empty()) return nullptr;
+    // The music may be read from as it plays: its bytes live as long as it.
+    const Music music = Mix_LoadMUS_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
+    if (music) musicBytes[music] = std::move(bytes);
+    return music;
 }
 
 void SoundDevice::freeMusic(Music music) {
-    if (music) Mix_FreeMusic(music);
+    if (!music) return;
+    Mix_FreeMusic(music);
+    musicBytes.erase(music);
 }
 
 void SoundDevice::setMusicVolume(int volume) {

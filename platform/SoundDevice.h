@@ -1,12 +1,15 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
-// Sound effects and one music module through SDL2_mixer. Every call is safe
+// Sound effects and one music module through SDL2_mixer, which is handed
+// the bytes the one reader read, never a path to open. Every call is safe
 // when the device could not be opened or a file not loaded: the game then
 // simply stays silent.
 class SoundDevice {
@@ -20,7 +23,7 @@ public:
     void close();
     bool isOpen() const { return opened; }
 
-    Sample loadSample(const std::string& path);   // null on failure
+    Sample loadSample(const std::string& path);   // a game name ("../bin/..."); null on failure
     void freeSample(Sample sample);
     // Starts the sample on a free channel. With `maxPlaybacks` of it already
     // sounding, the oldest of those stops so the newest is always heard.
@@ -39,4 +42,5 @@ private:
     bool sdlStarted = false;
     std::vector<unsigned long> startedAt;   // per channel: order in which it last started
     unsigned long starts = 0;
+    std::map<Music, std::vector<uint8_t>> musicBytes;   // what each loaded music plays from
 };

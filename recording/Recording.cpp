@@ -193,17 +193,17 @@ bool Recording::parse(const std::vector<uint8_t>& bytes, Recording& out, std::st
 }
 
 bool RecordingWriter::close() {
-    if (file && std::fclose(file) != 0) fail(errno);
-    file = nullptr;
+    std::string why;
+    if (!file.close(why)) fail(why);
     return !failure;
 }
 
-bool RecordingWriter::open(const std::string& name, const std::string& programVersion, uint32_t seed) {
+bool RecordingWriter::open(const std::string& name, const std::string& programVersion, uint32_t seed,
+                           std::string& why) {
     close();
     path = name;
     failure = false;
-    file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
+    if (!file.open(path, why)) return false;
     std::vector<uint8_t> header(Recording::MAGIC, Recording::MAGIC + 8);
     putU16(header, Recording::FORMAT);
     const std::string version = programVersion.substr(0, 255);
@@ -215,6 +215,9 @@ bool RecordingWriter::open(const std::string& name, const std::string& programVe
 }
 
 void RecordingWriter::frame(uint32_t clock, float frameTime, const InputRecord& input) {
+    std::string why;
+    // The game plays: its recording takes the place of whatever stood there.
+    if (file.isOpen() && !failure && !file.committed() && !file.commit(why)) fail(why);
     std::vector<uint8_t> out = {Recording::Entry::Frame};
     putU32(out, clock);
     putFloat(out, frameTime);
@@ -249,15 +252,14 @@ void RecordingWriter::checksum(uint32_t frame, uint64_t hash) {
 }
 
 void RecordingWriter::put(const std::vector<uint8_t>& bytes) {
-    if (!file || failure) return;
+    if (!file.isOpen() || failure) return;
     // To the system at once: a crash of the game loses nothing written.
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0) fail(errno);
+    std::string why;
+    if (!file.write(bytes, why)) fail(why);
 }
 
-void RecordingWriter::fail(int error) {
+void RecordingWriter::fail(const std::string& why) {
     if (failure) return;
     failure = true;
-    reportWarning("cannot write the recording to " + path + ": " + std::strerror(error != 0 ? error : EIO) +
-                  "; play goes on unrecorded");
+    reportWarning("cannot write the recording to " + path + ": " + why + "; play goes on unrecorded");
 }

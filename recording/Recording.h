@@ -1,9 +1,9 @@
 #pragma once
 
 #include "game/InputRecord.h"
+#include "platform/FileWriter.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -51,6 +51,9 @@ struct Recording {
 
 // Writes a recording as the game goes: each entry reaches the file before the
 // next frame, so a crash or a kill keeps everything to the last whole frame.
+// Until the first frame is played the recording stands in a temporary file
+// beside its place: a start that fails leaves an older recording there as it
+// was, and the first frame puts the new one in its place.
 class RecordingWriter {
 public:
     RecordingWriter() = default;
@@ -59,19 +62,20 @@ public:
     RecordingWriter& operator=(const RecordingWriter&) = delete;
     // Closes the file; false when it, or anything before it, failed.
     bool close();
-    bool open(const std::string& path, const std::string& programVersion, uint32_t seed);
+    // False with `why` when the file cannot be made (the one writer's rule).
+    bool open(const std::string& path, const std::string& programVersion, uint32_t seed, std::string& why);
     void frame(uint32_t clock, float frameTime, const InputRecord& input);
     void newGame();
     void checksum(uint32_t frame, uint64_t hash);
-    bool isOpen() const { return file != nullptr; }
+    bool isOpen() const { return file.isOpen(); }
     // The first write, flush or close that failed was reported once as a
     // warning naming the file and the reason; nothing more is written.
     bool failed() const { return failure; }
 
 private:
     void put(const std::vector<uint8_t>& bytes);
-    void fail(int error);
-    std::FILE* file = nullptr;
+    void fail(const std::string& why);
+    FileWriter::Pending file;
     std::string path;
     bool failure = false;
 };

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "replay/FrameCapture.h"
+#include "platform/FileWriter.h"
 
 #include <getopt.h>
 
@@ -182,6 +183,13 @@ CommandLine CommandLine::parse(int argc, char** argv) {
         case CAPTURE_EXIT: result.options.captureExit = true; break;
         case ':': return fail(std::string("option '") + argv[optind - 1] + "' needs a value");
         default:
+            // A long option given a value it does not take ("--window=1"):
+            // getopt hands back the option's own number, no letter at all.
+            if (optopt >= HELP) {
+                for (const option* o = LONG_OPTIONS; o->name; ++o) {
+                    if (o->val == optopt) return fail(std::string("option '--") + o->name + "' takes no value");
+                }
+            }
             // An unknown letter may stand among others ("-xy"): name the letter,
             // not the word around it.
             if (optopt != 0) return fail(std::string("invalid option -- '") + char(optopt) + "'");
@@ -206,5 +214,17 @@ CommandLine CommandLine::parse(int argc, char** argv) {
     // A replay's seed is the recording's: another would be ignored without a word.
     if (result.options.seed && !result.options.replayFile.empty())
         return fail("--seed and --replay do not go together");
+    // What the game would write over is looked at before anything starts: a
+    // folder, a FIFO or a device in the place of a file is never written.
+    std::vector<std::string> outputs = {result.options.recordFile, result.options.frameStatsFile};
+    for (const auto& capture : result.options.captures) outputs.push_back(capture.second);
+    for (const std::string& file : outputs) {
+        const std::string why = file.empty() ? "" : FileWriter::refusal(file);
+        if (why.empty()) continue;
+        result.play = false;
+        result.status = 2;
+        result.output = program + (": " + file) + ": " + why + "; nothing is written there\n";
+        return result;
+    }
     return result;
 }

@@ -11,6 +11,7 @@
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
+#include "platform/ExitStatus.h"
 #include "platform/FileReader.h"
 #include "platform/HeapPolicy.h"
 #include "platform/SwapInterval.h"
@@ -29,8 +30,7 @@ FrameStats stats;
 
 // Recording and replaying end with the same line, so the two can be compared.
 void printSummary() {
-    std::printf("%s\n", replay.summary().c_str());
-    std::fflush(stdout);
+    std::printf("%s\n", replay.summary().c_str());   // flushed, and checked, by the exit status's last word
 }
 
 // What the player changed in the game goes back into the settings file.
@@ -45,7 +45,7 @@ int verify(const std::string& path) {
     std::vector<uint8_t> bytes;
     std::string error;
     Recording recording;
-    if (!FileReader::read(path, Recording::MAX_BYTES, bytes, error) || !Recording::parse(bytes, recording, error)) {
+    if (!FileReader::readAsGiven(path, Recording::MAX_BYTES, bytes, error) || !Recording::parse(bytes, recording, error)) {
         std::fprintf(stderr, "spacefight: %s: %s\n", path.c_str(), error.c_str());
         return 2;
     }
@@ -62,13 +62,17 @@ int verify(const std::string& path) {
 }
 
 void writeFrameStats() {
-    if (!stats.write(statsFile)) std::fprintf(stderr, "Warning: cannot write the frame statistics to %s\n", statsFile.c_str());
+    std::string why;
+    if (stats.write(statsFile, why)) return;
+    reportWarning("cannot write the frame statistics to " + statsFile + " (" + why + ")");
+    ExitStatus::outputFailed();
 }
 
 }
 
 int main(int argc, char** argv) {
     HeapPolicy::holdLargeBlocksApart();   // resident memory stays with what is in use over long play
+    ExitStatus::checkOutputAtExit();
     const CommandLine command = CommandLine::parse(argc, argv);
     if (!command.play) {
         std::fputs(command.output.c_str(), command.status == 0 ? stdout : stderr);

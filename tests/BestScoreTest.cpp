@@ -1,5 +1,6 @@
 // Guards the player's record: never lost to a race, a damaged file, a full disk or a lock that fails.
 #include "platform/BestScore.h"
+#include "platform/FileWriter.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -161,4 +162,32 @@ TEST(BestScore, ADamagedOrUnreadableFileIsNeverOverwritten) {
         if (!c.unreadable) EXPECT_EQ(readBytes(file), c.bytes) << "left byte for byte";
         EXPECT_EQ(filesIn(dir.path("")), 1u);
     }
+}
+
+// One rule for every writer: over a regular file or a new name only, through a link to the file it names.
+TEST(BestScore, WrittenThroughALinkToItsFileAndNeverOverAnythingButAFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.path("real"));
+    writeBytes(dir.path("real/score"), {'1', '5', '0', '\r', '\n'});   // saved on another system
+    std::filesystem::create_symlink("real/score", dir.path("best-score"));
+    BestScore score(dir.path("best-score"));
+    EXPECT_EQ(score.load(), 150);
+    EXPECT_TRUE(score.offer(160));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path("best-score"))) << "a link stays a link";
+    EXPECT_EQ(readBytes(dir.path("real/score")), (std::vector<uint8_t>{'1', '6', '0', '\n'}));
+
+    ASSERT_EQ(mkfifo(dir.path("fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink("fifo", dir.path("to-fifo"));
+    const struct {
+        std::string path, why;
+    } refused[] = {{dir.path("fifo"), "not a regular file"}, {dir.path("to-fifo"), "not a regular file"},
+                   {"/dev/null", "not a regular file"}, {dir.path("real"), "Is a directory"}};
+    for (const auto& r : refused) {
+        std::string why;
+        EXPECT_EQ(FileWriter::refusal(r.path), r.why) << r.path;
+        EXPECT_FALSE(FileWriter::replace(r.path, "x", why)) << r.path;
+        EXPECT_EQ(why, r.why) << r.path;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.path("fifo")));
+    EXPECT_EQ(filesIn(dir.path("")), 4u) << "no temporary left beside them";
 }

@@ -1,4 +1,5 @@
-// Guards the command line: every option and every mistake answered, in two lines at most for a mistake.
+// Guards the command line: every option and every mistake answered, in two lines at most for a mistake, and no
+// file written over that is not one.
 #include "shell/CommandLine.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@ TEST(CommandLine, EveryOptionIsTakenAndEveryMistakeAnsweredInTwoLines) {
         bool play;
         int status;
         const char* outputStarts;
+        long lines = 2;   // a mistake: what is wrong, and where to read more
     } cases[] = {
         {{}, true, 0, ""},
         {{"--help"}, false, 0, "Usage: spacefight [OPTION]..."},
@@ -43,6 +45,11 @@ TEST(CommandLine, EveryOptionIsTakenAndEveryMistakeAnsweredInTwoLines) {
         {{"--capture=5:a.png"}, false, 2, "spacefight: --capture needs --replay"},
         {{"--replay=x", "--capture=0:a.png"}, false, 2, "spacefight: invalid capture '0:a.png'"},
         {{"--replay=x", "--capture-exit"}, false, 2, "spacefight: --capture-exit needs --capture"},
+        {{"--window=1"}, false, 2, "spacefight: option '--window' takes no value\n"},   // no byte of junk
+        // What is no file is never written over, and is said before any window opens.
+        {{"--record", "/dev/full"}, false, 2, "spacefight: /dev/full: not a regular file; nothing is written there\n", 1},
+        {{"--frame-stats", "/"}, false, 2, "spacefight: /: Is a directory; nothing is written there\n", 1},
+        {{"--replay=x", "--capture=9:/dev/null"}, false, 2, "spacefight: /dev/null: not a regular file", 1},
     };
     for (const Case& c : cases) {
         CommandLine line;
@@ -57,7 +64,7 @@ TEST(CommandLine, EveryOptionIsTakenAndEveryMistakeAnsweredInTwoLines) {
         EXPECT_EQ(line.output.rfind(c.outputStarts, 0), 0u) << what << ": " << line.output;
         // A mistake is two lines, not the whole usage.
         if (c.status != 0) {
-            EXPECT_EQ(std::count(line.output.begin(), line.output.end(), '\n'), 2) << what;
+            EXPECT_EQ(std::count(line.output.begin(), line.output.end(), '\n'), c.lines) << what;
         }
     }
     // Every key a player has is listed.

@@ -16,7 +16,8 @@ std::vector<uint8_t> goodFile(const TempDir& dir) {
     const std::string path = dir.path("good.sfr");
     {
         RecordingWriter writer;
-        EXPECT_TRUE(writer.open(path, "1.0.0", 42));
+        std::string why;
+        EXPECT_TRUE(writer.open(path, "1.0.0", 42, why)) << why;
         InputRecord input;
         input.press(Action::Fire);
         input.addTurn(0.25f, -0.5f);
@@ -178,4 +179,26 @@ TEST(InputRecord, AFullFrameKeepsItsReleasesAndSumsItsTurns) {
     straight.press(Action::Straighten);
     EXPECT_TRUE(straight.setsTurn);
     EXPECT_EQ(straight.turnCount, 0u);
+}
+
+// A start that fails (no display) must not cost the player the recording already at that name.
+TEST(Recording, TheFileAtItsNameStaysUntilTheFirstFrameIsPlayed) {
+    TempDir dir;
+    const std::string path = dir.path("keep.sfr");
+    const std::vector<uint8_t> kept = goodFile(dir);
+    writeBytes(path, kept);
+    std::string why;
+    {
+        RecordingWriter never;
+        ASSERT_TRUE(never.open(path, "2.0.0", 7, why)) << why;
+    }
+    EXPECT_EQ(readBytes(path), kept) << "closed before any frame";
+    RecordingWriter writer;
+    ASSERT_TRUE(writer.open(path, "2.0.0", 7, why)) << why;
+    EXPECT_EQ(readBytes(path), kept);
+    writer.frame(10, 0.014f, InputRecord());   // read back before it is closed: each entry is on the disk at once
+    Recording read;
+    ASSERT_TRUE(Recording::parse(readBytes(path), read, why)) << why;
+    EXPECT_EQ(read.seed, 7u);
+    EXPECT_EQ(read.entries.size(), 1u);
 }

@@ -92,7 +92,7 @@ void rewrite(const std::string& from, const std::string& to, Change change) {
     std::string error;
     ASSERT_TRUE(Recording::parse(readBytes(from), recording, error)) << error;
     RecordingWriter writer;
-    ASSERT_TRUE(writer.open(to, recording.programVersion, recording.seed));
+    ASSERT_TRUE(writer.open(to, recording.programVersion, recording.seed, error)) << error;
     uint32_t frame = 0;
     for (Recording::Entry& e : recording.entries) {
         frame += e.kind == Recording::Entry::Frame;

@@ -5,6 +5,7 @@
 #include "shell/input/Settings.h"
 #include "shell/input/SettingsFile.h"
 #include "shell/options/OptionsMenu.h"
+#include "platform/DataDirectory.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,28 @@ TEST(Settings, TheFileIsReadWhereItCanBeAndTheCommandLineWins) {
     CommandLine::parse(int(argv.size()), argv.data()).overrule(fromFile);
     EXPECT_FALSE(fromFile.window) << "--fullscreen beats the file";
     EXPECT_FALSE(fromFile.frameCap) << "what the command line does not say, the file keeps";
+}
+
+// "../bin/" leads to the data folder only in the game's own names; what the player names means what it says.
+TEST(Settings, AFileThePlayerNamesIsReadWhereItSaysNotInTheDataFolder) {
+    TempDir dir;
+    for (const char* folder : {"work", "bin", "data"}) std::filesystem::create_directory(dir.path(folder));
+    writeText(dir.path("bin/s.conf"), "music_volume = 50\n");
+    writeText(dir.path("data/s.conf"), "music_volume = 10\n");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path("work"));
+    DataDirectory::setRoot(dir.path("data"));
+    Settings player, game;
+    const std::vector<std::string> warnings = player.read("../bin/s.conf", true);
+    std::string why;
+    std::vector<uint8_t> bytes;
+    FileReader::read("../bin/s.conf", FileReader::SETTINGS, bytes, why);
+    DataDirectory::setRoot("");
+    std::filesystem::current_path(before);
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_EQ(player.musicVolume, 50);
+    game.parse("game", std::string(bytes.begin(), bytes.end()));
+    EXPECT_EQ(game.musicVolume, 10) << "a game name still leads to the data folder";
 }
 
 TEST(Settings, TheWriterChangesOnlyWhatChangedAndKeepsTheRest) {

@@ -1,5 +1,7 @@
 #include "FrameStats.h"
 
+#include "platform/FileWriter.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -84,10 +86,6 @@ std::string FrameStats::json() const {
     return out;
 }
 
-bool FrameStats::write(const std::string& path) const {
-    std::FILE* f = std::fopen(path.c_str(), "w");
-    if (!f) return false;
-    const std::string text = json();
-    const bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    return std::fclose(f) == 0 && ok;
+bool FrameStats::write(const std::string& path, std::string& why) const {
+    return FileWriter::replace(path, json(), why);
 }

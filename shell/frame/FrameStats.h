@@ -22,7 +22,8 @@ public:
     //  "first_play_ms": ..., "intervals_ms": [every interval, in the order shown]}: the summary on the
     // first line. first_play_ms is the first frame after play began from a standing screen, -1 without one.
     std::string json() const;
-    bool write(const std::string& path) const;
+    // Through the one writer; false with `why` saying the reason.
+    bool write(const std::string& path, std::string& why) const;
 
     // Milliseconds from the process's start to now, on the kernel's boot-time clock; negative if unknown.
     static double sinceProcessStart();

@@ -116,7 +116,7 @@ bool Settings::readFile(const std::string& path, std::string& text, bool& missin
     // checked on the open descriptor before anything is read.
     std::vector<uint8_t> bytes;
     FileReader::Outcome outcome;
-    const bool read = FileReader::read(path, FileReader::SETTINGS, bytes, why, outcome);
+    const bool read = FileReader::readAsGiven(path, FileReader::SETTINGS, bytes, why, outcome);
     missing = outcome == FileReader::Outcome::Missing;
     text.assign(bytes.begin(), bytes.end());
     return read;

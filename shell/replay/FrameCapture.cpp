@@ -1,5 +1,6 @@
 #include "FrameCapture.h"
 
+#include "platform/FileWriter.h"
 #include "platform/GameDisplay.h"
 #include "tools/PngWriter.h"
 
@@ -41,10 +42,12 @@ void FrameCapture::shown(uint32_t frame, int width, int height) {
         const size_t row = size_t(width) * 3;
         for (int y = 0; y < height; ++y)
             std::memcpy(&topDown[size_t(y) * row], &pixels[size_t(height - 1 - y) * row], row);
-        errno = 0;
-        if (!writePng(it->file, width, height, 3, topDown)) {
+        std::vector<uint8_t> png;
+        std::string why = "cannot encode the picture";
+        if (!encodePng(width, height, 3, topDown, png) ||
+            !FileWriter::replace(it->file, std::string(png.begin(), png.end()), why)) {
             std::fprintf(stderr, "spacefight: %s: cannot write the capture of frame %u (%s)\n", it->file.c_str(),
-                         unsigned(frame), std::strerror(errno != 0 ? errno : EIO));
+                         unsigned(frame), why.c_str());
             GameDisplay::leaveGameMode();
             std::exit(1);
         }

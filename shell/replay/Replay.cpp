@@ -23,8 +23,9 @@
 Replay replay;
 
 bool Replay::record(const std::string& path, const std::string& programVersion, uint32_t seed, std::string& error) {
-    if (!writer.open(path, programVersion, seed)) {
-        error = std::string("cannot write the recording (") + std::strerror(errno) + ")";
+    std::string why;
+    if (!writer.open(path, programVersion, seed, why)) {
+        error = "cannot write the recording (" + why + ")";
         return false;
     }
     current = Mode::Recording;
@@ -34,7 +35,7 @@ bool Replay::record(const std::string& path, const std::string& programVersion, 
 
 bool Replay::load(const std::string& path, std::string& error) {
     std::vector<uint8_t> bytes;
-    if (!FileReader::read(path, Recording::MAX_BYTES, bytes, error)) return false;
+    if (!FileReader::readAsGiven(path, Recording::MAX_BYTES, bytes, error)) return false;
     if (!Recording::parse(bytes, recording, error)) return false;
     current = Mode::Replaying;
     cursor = 0;

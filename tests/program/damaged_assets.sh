@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Guards starts with damaged files (missing, empty, cut, random): the right messages, no crash, play goes on.
+# Guards starts with damaged files (missing, empty, cut, random, a FIFO, a device): the right messages, no crash,
+# no load that waits for ever, play goes on.
 # Usage: damaged_assets.sh GAME_DIR BIN_DIR
 set -u
 game_dir=$1
@@ -17,6 +18,8 @@ damage() {   # damage FORM FILE
     empty) : >"$2" ;;
     half) truncate -s $((size / 2)) "$2" ;;
     random) random_bytes "$size" "${#2}" >"$2" ;;
+    fifo) rm -f "$2"; mkfifo "$2" ;;
+    zero) ln -sf /dev/zero "$2" ;;
   esac
 }
 
@@ -49,6 +52,8 @@ start() {
       local signal=TERM want=143
       [ "$expect" = interrupted ] && signal=INT want=130
       kill -"$signal" "$pid"
+      timeout 10 tail --pid="$pid" -f /dev/null || fail "$what: still running 10 s after SIG$signal"
+      kill -9 "$pid" 2>/dev/null
       wait "$pid"; status=$?; pid=
       [ "$status" -eq "$want" ] || fail "$what: status $status after SIG$signal, not $want"
     fi
@@ -110,6 +115,12 @@ for form in missing empty half random; do
     if [ $form = random ]; then start "$(basename $f)" $form plays "$f"
     else start "$(basename $f)" $form exit1 "$f"; fi
   done
+done
+
+# What is no file at all is refused, never waited on or read without end (the music as /dev/zero).
+for form in fifo zero; do
+  start "not files" $form plays data/cockpit/cockpit.bmp data/explosion/ex01.bmp "${sounds[@]}" "$music"
+  grep -qxF "Error loading Background Music!" "$work/out.log" || fail "not files $form: music not named"
 done
 
 # Ctrl+C ends an intact game cleanly too.

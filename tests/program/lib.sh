@@ -14,5 +14,7 @@ check() {   # check "what" command...
   if "$@"; then echo "ok: $what"; else fail "$what"; fi
 }
 
-# A game that ends keeps its best score here, not in the tester's home.
-export XDG_DATA_HOME="$work/data-home"
+# The game reads and writes its settings and best score here, never in the tester's own files: a
+# player's settings (a start screen, other keys, no frame cap) must not change what a test sees.
+export XDG_DATA_HOME="$work/data-home" XDG_CONFIG_HOME="$work/config-home" HOME="$work/home"
+mkdir -p "$HOME"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Guards record, replay and verify of the real program: the same summary line whatever the replaying player's
 # settings say, and with no display at all; a cut recording played to its last whole frame, a frame captured alike
-# on every run, damaged files refused first, a changed one diverging, and a recording that cannot be written
-# reported with its own exit status.
+# on every run, damaged files refused first, a changed one diverging, a recording that cannot be written reported
+# with its own exit status, an old one kept until play begins, and output that cannot be written said and ending
+# with status 4.
 # Usage: replay_test.sh GAME_DIR (on the test X server in DISPLAY)
 set -u
 game_dir=$1
@@ -76,15 +77,35 @@ done
 check "a frame captured twice: byte-identical PNGs" cmp "$work/frame-1.png" "$work/frame-2.png"
 check "a capture is the whole window" test "$(/usr/bin/identify -format '%m %wx%h' "$work/frame-1.png")" = "PNG 1024x768"
 
-./spacefight --window --record /dev/full >/dev/null 2>"$work/full.err" &
+# A disk that takes no more (a file held to 1 KiB, which stops root too) part way through a recording.
+(trap '' XFSZ; ulimit -f 1; exec ./spacefight --window --no-start-screen --record "$work/full.sfr") \
+  >/dev/null 2>"$work/full.err" &
 pid=$!
 timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' >/dev/null 2>&1
-sleep 0.5
+sleep 3
 xdotool key Escape
 wait "$pid"; status=$?; pid=
 check "a recording that cannot be written: status 4" test "$status" -eq 4
 check "a recording that cannot be written: one warning ($(cat "$work/full.err"))" test "$(cat "$work/full.err")" = \
-  "Warning: cannot write the recording to /dev/full: No space left on device; play goes on unrecorded"
+  "Warning: cannot write the recording to $work/full.sfr: File too large; play goes on unrecorded"
+# A start that fails leaves the recording already there as it was.
+cp "$work/game.sfr" "$work/keep.sfr"
+env -u DISPLAY ./spacefight --record "$work/keep.sfr" >/dev/null 2>&1; status=$?
+check "a start that fails: status 1 ($status), the old recording kept" \
+  test "$status" -eq 1 -a "$(cmp "$work/game.sfr" "$work/keep.sfr" && echo same)" = same
+
+# Output that cannot be written (standard output into a full device, files held to no byte) is said, with
+# the file and the reason, and ends with status 4.
+full="spacefight: standard output: No space left on device"
+while IFS='|' read -r what message arguments; do
+  err=$( (trap '' XFSZ; ulimit -f 0; eval "exec ./spacefight $arguments" 2>&1 >/dev/full) ); status=$?
+  check "$what: status 4 ($status), said ($err)" test "$status" -eq 4 -a "$err" = "$(printf "$message" "$full")"
+done <<TABLE
+--help|%s|--help
+--version|%s|--version
+the summary line|%s|--window --mute --no-frame-cap --replay "$work/game.sfr"
+frame statistics|Warning: cannot write the frame statistics to $work/s.json (File too large)\n%s|--window --mute --no-frame-cap --replay "$work/game.sfr" --frame-stats "$work/s.json"
+TABLE
 # What is not a recording's file is refused from its size and kind alone, before a byte is read; one cut
 # before its first whole frame has nothing to play. Each before any window, with one line and status 2.
 head -c 30 "$work/game.sfr" >"$work/cut.sfr"
