@@ -304,3 +304,31 @@ TEST(Settings, TheOptionsMenuStepsBindsAndLeaves) {
     EXPECT_EQ(pad.chosen(), 1u);
     EXPECT_TRUE(padded.keys == KeyBindings());
 }
+
+// A byte-order mark cost the first setting; one file gave 61,681 warnings; a copy of /etc/passwd named as the
+// settings got "invert_pitch = on" appended; with no folder to keep them in, changes were lost without a word.
+TEST(Settings, AFileIsReadAsMeantAndOnlyASettingsFileIsWritten) {
+    TempDir dir;
+    Settings s;
+    EXPECT_TRUE(s.parse("f", "\xEF\xBB\xBFmusic_volume = 40\n").empty());
+    EXPECT_EQ(s.musicVolume, 40);
+    std::string junk;
+    for (int i = 0; i < 500; ++i) junk += "root:x:0:0:root:/root:/bin/bash\n";
+    const std::vector<std::string> warnings = s.parse("f", junk);
+    ASSERT_EQ(warnings.size(), 21u);
+    EXPECT_EQ(warnings.back(), "f: 480 more warnings not shown");
+
+    const std::string path = dir.path("passwd");
+    writeBytes(path, std::vector<uint8_t>(junk.begin(), junk.end()));
+    SettingsFile file(path, true);
+    Settings read;
+    file.read(read);
+    file.settle(read);
+    read.invertPitch = true;
+    EXPECT_EQ(file.save(read), "cannot save the settings to " + path +
+                                   " (no line of it is a setting: it is not a settings file); the file is left as it was");
+    EXPECT_EQ(readBytes(path), std::vector<uint8_t>(junk.begin(), junk.end()));
+
+    EXPECT_EQ(Settings().read("", false),
+              std::vector<std::string>{"neither XDG_CONFIG_HOME nor HOME is set: changes made in the game will not be saved"});
+}

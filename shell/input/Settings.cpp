@@ -123,7 +123,8 @@ bool Settings::readFile(const std::string& path, std::string& text, bool& missin
 }
 
 std::vector<std::string> Settings::read(const std::string& path, bool named) {
-    if (path.empty()) return {};
+    // With neither folder known there is no file to keep changes in: say so once.
+    if (path.empty()) return {"neither XDG_CONFIG_HOME nor HOME is set: changes made in the game will not be saved"};
     std::string text, why;
     bool missing = false;
     if (readFile(path, text, missing, why)) return parse(path, text);
@@ -198,8 +199,10 @@ std::vector<std::string> Settings::parse(const std::string& name, const std::str
     for (int number = 1; start < text.size(); ++number) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
-        const std::string raw = text.substr(start, end - start);
+        std::string raw = text.substr(start, end - start);
         start = end + 1;
+        // Some editors begin a file with a byte-order mark: it is no part of the first setting.
+        if (number == 1 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
         if (lineKeys) lineKeys->emplace_back();
         const std::string where = name + ":" + std::to_string(number) + ": ";
         if (raw.size() > LONGEST_LINE) {
@@ -231,6 +234,13 @@ std::vector<std::string> Settings::parse(const std::string& name, const std::str
             const std::string kept = valueText(key);
             warnings.push_back(where + wrong + (kept.empty() ? "" : "; keeping " + kept));
         }
+    }
+    // A file that is no settings file says so line by line: enough to see that.
+    constexpr size_t MOST_WARNINGS = 20;
+    if (warnings.size() > MOST_WARNINGS) {
+        const size_t more = warnings.size() - MOST_WARNINGS;
+        warnings.resize(MOST_WARNINGS);
+        warnings.push_back(name + ": " + std::to_string(more) + " more warnings not shown");
     }
     return warnings;
 }

@@ -36,6 +36,14 @@ bool isKeyBinding(const std::string& key) {
     return key.compare(0, 4, "key.") == 0;
 }
 
+// True when some line sets a setting, or nothing but comments and blank lines stand there.
+bool holdsSettings(const std::string& text) {
+    Settings said;
+    std::vector<std::string> lineKeys;
+    const bool warned = !said.parse("", text, &lineKeys).empty();
+    return !warned || std::any_of(lineKeys.begin(), lineKeys.end(), [](const std::string& k) { return !k.empty(); });
+}
+
 
 }
 
@@ -121,10 +129,17 @@ std::string SettingsFile::save(const Settings& now) {
         if (error) return once(error.message());
         path = real.string();
     }
+    // Two games saving at once would both read the old file and the second
+    // rename would lose the first one's change: read, merge and replace
+    // under a lock. Where no lock can be had (NFS) the save goes on unlocked.
+    const FileWriter::FolderLock lock(fs::path(path).parent_path());
     // Read again now: the player may have edited it while playing.
     std::string text, why;
     bool missing = false;
     if (!Settings::readFile(path, text, missing, why) && !missing) return once("it cannot be read: " + why);
+    // A file in which no line is a setting is some other file the player
+    // named (a copy of /etc/passwd once got "invert_pitch = on" appended).
+    if (!missing && !holdsSettings(text)) return once("no line of it is a setting: it is not a settings file");
     // A file the player made read-only is theirs to keep as it is.
     if (!missing && ::access(path.c_str(), W_OK) != 0) return once(std::strerror(errno));
     if (!FileWriter::replace(path, rewrite(text, base, now), why)) return once(why);
