@@ -274,8 +274,12 @@ TEST(Settings, TheOptionsMenuStepsBindsAndLeaves) {
          }},
         {{up, ENTER, ENTER, ENTER}, OptionsMenu::Nothing,
          [](const Settings& s, const OptionsMenu& m) { return m.waitingForKey() && s.keys == KeyBindings(); }},
-        {{up, ENTER, ENTER, ESCAPE}, OptionsMenu::Closed,
-         [](const Settings& s, const OptionsMenu& m) { return !m.waitingForKey() && !m.onKeysPage() && s.keys == KeyBindings(); }},
+        {{up, ENTER, ENTER, ESCAPE}, OptionsMenu::Nothing,
+         [](const Settings& s, const OptionsMenu& m) { return !m.waitingForKey() && m.onKeysPage() && s.keys == KeyBindings(); }},
+        // Escape goes back a page at a time; only from the first does it leave.
+        {{up, ENTER, ENTER, ESCAPE, ESCAPE}, OptionsMenu::Nothing,
+         [](const Settings&, const OptionsMenu& m) { return !m.onKeysPage() && m.chosen() == m.lines().size() - 2; }},
+        {{up, ENTER, ESCAPE, ESCAPE}, OptionsMenu::Closed, [](const Settings&, const OptionsMenu& m) { return !m.onKeysPage(); }},
         {{up, ENTER, ENTER, 'q', up, up, ENTER}, OptionsMenu::Keys,
          [](const Settings& s, const OptionsMenu& m) { return m.chosen() == size_t(Action::Count) && s.keys == KeyBindings(); }},
     };

@@ -79,6 +79,20 @@ size_t OptionsMenu::entries() const {
 unsigned OptionsMenu::press(Key key) {
     static const Key up = KeyBindings::keyNamed("up"), down = KeyBindings::keyNamed("down"),
                      left = KeyBindings::keyNamed("left"), right = KeyBindings::keyNamed("right");
+    // Escape goes back one step: from a key asked for to the keys page, from
+    // there to the first page, and only from that out of the options (a new
+    // player's second Escape once quit a game of 240 points).
+    if (key == ESCAPE && waiting) {
+        waiting = false;
+        note.clear();
+        return Nothing;
+    }
+    if (key == ESCAPE && keysPage) {
+        keysPage = false;
+        choice = ENTRY_COUNT - 1;
+        note.clear();
+        return Nothing;
+    }
     if (key == ESCAPE) {
         open();
         return Closed;
