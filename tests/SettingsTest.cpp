@@ -5,6 +5,8 @@
 #include "shell/input/Settings.h"
 #include "shell/input/SettingsFile.h"
 #include "shell/options/OptionsMenu.h"
+#include "shell/options/OptionsScreen.h"
+#include "shell/view/View.h"
 #include "platform/DataDirectory.h"
 #include "support/TestFiles.h"
 
@@ -335,4 +337,17 @@ TEST(Settings, AFileIsReadAsMeantAndOnlyASettingsFileIsWritten) {
 
     EXPECT_EQ(Settings().read("", false),
               std::vector<std::string>{"neither XDG_CONFIG_HOME nor HOME is set: changes made in the game will not be saved"});
+}
+
+// The lowest font unit of the panel chose row 17 of a page that shows rows 0 to 16.
+TEST(Settings, TheOptionsRowUnderThePointerIsOneThatIsDrawn) {
+    Settings s;
+    OptionsScreen screen;
+    screen.open(s);
+    for (Key k : {KeyBindings::keyNamed("up"), ENTER}) screen.menu().press(k);   // the keys page: more rows than shown
+    const Viewport area = {0, 0, 640, 480};   // a font unit a pixel, y down from the top
+    const int lowest = OptionsScreen::FIRST - OptionsScreen::ROW * (OptionsScreen::VISIBLE - 1) - 2;
+    EXPECT_EQ(screen.entryAt(100, 480 - lowest, area, 480), OptionsScreen::VISIBLE - 1);
+    EXPECT_EQ(screen.entryAt(100, 480 - lowest + 1, area, 480), -1);
+    EXPECT_EQ(screen.entryAt(100, 480 - (OptionsScreen::FIRST + OptionsScreen::ROW - 3), area, 480), 0);
 }

@@ -77,7 +77,9 @@ int OptionsScreen::entryAt(int x, int y, const Viewport& area, int windowHeight)
     const int fx = (x - area.x) * 640 / area.width;
     const int top = windowHeight - area.y - area.height;
     const int fy = 480 - (y - top) * 480 / area.height;
-    if (fx < LEFT - 6 || fx > 640 - LEFT + 6 || fy < FIRST - ROW * (VISIBLE - 1) - 3 || fy >= FIRST + ROW - 2) return -1;
+    // Row r holds the ROW font units from FIRST + ROW - 3 - r * ROW down: the
+    // lowest shown row ends one unit above FIRST - ROW * (VISIBLE - 1) - 3.
+    if (fx < LEFT - 6 || fx > 640 - LEFT + 6 || fy < FIRST - ROW * (VISIBLE - 1) - 2 || fy >= FIRST + ROW - 2) return -1;
     const int row = (FIRST + ROW - 3 - fy) / ROW;
     const std::vector<std::string> lines = shown->lines();
     const bool noted = shown->waitingForKey() || !shown->message().empty();
