@@ -112,15 +112,16 @@ TEST(Radar, BlipsAreRelativeToTheShip) {
         game.addRock(at(Vector3(0, 600, 0) + facing * 200.0f));         // high above, ahead
         game.addRock(at(facing * -1500.0f));                            // out of range
         game.addRock(at(Vector3(0, -1200, 0) + facing * 100.0f));       // near in the plane, far below: out
-        game.addEnemy(at(right * -3000.0f));                            // far left: held at the rim
+        game.addEnemy(at(right * -3000.0f));                            // far left: held at the rim, inside the disc
         Radar radar;
         const std::vector<Radar::Blip>& blips = radar.update(*game.world, *ship);
         ASSERT_EQ(blips.size(), 4u);
-        const float expected[4][4] = {{0, 0.5f, 0, 0}, {0.25f, -0.25f, 0, 0}, {0, 0.2f, 0.6f, 0}, {-1, 0, 0, 1}};
+        const float rim = 1.0f - (Radar::ENEMY_HALF + 1.0f) / Radar::RADIUS;
+        const float expected[4][4] = {{0, 0.5f, 0, 0}, {0.25f, -0.25f, 0, 0}, {0, 0.2f, 0.6f, 0}, {-rim, 0, 0, 1}};
         for (size_t i = 0; i < 4; ++i) {
             const Radar::Blip& b = blips[i];
             EXPECT_EQ(std::make_tuple(std::round(b.x * 1e3f), std::round(b.y * 1e3f), std::round(b.height * 1e3f), b.enemy),
-                      std::make_tuple(expected[i][0] * 1e3f, expected[i][1] * 1e3f, expected[i][2] * 1e3f, expected[i][3] == 1))
+                      std::make_tuple(std::round(expected[i][0] * 1e3f), expected[i][1] * 1e3f, expected[i][2] * 1e3f, expected[i][3] == 1))
                 << i;
         }
     }

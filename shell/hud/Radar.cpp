@@ -57,15 +57,15 @@ const std::vector<Radar::Blip>& Radar::update(const World& world, const MyShip& 
         // The range is a sphere: a rock far above or below is out of range
         // however close it stands in the ship's plane.
         const float distance = std::sqrt(blip.x * blip.x + blip.y * blip.y + blip.height * blip.height);
-        if (distance > 1.0f) {
-            if (!enemy) continue;
-            // Held at the rim in its direction on the scope; straight above
-            // or below it has none, so it stays at the centre.
-            const float flat = std::sqrt(blip.x * blip.x + blip.y * blip.y);
-            if (flat > 1e-6f) {
-                blip.x /= flat;
-                blip.y /= flat;
-            }
+        if (distance > 1.0f && !enemy) continue;
+        // Held at the rim in its direction on the scope, its whole square
+        // inside the disc (drawn on the rim, half of it lay on the cockpit);
+        // straight above or below it has no direction, so it stays at the centre.
+        const float flat = std::sqrt(blip.x * blip.x + blip.y * blip.y);
+        const float inside = 1.0f - ((enemy ? ENEMY_HALF : ROCK_HALF) + 1.0f) / RADIUS;
+        if (flat > 1e-6f && (distance > 1.0f || flat > inside)) {
+            blip.x *= inside / flat;
+            blip.y *= inside / flat;
         }
         blips.push_back(blip);
     }
@@ -123,10 +123,10 @@ void Radar::draw(GLuint cockpitTexture, bool heights) const {
         const float x = CENTRE_X + b.x * RADIUS, y = CENTRE_Y - b.y * RADIUS;
         if (b.enemy) {
             glColor4f(1.0f, 0.15f, 0.1f, alpha);
-            square(x, y, 3.5f);
+            square(x, y, ENEMY_HALF);
         } else {
             glColor4f(0.75f, 1.0f, 0.8f, alpha);
-            square(x, y, 1.5f);
+            square(x, y, ROCK_HALF);
         }
     }
     glEnd();

@@ -17,6 +17,7 @@ public:
     static constexpr float CENTRE_X = 512.0f;
     static constexpr float CENTRE_Y = 668.0f;
     static constexpr float RADIUS = 70.0f;
+    static constexpr float ENEMY_HALF = 3.5f, ROCK_HALF = 1.5f;   // half a blip's square, picture pixels
     // World units from the ship to the scope's rim.
     static constexpr float RANGE = 1000.0f;
 
