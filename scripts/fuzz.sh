@@ -28,6 +28,9 @@ printf 'pointer_sensitivity = 1.5\ninvert_pitch = on # inverted\nkey.fire = spac
   >"$dir/corpus/settings/seed-settings.conf"
 mkdir -p "$dir/corpus/replay"
 cp -f "$root/bench/one-minute.sfr" "$dir/corpus/replay/seed-one-minute.sfr" 2>/dev/null || true
+# Today's format: a frame with a shot, a key let go, the stick's turn and a pointer turn; a checksum; a new game.
+printf 'SFREPLAY\003\000\0051.0.0\007\000\000\000F\350\003\000\000\102\140\145\074\002\011\001\000\000\001\315\314\314\075\000\000\000\000\001\000\000\200\076\000\000\000\277C\001\000\000\000\001\002\003\004\005\006\007\010N' \
+  >"$dir/corpus/replay/seed-format-3.sfr"
 mkdir -p "$dir/corpus/tga"
 # A 2 x 2 picture at 24 bits with a 3-byte ID field; the generator writes no Targa files.
 printf '\003\000\002\000\000\000\000\000\000\000\000\000\002\000\002\000\030\000IDS\001\002\003\004\005\006\007\010\011\012\013\014' \
