@@ -9,6 +9,7 @@
 #include "shell/input/Controls.h"
 #include "shell/Scene.h"
 #include "shell/screens/Screens.h"
+#include "platform/Clock.h"
 #include "support/GlWindow.h"
 #include "support/ShellGame.h"
 #include "support/TestFiles.h"
@@ -232,4 +233,17 @@ TEST_F(ScreensInPlay, TheOptionsChangeTheMusicAtOnceAndKeepItInTheFileAsTheyClos
     controls.apply(kept);
     controls.applySoundLevels();
     keyDown('p', 0, 0);
+}
+
+// "o" in play did nothing, though the start screen says "options: o": it pauses, the options open over the pause,
+// and Escape goes back to it.
+TEST_F(ScreensInPlay, TheOptionsKeyInPlayPausesAndOpensTheOptions) {
+    keyDown('o', 0, 0);
+    play(1);
+    EXPECT_EQ(screens.current(), Screen::Options);
+    EXPECT_TRUE(Clock::isSuspended());
+    keyDown(27, 0, 0);
+    EXPECT_EQ(screens.current(), Screen::Paused);
+    keyDown('p', 0, 0);
+    EXPECT_EQ(screens.current(), Screen::Playing);
 }

@@ -36,7 +36,11 @@ TEST(Screens, EveryEventOnEveryScreen) {
         {S::Start, E::OptionsKey, S::Options, A::None, false},
         {S::Paused, E::OptionsKey, S::Options, A::None, false},
         {S::Help, E::OptionsKey, S::Options, A::None, false},
-        {S::Playing, E::OptionsKey, S::Playing, A::None, false},
+        // "o" in play: a pause once this frame is drawn, the options over it; asked twice, forgotten.
+        {S::Playing, E::OptionsKey, S::OptionsAsked, A::None, false},
+        {S::OptionsAsked, E::OptionsKey, S::Playing, A::None, false},
+        {S::OptionsAsked, E::FrameDrawn, S::Options, A::None, false},
+        {S::OptionsAsked, E::PowerGone, S::GameOver, A::None, false},
         {S::GameOver, E::OptionsKey, S::GameOver, A::None, false},
         {S::Options, E::OptionsKey, S::Back, A::None, false},
         {S::Options, E::EscapeKey, S::Back, A::None, false},

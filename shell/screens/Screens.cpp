@@ -30,7 +30,7 @@ Screens screens;
 ScreenStep Screens::decide(Screen from, ScreenEvent event) {
     using S = Screen;
     using A = ScreenAction;
-    const bool play = from == S::Playing || from == S::Pausing || from == S::HelpAsked;
+    const bool play = from == S::Playing || from == S::Pausing || from == S::HelpAsked || from == S::OptionsAsked;
     switch (event) {
     case ScreenEvent::PauseKey:
         if (from == S::Playing) return {S::Pausing, A::None, false};
@@ -44,8 +44,11 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
         if (from == S::Help) return {S::Back, A::None, false};
         return {from, A::None, false};
     case ScreenEvent::OptionsKey:
-        // Over a screen where play stands still; from play, pause first.
+        // Over a screen where play stands still; from play, over the pause
+        // it makes once this frame is drawn.
         if (from == S::Paused || from == S::Start || from == S::Help) return {S::Options, A::None, false};
+        if (from == S::Playing) return {S::OptionsAsked, A::None, false};
+        if (from == S::OptionsAsked) return {S::Playing, A::None, false};
         if (from == S::Options) return {S::Back, A::None, false};
         return {from, A::None, false};
     case ScreenEvent::EnterKey:
@@ -65,6 +68,7 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
     case ScreenEvent::FrameDrawn:
         if (from == S::Pausing) return {S::Paused, A::None, false};
         if (from == S::HelpAsked) return {S::Help, A::None, false};
+        if (from == S::OptionsAsked) return {S::Options, A::None, false};
         return {from, A::None, false};
     // A pause asked for in the game's last frame ends with the game.
     case ScreenEvent::PowerGone: return {play ? S::GameOver : from, A::None, false};
@@ -101,7 +105,8 @@ void Screens::handle(ScreenEvent event) {
         // Opened from play, the help closes back into play.
         under.push_back(screen == Screen::HelpAsked ? Screen::Playing : screen);
     } else if (step.next == Screen::Options && screen != Screen::Options) {
-        under.push_back(screen);
+        // Asked for in play, they stand over the pause and close back to it.
+        under.push_back(screen == Screen::OptionsAsked ? Screen::Paused : screen);
         options.open(controls.settings());
     }
     if (step.next != screen || step.restartsClock) change(step.next, step.restartsClock);
@@ -123,7 +128,7 @@ void Screens::change(Screen to, bool restartsClock) {
         const std::string warning = controls.saveSettings();   // said the first time only
         if (!warning.empty()) reportWarning(warning);
     }
-    if ((to == Screen::Paused || to == Screen::Help) && !stood) {
+    if ((to == Screen::Paused || to == Screen::Help || to == Screen::Options) && !stood) {
         // The frame just drawn, not yet shown: only the back buffer is sure to hold it.
         frames.clock.stop();
         kept.capture(view.viewport());
@@ -247,7 +252,8 @@ void Screens::display() {
     switch (screen) {
     case Screen::Playing:
     case Screen::Pausing:
-    case Screen::HelpAsked: frames.play(); break;
+    case Screen::HelpAsked:
+    case Screen::OptionsAsked: frames.play(); break;
     case Screen::Start:
         drawOver(start);
         glutSwapBuffers();

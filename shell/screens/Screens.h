@@ -22,6 +22,7 @@ enum class Screen {
     Help,       // the keys over the kept frame; play stands still behind it
     GameOver,   // power is gone: the last view, the game-over band and the points
     Options,    // the settings, changed at once; over the start, pause or help screen, play stands still
+    OptionsAsked,   // still playing: the options key was pressed; play pauses and the options open once this frame is drawn
     Back,       // in a step only: the screen the current one was opened over
 };
 
@@ -59,7 +60,8 @@ public:
     Screen current() const { return screen; }
     // Play is going on: controls steer, throttle and fire.
     bool playing() const {
-        return screen == Screen::Playing || screen == Screen::Pausing || screen == Screen::HelpAsked;
+        return screen == Screen::Playing || screen == Screen::Pausing || screen == Screen::HelpAsked ||
+               screen == Screen::OptionsAsked;
     }
     // Play stands still: nothing is played, the picture is drawn only when asked.
     bool stands() const { return stands(screen); }
