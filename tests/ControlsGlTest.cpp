@@ -96,7 +96,15 @@ TEST(Controls, TheScreensNameTheKeysAsBound) {
     settings.keys.bind(Action::Pause, {'x'});
     settings.keys.bind(Action::Quit, {'q'});
     EXPECT_EQ(PauseScreen::line(settings), "PAUSED - x to go on");
-    EXPECT_EQ(GameOverScreen::keysLine(settings), "Enter: play again   q: quit");
+    EXPECT_EQ(GameOverScreen::keysLine(settings), "Enter: play again   q or escape: quit");
+    // Bindings once left no quit key and no options key, and the start screen said "(none)" for both.
+    KeyBindings none;
+    none.bind(Action::Options, {});
+    none.bind(Action::Quit, {});
+    ASSERT_TRUE(none.keysOf(Action::Quit).empty() && none.keysOf(Action::Options).empty());
+    EXPECT_EQ(none.actionOf(ESCAPE), Action::Quit);
+    EXPECT_EQ(none.actionOf('o'), Action::Options);
+    EXPECT_EQ(none.describe(Action::Quit) + " " + none.describe(Action::Options), "escape o");
 }
 
 // Nothing moves on the start screen, the game clock included; Enter, a

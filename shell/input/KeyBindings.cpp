@@ -65,6 +65,12 @@ KeyBindings::KeyBindings() {
 }
 
 Action KeyBindings::actionOf(Key key) const {
+    // No bindings may leave the game without a way out or into the options
+    // (every action bound to Space once left only the window's close button):
+    // Escape always quits, or closes a screen, and "o" opens the options
+    // while no other key does.
+    if (key == ESCAPE) return Action::Quit;
+    if (key == OPTIONS_AT_LEAST && keysOf(Action::Options).empty()) return Action::Options;
     for (size_t a = 0; a < keys.size(); ++a) {
         for (Key k : keys[a]) {
             if (k == key) return Action(a);
@@ -139,7 +145,10 @@ Key KeyBindings::keyNamed(const std::string& name) {
 }
 
 std::string KeyBindings::describe(Action action) const {
+    std::vector<Key> named = keysOf(action);
+    if (action == Action::Quit && std::find(named.begin(), named.end(), ESCAPE) == named.end()) named.push_back(ESCAPE);
+    if (action == Action::Options && named.empty()) named.push_back(OPTIONS_AT_LEAST);
     std::string text;
-    for (Key k : keysOf(action)) text += (text.empty() ? "" : " or ") + keyName(k);
+    for (Key k : named) text += (text.empty() ? "" : " or ") + keyName(k);
     return text.empty() ? "(none)" : text;
 }

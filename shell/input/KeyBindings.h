@@ -13,7 +13,8 @@ constexpr Key SPECIAL = 256;
 constexpr Key BUTTON = 512;
 constexpr Key NO_KEY = -1;
 constexpr Key ENTER = 13;    // play again: never bound to an action
-constexpr Key ESCAPE = 27;
+constexpr Key ESCAPE = 27;    // always quits, or closes a screen, whatever it is bound to
+constexpr Key OPTIONS_AT_LEAST = 'o';   // opens the options while no key is bound to them
 
 // Which keys do which action. The defaults are the game's own keys; a
 // settings file may bind others.
