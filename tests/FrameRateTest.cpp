@@ -2,6 +2,7 @@
 #include "platform/Clock.h"
 #include "platform/SwapInterval.h"
 #include "shell/frame/FramePacer.h"
+#include "shell/frame/FrameStats.h"
 #include "shell/frame/FrameRate.h"
 
 #include <gtest/gtest.h>
@@ -83,4 +84,25 @@ TEST(SwapInterval, WaitsForRefreshesOnlyWhereTheDisplayIsNoFasterThanTheCap) {
     EXPECT_EQ(SwapInterval::choose(0.0, 70.0), -1);    // unknown: the driver's own choice stands
     EXPECT_EQ(SwapInterval::choose(std::nan(""), 70.0), -1);
     EXPECT_EQ(SwapInterval::choose(60.0, 0.0), 0);     // --no-frame-cap
+}
+
+// --frame-stats once counted the start screen into the start-up and a pause as one long frame: the start-up ends
+// with the first picture, whatever the screen, and the time a screen stood is no interval of play.
+TEST(FrameStats, StartUpEndsWithTheFirstPictureAndAStandingScreenIsNoFrame) {
+    FrameStats stats;
+    stats.pictureShown();   // the start screen
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    stats.playBegins();
+    stats.shown();
+    stats.shown();
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));   // a pause
+    stats.playBegins();
+    stats.shown();
+    stats.pictureShown();   // the game-over screen
+    const std::string json = stats.json();
+    EXPECT_NE(json.find("\"frames\": 3"), std::string::npos) << json;
+    const double startup = std::stod(json.substr(json.find("\"startup_ms\": ") + 14));
+    const double longest = std::stod(json.substr(json.find("\"max_ms\": ") + 10));
+    EXPECT_LT(longest, 150.0) << "the pause counted as a frame: " << json;
+    EXPECT_LT(startup, FrameStats::sinceProcessStart() - 140.0) << "the start screen counted into the start-up";
 }

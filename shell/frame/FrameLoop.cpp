@@ -142,12 +142,14 @@ void FrameLoop::drawStill() {
 
 // Shows the frame, then waits out what is left of its time: a sleep, not a
 // busy wait, so the core is free meanwhile.
-void FrameLoop::show() {
+void FrameLoop::show(bool ofPlay) {
     const double before = stamp(split);
     replay.capture.shown(replay.frames(), view.width(), view.height());
     glutSwapBuffers();
     if (split) split->swap = stamp(split) - before;
-    if (stats) stats->shown();
+    // The game-over screen is paced like play, but its pictures are no frames of it.
+    if (stats && ofPlay) stats->shown();
+    else if (stats) stats->pictureShown();
     clock.pace();
 }
 

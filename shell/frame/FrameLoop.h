@@ -31,8 +31,9 @@ public:
     // The cockpit and the sky as the game stands, before the first frame of
     // play: nothing is played, nothing moves.
     void drawStill();
-    // Swaps the buffers, then waits out what is left of the frame's period.
-    void show();
+    // Swaps the buffers, then waits out what is left of the frame's period;
+    // counted in the frame statistics when the picture is a frame of play.
+    void show(bool ofPlay = true);
 
     FrameClock clock;              // frame times, the pacer and the game clock
     Hud hud;                       // drawn over every frame of play

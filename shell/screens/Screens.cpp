@@ -275,7 +275,7 @@ void Screens::display() {
     case Screen::GameOver:
         // The last view of the game, without its crosshair and head-up lines.
         drawOver(over);
-        frames.show();
+        frames.show(false);
         break;
     case Screen::Back: break;
     }
