@@ -3,6 +3,7 @@
 #include "entities/MyShip.h"
 #include "shell/view/Display.h"
 #include "shell/screens/HelpScreen.h"
+#include "shell/screens/PauseScreen.h"
 #include "shell/screens/ScreenFrame.h"
 #include "shell/frame/FrameLoop.h"
 #include "game/Game.h"
@@ -246,4 +247,17 @@ TEST_F(ScreensInPlay, TheOptionsKeyInPlayPausesAndOpensTheOptions) {
     EXPECT_EQ(screens.current(), Screen::Paused);
     keyDown('p', 0, 0);
     EXPECT_EQ(screens.current(), Screen::Playing);
+}
+
+// "PAUSED - p to go on" was printed over "leaving the field" and the target box's distance, the two garbling
+// each other: what the kept frame holds about the line is hidden under it.
+TEST_F(ScreensInPlay, ThePauseLineHidesWhatStandsBehindIt) {
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(0, 0, 0, 0);
+    const ScreenFrame frame = {controls.settings(), scene.font, nullptr, 0.0f, 0u};
+    PauseScreen().draw(frame);
+    // Left of the line's first letter, inside its panel: font unit (220, 308) of the 4:3 picture, 32 rows up.
+    const std::vector<uint8_t> rgb = readPixels(220 * 1024 / 640 / 4, 32 + (768 - (480 - 308) * 768 / 480) / 4, 1, 1);
+    EXPECT_LT(int(rgb[0]) + rgb[1] + rgb[2], 60) << "the white behind shows through";
 }

@@ -245,7 +245,9 @@ TEST(Settings, BindingATakenKeyExchangesAndEnterAndEscapeKeepTheirRoles) {
         KeyBindings keys;
         EXPECT_EQ(keys.bind(r.action, r.keys), r.loser) << KeyBindings::actionName(r.action);
         EXPECT_EQ(keys.describe(r.action), r.action_keys);
-        if (r.loser != Action::Count) EXPECT_EQ(keys.describe(r.loser), r.loser_keys);
+        if (r.loser != Action::Count) {
+            EXPECT_EQ(keys.describe(r.loser), r.loser_keys);
+        }
         keys.restoreDefaults();
         EXPECT_TRUE(keys == KeyBindings());
     }
