@@ -9,6 +9,7 @@
 #include "shell/view/View.h"
 #include "assets/Explosion.h"
 #include "assets/Sky.h"
+#include "assets/StarField.h"
 #include "assets/TextureBank.h"
 #include "entities/Asteroid.h"
 #include "entities/EnemyShip.h"
@@ -53,19 +54,6 @@ void drawScene(Game& game, int mode) {
     drawObjects(*game.world, mode);
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
-    glEnable(GL_LIGHTING);
-}
-
-// The star field's state with points of its own: the field itself renews
-// its points from the game's random numbers when drawn.
-void drawStars(const Vector3& at) {
-    const float points[] = {at.x + 10, at.y, at.z - 100, at.x - 10, at.y + 5, at.z - 120, at.x, at.y - 8, at.z - 90};
-    glDisable(GL_LIGHTING);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, points);
-    glDrawArrays(GL_POINTS, 0, 3);
-    glDisableClientState(GL_VERTEX_ARRAY);
     glEnable(GL_LIGHTING);
 }
 
@@ -114,7 +102,7 @@ void drawCockpitFrame(Game& game, int mode) {
     CockpitPicture::scissorToWindow(view.mask, view.viewport());
     glClear(GL_DEPTH_BUFFER_BIT);
     drawScene(game, mode);
-    drawStars(game.myShip->getPosition());
+    game.starField->draw();   // drawing moves no star: they are renewed by the game's step
     drawPassing(game);
     drawOverlays(game);
 }
@@ -131,7 +119,7 @@ void drawOutsideFrame(Game& game, int mode) {
                  ship.getDirection().normalized() * (2.0f * r),
              ship);
     drawScene(game, mode);
-    drawStars(ship.getPosition());
+    game.starField->draw();
     drawPassing(game);
     drawOverlays(game);
     glEnable(GL_STENCIL_TEST);
@@ -141,7 +129,7 @@ void drawOutsideFrame(Game& game, int mode) {
 
 void PipelineWarmup::afterPicture() {
     Game* game = scene.game;
-    if (!game || !scene.textures || !scene.sky || !game->myShip || !game->laser) return;
+    if (!game || !scene.textures || !scene.sky || !game->myShip || !game->laser || !game->starField) return;
     if (view.width() <= 0 || (view.width() == warmedWidth && view.height() == warmedHeight)) return;
     warmedWidth = view.width();
     warmedHeight = view.height();
