@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/Settings.h"
+#include "settings/Settings.h"
 
 #include <cstdint>
 #include <optional>

@@ -3,7 +3,7 @@
 #include "assets/Font.h"
 #include "assets/Ms3dModel.h"
 #include "platform/BestScore.h"
-#include "shell/input/Settings.h"
+#include "settings/Settings.h"
 #include "shell/screens/GameOverScreen.h"
 #include "shell/screens/ScreenFrame.h"
 #include "shell/hud/Radar.h"

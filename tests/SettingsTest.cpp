@@ -2,8 +2,8 @@
 // the command line wins but is never written, the writer keeps the player's file and replaces it whole or not at all,
 // and the options menu's steps, key binding and fixed Enter and Escape.
 #include "shell/CommandLine.h"
-#include "shell/input/Settings.h"
-#include "shell/input/SettingsFile.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 #include "shell/options/OptionsMenu.h"
 #include "shell/options/OptionsScreen.h"
 #include "shell/view/View.h"

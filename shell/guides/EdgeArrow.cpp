@@ -1,7 +1,7 @@
 #include "EdgeArrow.h"
 
 #include "game/Game.h"
-#include "shell/input/Settings.h"
+#include "settings/Settings.h"
 #include "entities/EnemyShip.h"
 
 #include "shell/hud/Overlay.h"

@@ -1,7 +1,7 @@
 #include "FieldGuide.h"
 
 #include "game/Game.h"
-#include "shell/input/Settings.h"
+#include "settings/Settings.h"
 #include "entities/MyShip.h"
 
 #include "shell/guides/EdgeArrow.h"

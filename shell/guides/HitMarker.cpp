@@ -2,7 +2,7 @@
 
 #include "game/Game.h"
 #include "shell/guides/CockpitView.h"
-#include "shell/input/Settings.h"
+#include "settings/Settings.h"
 
 #include "shell/hud/Overlay.h"
 

@@ -1,7 +1,7 @@
 #include "Dials.h"
 
 #include "game/Game.h"
-#include "shell/input/Settings.h"
+#include "settings/Settings.h"
 #include "entities/MyShip.h"
 
 #include "assets/CockpitDials.h"

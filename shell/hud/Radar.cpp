@@ -1,7 +1,7 @@
 #include "Radar.h"
 
 #include "game/Game.h"
-#include "shell/input/Settings.h"
+#include "settings/Settings.h"
 #include "shell/view/View.h"
 #include "entities/MyShip.h"
 #include "world/World.h"

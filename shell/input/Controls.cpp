@@ -15,6 +15,19 @@
 
 #include <GL/freeglut.h>
 
+// The bindings name the toolkit's keys without its header.
+static_assert(KEY_F1 == SPECIAL + GLUT_KEY_F1 && keyF(12) == SPECIAL + GLUT_KEY_F12, "function keys");
+static_assert(KEY_LEFT == SPECIAL + GLUT_KEY_LEFT && KEY_UP == SPECIAL + GLUT_KEY_UP &&
+                  KEY_RIGHT == SPECIAL + GLUT_KEY_RIGHT && KEY_DOWN == SPECIAL + GLUT_KEY_DOWN,
+              "arrows");
+static_assert(KEY_PAGE_UP == SPECIAL + GLUT_KEY_PAGE_UP && KEY_PAGE_DOWN == SPECIAL + GLUT_KEY_PAGE_DOWN &&
+                  KEY_HOME == SPECIAL + GLUT_KEY_HOME && KEY_END == SPECIAL + GLUT_KEY_END &&
+                  KEY_INSERT == SPECIAL + GLUT_KEY_INSERT,
+              "paging keys");
+static_assert(MOUSE_LEFT == BUTTON + GLUT_LEFT_BUTTON && MOUSE_MIDDLE == BUTTON + GLUT_MIDDLE_BUTTON &&
+                  MOUSE_RIGHT == BUTTON + GLUT_RIGHT_BUTTON,
+              "buttons");
+
 Controls controls;
 
 void Controls::apply(const Settings& settings) {

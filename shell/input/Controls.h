@@ -2,8 +2,8 @@
 
 #include "platform/Gamepad.h"
 #include "shell/input/GamepadInput.h"
-#include "shell/input/Settings.h"
-#include "shell/input/SettingsFile.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 #include "game/InputRecord.h"
 
 #include <map>

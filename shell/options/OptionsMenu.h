@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/input/Settings.h"
+#include "settings/Settings.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "GameOverScreen.h"
 
 #include "shell/hud/Overlay.h"
-#include "shell/input/Settings.h"
+#include "settings/Settings.h"
 #include "shell/screens/ScreenFrame.h"
 #include "assets/Font.h"
 #include "platform/BestScore.h"

@@ -1,7 +1,7 @@
 #include "HelpScreen.h"
 
 #include "shell/hud/Overlay.h"
-#include "shell/input/Settings.h"
+#include "settings/Settings.h"
 #include "shell/screens/ScreenFrame.h"
 #include "shell/view/View.h"
 #include "assets/Font.h"

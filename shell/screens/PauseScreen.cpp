@@ -1,6 +1,6 @@
 #include "PauseScreen.h"
 
-#include "shell/input/Settings.h"
+#include "settings/Settings.h"
 #include "shell/screens/ScreenFrame.h"
 #include "shell/hud/Overlay.h"
 #include "assets/Font.h"

@@ -6,7 +6,7 @@
 #include "shell/options/OptionsScreen.h"
 #include "shell/screens/PauseScreen.h"
 #include "shell/screens/StartScreen.h"
-#include "shell/input/KeyBindings.h"
+#include "settings/KeyBindings.h"
 
 #include <vector>
 

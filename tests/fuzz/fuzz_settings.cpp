@@ -2,8 +2,8 @@
 // they say, every warning names the file and a line, the example file of what
 // was read reads back without a warning, and the file written with a change
 // made in the game reads back as what was read with that change.
-#include "shell/input/Settings.h"
-#include "shell/input/SettingsFile.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 
 #include <string>
 

@@ -16,6 +16,23 @@ constexpr Key ENTER = 13;    // play again: never bound to an action
 constexpr Key ESCAPE = 27;    // always quits, or closes a screen, whatever it is bound to
 constexpr Key OPTIONS_AT_LEAST = 'o';   // opens the options while no key is bound to them
 
+// The toolkit's codes of its special keys and buttons, which the window's
+// input checks against the toolkit's own: the bindings need no window.
+constexpr Key KEY_F1 = SPECIAL + 1;   // F2 to F12 follow
+constexpr Key KEY_LEFT = SPECIAL + 100;
+constexpr Key KEY_UP = SPECIAL + 101;
+constexpr Key KEY_RIGHT = SPECIAL + 102;
+constexpr Key KEY_DOWN = SPECIAL + 103;
+constexpr Key KEY_PAGE_UP = SPECIAL + 104;
+constexpr Key KEY_PAGE_DOWN = SPECIAL + 105;
+constexpr Key KEY_HOME = SPECIAL + 106;
+constexpr Key KEY_END = SPECIAL + 107;
+constexpr Key KEY_INSERT = SPECIAL + 108;
+constexpr Key MOUSE_LEFT = BUTTON + 0;
+constexpr Key MOUSE_MIDDLE = BUTTON + 1;
+constexpr Key MOUSE_RIGHT = BUTTON + 2;
+constexpr Key keyF(int n) { return KEY_F1 + n - 1; }
+
 // Which keys do which action. The defaults are the game's own keys; a
 // settings file may bind others.
 class KeyBindings {

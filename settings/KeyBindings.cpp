@@ -1,7 +1,5 @@
 #include "KeyBindings.h"
 
-#include <GL/freeglut.h>
-
 #include <algorithm>
 #include <cctype>
 
@@ -13,16 +11,16 @@ struct Named {
 };
 
 const Named SPECIAL_NAMES[] = {
-    {"f1", SPECIAL + GLUT_KEY_F1},   {"f2", SPECIAL + GLUT_KEY_F2},     {"f3", SPECIAL + GLUT_KEY_F3},
-    {"f4", SPECIAL + GLUT_KEY_F4},   {"f5", SPECIAL + GLUT_KEY_F5},     {"f6", SPECIAL + GLUT_KEY_F6},
-    {"f7", SPECIAL + GLUT_KEY_F7},   {"f8", SPECIAL + GLUT_KEY_F8},     {"f9", SPECIAL + GLUT_KEY_F9},
-    {"f10", SPECIAL + GLUT_KEY_F10}, {"f11", SPECIAL + GLUT_KEY_F11},   {"f12", SPECIAL + GLUT_KEY_F12},
-    {"up", SPECIAL + GLUT_KEY_UP},   {"down", SPECIAL + GLUT_KEY_DOWN}, {"left", SPECIAL + GLUT_KEY_LEFT},
-    {"right", SPECIAL + GLUT_KEY_RIGHT}, {"pageup", SPECIAL + GLUT_KEY_PAGE_UP},
-    {"pagedown", SPECIAL + GLUT_KEY_PAGE_DOWN}, {"home", SPECIAL + GLUT_KEY_HOME}, {"end", SPECIAL + GLUT_KEY_END},
-    {"insert", SPECIAL + GLUT_KEY_INSERT}, {"delete", 127}, {"space", ' '}, {"tab", '\t'}, {"backspace", 8},
-    {"escape", 27}, {"mouse1", BUTTON + GLUT_LEFT_BUTTON}, {"mouse2", BUTTON + GLUT_MIDDLE_BUTTON},
-    {"mouse3", BUTTON + GLUT_RIGHT_BUTTON},
+    {"f1", keyF(1)},   {"f2", keyF(2)},     {"f3", keyF(3)},
+    {"f4", keyF(4)},   {"f5", keyF(5)},     {"f6", keyF(6)},
+    {"f7", keyF(7)},   {"f8", keyF(8)},     {"f9", keyF(9)},
+    {"f10", keyF(10)}, {"f11", keyF(11)},   {"f12", keyF(12)},
+    {"up", KEY_UP},   {"down", KEY_DOWN}, {"left", KEY_LEFT},
+    {"right", KEY_RIGHT}, {"pageup", KEY_PAGE_UP},
+    {"pagedown", KEY_PAGE_DOWN}, {"home", KEY_HOME}, {"end", KEY_END},
+    {"insert", KEY_INSERT}, {"delete", 127}, {"space", ' '}, {"tab", '\t'}, {"backspace", 8},
+    {"escape", 27}, {"mouse1", MOUSE_LEFT}, {"mouse2", MOUSE_MIDDLE},
+    {"mouse3", MOUSE_RIGHT},
 };
 
 const char* const ACTION_NAMES[] = {
@@ -37,24 +35,24 @@ static_assert(sizeof ACTION_NAMES / sizeof *ACTION_NAMES == size_t(Action::Count
 
 KeyBindings::KeyBindings() {
     auto set = [&](Action a, std::vector<Key> k) { keys[size_t(a)] = std::move(k); };
-    set(Action::SteerUp, {SPECIAL + GLUT_KEY_UP});
-    set(Action::SteerDown, {SPECIAL + GLUT_KEY_DOWN});
-    set(Action::SteerLeft, {SPECIAL + GLUT_KEY_LEFT});
-    set(Action::SteerRight, {SPECIAL + GLUT_KEY_RIGHT});
+    set(Action::SteerUp, {KEY_UP});
+    set(Action::SteerDown, {KEY_DOWN});
+    set(Action::SteerLeft, {KEY_LEFT});
+    set(Action::SteerRight, {KEY_RIGHT});
     set(Action::ThrottleUp, {'a'});
     set(Action::ThrottleDown, {'y', 'z'});   // "y" where the design has it; "z" where most keyboards have it
-    set(Action::FullThrottle, {SPECIAL + GLUT_KEY_PAGE_UP});
-    set(Action::FullStop, {SPECIAL + GLUT_KEY_PAGE_DOWN});
+    set(Action::FullThrottle, {KEY_PAGE_UP});
+    set(Action::FullStop, {KEY_PAGE_DOWN});
     set(Action::Straighten, {'c'});
-    set(Action::Fire, {BUTTON + GLUT_LEFT_BUTTON});
+    set(Action::Fire, {MOUSE_LEFT});
     set(Action::Pause, {'p'});
-    set(Action::View, {SPECIAL + GLUT_KEY_F2});
-    set(Action::DrawModels, {SPECIAL + GLUT_KEY_F3});
-    set(Action::DrawLists, {SPECIAL + GLUT_KEY_F4});
-    set(Action::DrawArrays, {SPECIAL + GLUT_KEY_F5});
-    set(Action::Shading, {SPECIAL + GLUT_KEY_F6});
-    set(Action::Stats, {SPECIAL + GLUT_KEY_F1});
-    set(Action::Help, {'h', SPECIAL + GLUT_KEY_F10});
+    set(Action::View, {keyF(2)});
+    set(Action::DrawModels, {keyF(3)});
+    set(Action::DrawLists, {keyF(4)});
+    set(Action::DrawArrays, {keyF(5)});
+    set(Action::Shading, {keyF(6)});
+    set(Action::Stats, {keyF(1)});
+    set(Action::Help, {'h', keyF(10)});
     set(Action::MusicUp, {'+', '='});
     set(Action::MusicDown, {'-'});
     set(Action::EffectsUp, {']'});
