@@ -35,8 +35,8 @@ const Rock ROCKS[26] = {
 
 }
 
-Game::Game(TextureBank* bank, const SoundChoice& sound, bool graphics)
-    : world(std::make_unique<World>(bank, sound)) {
+Game::Game(TextureBank* bank, const SoundChoice& sound, bool graphics, const GameRules& r)
+    : world(std::make_unique<World>(bank, sound)), rules(r) {
     world->graphics = graphics;
 }
 

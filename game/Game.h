@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FrameEvents.h"
+#include "GameRules.h"
 #include "InputRecord.h"
 #include "KeySteering.h"
 #include "world/World.h"
@@ -26,7 +27,7 @@ public:
     // so the first start can keep its order: world, sky, font, then the objects.
     // Without graphics (a game stepped without a window) no model, texture or
     // display list is made and the objects are bare spheres.
-    Game(TextureBank* bank, const SoundChoice& sound, bool graphics = true);
+    Game(TextureBank* bank, const SoundChoice& sound, bool graphics = true, const GameRules& rules = GameRules());
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -66,6 +67,7 @@ public:
     float lastShotTime = 0.0f;         // milliseconds on the clock, 0 before the first shot
     unsigned shotsThatStruck = 0;      // the player's, for the crosshair's mark: no state of play
     KeySteering keySteering;           // the held steering keys' part of the turn rates
+    const GameRules rules;
 
     // The box that holds the centres of the rocks of the field.
     static void fieldBounds(Vector3& low, Vector3& high);

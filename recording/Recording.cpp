@@ -147,6 +147,14 @@ bool Recording::parse(const std::vector<uint8_t>& bytes, Recording& out, std::st
     if (!in.has(versionLength + 4)) return error = "truncated header", false;
     for (size_t i = 0; i < versionLength; ++i) out.programVersion += char(in.u8());
     out.seed = in.u32();
+    if (format >= 4) {
+        if (!in.has(2)) return error = "truncated header", false;
+        const uint8_t mode = in.u8(), steering = in.u8();
+        if (mode >= uint8_t(Mode::Count)) return error = "unknown mode " + std::to_string(mode), false;
+        if (steering >= uint8_t(Steering::Count)) return error = "unknown steering " + std::to_string(steering), false;
+        out.rules.mode = Mode(mode);
+        out.rules.steering = Steering(steering);
+    }
     uint32_t frames = 0;
     auto frameName = [&] { return "frame " + std::to_string(frames + 1); };
     // A cut inside an entry keeps what came before it, once there is a whole frame to play.
@@ -199,7 +207,7 @@ bool RecordingWriter::close() {
 }
 
 bool RecordingWriter::open(const std::string& name, const std::string& programVersion, uint32_t seed,
-                           std::string& why) {
+                           const GameRules& rules, std::string& why) {
     close();
     path = name;
     failure = false;
@@ -210,6 +218,8 @@ bool RecordingWriter::open(const std::string& name, const std::string& programVe
     header.push_back(uint8_t(version.size()));
     header.insert(header.end(), version.begin(), version.end());
     putU32(header, seed);
+    header.push_back(uint8_t(rules.mode));
+    header.push_back(uint8_t(rules.steering));
     put(header);
     return true;
 }

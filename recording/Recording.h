@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/GameRules.h"
 #include "game/InputRecord.h"
 #include "platform/FileWriter.h"
 
@@ -11,11 +12,13 @@
 // then entries in the order they happened.
 struct Recording {
     static constexpr char MAGIC[9] = "SFREPLAY";
+    // 4: the header holds the game's rules (mode and steering); every older
+    // file plays classic with the design's steering.
     // 3: each frame holds the game's input record. 2: a list of commands a
     // frame, the arrow keys' carrying the player's pitch inversion, and a
     // checksum closing each game and the file; format 1 reads the same. Both
     // older ones read into records that play exactly as their commands did.
-    static constexpr uint16_t FORMAT = 3;
+    static constexpr uint16_t FORMAT = 4;
     static constexpr size_t MAX_COMMANDS = 4096;   // per frame of formats 1 and 2; no player makes more
     static constexpr float MAX_FRAME_TIME = 10.0f; // seconds; a stall of over one is never flown
     static constexpr float MAX_TURN = InputRecord::MAX_TURN;
@@ -34,6 +37,7 @@ struct Recording {
     std::string programVersion;
     uint16_t format = FORMAT;
     uint32_t seed = 0;             // the random draws' seed
+    GameRules rules;
     std::vector<Entry> entries;
     // The file ends inside an entry (a crash or a kill while writing it):
     // everything to the last whole frame is kept, and `cut` says so.
@@ -63,7 +67,8 @@ public:
     // Closes the file; false when it, or anything before it, failed.
     bool close();
     // False with `why` when the file cannot be made (the one writer's rule).
-    bool open(const std::string& path, const std::string& programVersion, uint32_t seed, std::string& why);
+    bool open(const std::string& path, const std::string& programVersion, uint32_t seed, const GameRules& rules,
+              std::string& why);
     void frame(uint32_t clock, float frameTime, const InputRecord& input);
     void newGame();
     void checksum(uint32_t frame, uint64_t hash);

@@ -14,7 +14,7 @@ void Verifier::newGame() {
     Asteroid::fieldSeed = recording.seed;
     SoundChoice silent;
     silent.enabled = false;
-    auto next = std::make_unique<Game>(nullptr, silent, false);
+    auto next = std::make_unique<Game>(nullptr, silent, false, recording.rules);
     next->populate();
     if (game) next->holdKeys(game->keySteering);
     game = std::move(next);

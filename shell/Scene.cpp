@@ -60,7 +60,7 @@ void Scene::build(const SoundChoice& choice) {
     sound.musicVolume = levels.musicVolume;
     sound.musicOn = levels.musicOn;
     loadTextures();
-    game = new Game(textures, sound);
+    game = new Game(textures, sound, true, rules);
     sky = new Sky(textures);
     font = new Font();
     game->populate();
@@ -85,7 +85,7 @@ void Scene::startNewGame() {
     // What the old game freed goes back to the system before the new one is
     // built, so the allocator's idle blocks do not add up over many games.
     malloc_trim(0);
-    game = new Game(textures, sound);
+    game = new Game(textures, sound, true, rules);
     game->populate();
     game->holdKeys(held);
 }

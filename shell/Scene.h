@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/GameRules.h"
 #include "world/World.h"
 
 #include <memory>
@@ -40,6 +41,7 @@ public:
     Font* font = nullptr;
     BestScore* bestScore = nullptr;   // the kept best points; null when not kept (a replay, a test)
     Game* game = nullptr;             // the game being played; null before the first is built
+    GameRules rules;                  // every game of the run is played by them
 
 private:
     void loadTextures();

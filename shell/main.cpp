@@ -102,12 +102,13 @@ int main(int argc, char** argv) {
             return 2;
         }
         Asteroid::fieldSeed = replay.seed();
+        scene.rules = replay.rules();
         for (const auto& [frame, file] : options.captures) replay.capture.add(frame, file);
         replay.capture.exitAfterLast(options.captureExit);
     } else if (!options.recordFile.empty()) {
         // The random draws' seed is chosen now and kept, so new games replay too.
         Asteroid::fieldSeed = options.seed ? *options.seed : static_cast<uint32_t>(std::time(nullptr));
-        if (!replay.record(options.recordFile, CommandLine::version(), *Asteroid::fieldSeed, error)) {
+        if (!replay.record(options.recordFile, CommandLine::version(), *Asteroid::fieldSeed, scene.rules, error)) {
             std::fprintf(stderr, "spacefight: %s: %s\n", options.recordFile.c_str(), error.c_str());
             return 2;
         }

@@ -156,10 +156,15 @@ TEST(BestScore, ADamagedOrUnreadableFileIsNeverOverwritten) {
         EXPECT_FALSE(score.offer(80));
         EXPECT_FALSE(score.best().has_value()) << "the game-over screen says the best is unknown";
         const std::string messages = testing::internal::GetCapturedStderr();
-        if (!c.message.empty()) EXPECT_EQ(messages, c.message);
-        else EXPECT_EQ(messages.rfind("Warning: cannot read the best score in " + file, 0), 0u) << messages;
+        if (!c.message.empty()) {
+            EXPECT_EQ(messages, c.message);
+        } else {
+            EXPECT_EQ(messages.rfind("Warning: cannot read the best score in " + file, 0), 0u) << messages;
+        }
         EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 1) << "reported once";
-        if (!c.unreadable) EXPECT_EQ(readBytes(file), c.bytes) << "left byte for byte";
+        if (!c.unreadable) {
+            EXPECT_EQ(readBytes(file), c.bytes) << "left byte for byte";
+        }
         EXPECT_EQ(filesIn(dir.path("")), 1u);
     }
 }

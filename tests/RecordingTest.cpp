@@ -17,7 +17,7 @@ std::vector<uint8_t> goodFile(const TempDir& dir) {
     {
         RecordingWriter writer;
         std::string why;
-        EXPECT_TRUE(writer.open(path, "1.0.0", 42, why)) << why;
+        EXPECT_TRUE(writer.open(path, "1.0.0", 42, {Mode::Waves, Steering::Aim}, why)) << why;
         InputRecord input;
         input.press(Action::Fire);
         input.addTurn(0.25f, -0.5f);
@@ -45,6 +45,7 @@ TEST(Recording, WhatIsWrittenReadsBackAndDamageIsNamed) {
     ASSERT_TRUE(Recording::parse(good, read, error)) << error;
     EXPECT_EQ(read.programVersion, "1.0.0");
     EXPECT_EQ(read.seed, 42u);
+    EXPECT_TRUE(read.rules == GameRules({Mode::Waves, Steering::Aim}));
     ASSERT_EQ(read.entries.size(), 4u);
     EXPECT_EQ(read.entries[0].clock, 1000u);
     EXPECT_EQ(read.entries[0].input.presses(Action::Fire), 1u);
@@ -55,7 +56,7 @@ TEST(Recording, WhatIsWrittenReadsBackAndDamageIsNamed) {
     EXPECT_EQ(read.entries[3].kind, Recording::Entry::NewGame);
     EXPECT_FALSE(read.cut);
 
-    const size_t header = 8 + 2 + 1 + 5 + 4;   // magic, format, version's length and text, seed
+    const size_t header = 8 + 2 + 1 + 5 + 4 + 2;   // magic, format, version's length and text, seed, rules
     auto changed = [&](size_t at, uint8_t value) {
         std::vector<uint8_t> b = good;
         b[at] = value;
@@ -83,7 +84,10 @@ TEST(Recording, WhatIsWrittenReadsBackAndDamageIsNamed) {
         {"foreign", {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0}, "not a spacefight recording"},
         {"magic only", cut(8), "truncated header"},
         {"version cut", cut(14), "truncated header"},
-        {"newer format", changed(8, 4), "made by a newer spacefight (format 4)"},
+        {"newer format", changed(8, 5), "made by a newer spacefight (format 5)"},
+        {"rules cut", cut(header - 1), "truncated header"},
+        {"unknown mode", changed(header - 2, uint8_t(Mode::Count)), "unknown mode 3"},
+        {"unknown steering", changed(header - 1, uint8_t(Steering::Count)), "unknown steering 2"},
         {"truncated frame", cut(header + 11), "truncated frame 1"},
         {"NaN frame time", withFloat(frameTime, NAN), "impossible frame time in frame 1"},
         {"negative frame time", withFloat(frameTime, -0.014f), "impossible frame time in frame 1"},
@@ -96,7 +100,7 @@ TEST(Recording, WhatIsWrittenReadsBackAndDamageIsNamed) {
         {"absurd turns", changed(turns, 5), "frame 1 claims 5 turns"},
         {"two new games", twoNewGames, "new game without a frame at byte " + std::to_string(good.size())},
         {"two checksums", twoChecksums, "checksum without a frame at byte " + std::to_string(checksum + 13)},
-        {"unknown entry", changed(header, 'Z'), "unknown entry at byte 20"},
+        {"unknown entry", changed(header, 'Z'), "unknown entry at byte 22"},
     };
     for (const Row& r : rows) {
         EXPECT_FALSE(Recording::parse(r.bytes, read, error)) << r.what;
@@ -190,11 +194,11 @@ TEST(Recording, TheFileAtItsNameStaysUntilTheFirstFrameIsPlayed) {
     std::string why;
     {
         RecordingWriter never;
-        ASSERT_TRUE(never.open(path, "2.0.0", 7, why)) << why;
+        ASSERT_TRUE(never.open(path, "2.0.0", 7, GameRules(), why)) << why;
     }
     EXPECT_EQ(readBytes(path), kept) << "closed before any frame";
     RecordingWriter writer;
-    ASSERT_TRUE(writer.open(path, "2.0.0", 7, why)) << why;
+    ASSERT_TRUE(writer.open(path, "2.0.0", 7, GameRules(), why)) << why;
     EXPECT_EQ(readBytes(path), kept);
     writer.frame(10, 0.014f, InputRecord());   // read back before it is closed: each entry is on the disk at once
     Recording read;

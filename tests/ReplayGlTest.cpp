@@ -61,7 +61,7 @@ void scriptedFrame(int i, uint32_t& now, bool player) {
 std::string record(const std::string& file) {
     freshStart();
     std::string error;
-    EXPECT_TRUE(replay.record(file, "test", 11, error)) << error;
+    EXPECT_TRUE(replay.record(file, "test", 11, GameRules(), error)) << error;
     uint32_t now = 1000;
     for (int i = 0; i < 300; ++i) scriptedFrame(i, now, true);
     const std::string summary = replay.summary();
@@ -92,7 +92,7 @@ void rewrite(const std::string& from, const std::string& to, Change change) {
     std::string error;
     ASSERT_TRUE(Recording::parse(readBytes(from), recording, error)) << error;
     RecordingWriter writer;
-    ASSERT_TRUE(writer.open(to, recording.programVersion, recording.seed, error)) << error;
+    ASSERT_TRUE(writer.open(to, recording.programVersion, recording.seed, recording.rules, error)) << error;
     uint32_t frame = 0;
     for (Recording::Entry& e : recording.entries) {
         frame += e.kind == Recording::Entry::Frame;

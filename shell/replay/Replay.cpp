@@ -22,9 +22,10 @@
 
 Replay replay;
 
-bool Replay::record(const std::string& path, const std::string& programVersion, uint32_t seed, std::string& error) {
+bool Replay::record(const std::string& path, const std::string& programVersion, uint32_t seed, const GameRules& rules,
+                    std::string& error) {
     std::string why;
-    if (!writer.open(path, programVersion, seed, why)) {
+    if (!writer.open(path, programVersion, seed, rules, why)) {
         error = "cannot write the recording (" + why + ")";
         return false;
     }

@@ -20,12 +20,14 @@ public:
     static constexpr int RECORDING_FAILED = 4;    // exit status when the recording could not be written
 
     // --record: false with `error` when the file cannot be written.
-    bool record(const std::string& path, const std::string& programVersion, uint32_t seed, std::string& error);
+    bool record(const std::string& path, const std::string& programVersion, uint32_t seed, const GameRules& rules,
+                std::string& error);
     // --replay: reads and checks the whole file; false with `error` saying what is wrong.
     bool load(const std::string& path, std::string& error);
     Mode mode() const { return current; }
     bool replaying() const { return current == Mode::Replaying; }
     uint32_t seed() const { return recording.seed; }
+    const GameRules& rules() const { return recording.rules; }
 
     // The start of a frame of play: sets the frame time and `clock`, the
     // game clock of the frame (ms), and returns the record the frame is made
