@@ -155,6 +155,7 @@ void Game::play(Action action, bool pressed, FrameEvents& events) {
     case Action::Straighten:
         ship.stopTurning();
         keySteering.forget();
+        aim.centre();
         break;
     case Action::View:
         ship.setOutsideView(ship.getOutsideView() == 0 ? 1 : 0);
@@ -181,11 +182,17 @@ FrameEvents Game::step(const InputRecord& input, float frameTime, uint32_t clock
         keySteering.forget();
         ship.addTurn(input.setYaw, input.setPitch);
     }
-    for (unsigned i = 0; i < input.turnCount; ++i) ship.addTurn(input.turns[i][0], input.turns[i][1]);
+    // Aiming, the pointer moves the mark; the keys and the stick still turn by rates.
+    const bool aims = rules.steering == Steering::Aim;
+    for (unsigned i = 0; i < input.turnCount; ++i) {
+        if (aims) aim.move(input.turns[i][0], input.turns[i][1]);
+        else ship.addTurn(input.turns[i][0], input.turns[i][1]);
+    }
     events.bounced = resolveCollisions(*world, ship, frameTime);
     keySteering.update(ship, frameTime);
     ship.yaw(2.0f * ship.getYawRate() * frameTime);
     ship.pitch(2.0f * ship.getPitchRate() * frameTime);
+    if (aims) aim.steer(ship, frameTime);
     // The stars draw from the same random numbers as the enemy, so their
     // renewal keeps its place in the frame's order.
     starField->renewRing();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AimMark.h"
 #include "FrameEvents.h"
 #include "GameRules.h"
 #include "InputRecord.h"
@@ -67,6 +68,7 @@ public:
     float lastShotTime = 0.0f;         // milliseconds on the clock, 0 before the first shot
     unsigned shotsThatStruck = 0;      // the player's, for the crosshair's mark: no state of play
     KeySteering keySteering;           // the held steering keys' part of the turn rates
+    AimMark aim;                       // steering by aim: where the pointer points; centred otherwise
     const GameRules rules;
 
     // The box that holds the centres of the rocks of the field.

@@ -43,6 +43,11 @@ uint64_t stateHash(const Game& game) {
     h.number(ship.getPoints());
     h.number(ship.getYawRate());
     h.number(ship.getPitchRate());
+    // Only an aiming game has a mark: the design's games hash as they always did.
+    if (game.rules.steering == Steering::Aim) {
+        h.number(game.aim.x());
+        h.number(game.aim.y());
+    }
     for (const SpaceObject* object : game.world->objects) {
         h.number(object->getWorldId());
         h.vector(object->getPosition());
