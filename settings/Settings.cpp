@@ -62,7 +62,7 @@ std::string decimalText(float f) {
 
 struct Field {
     const char* name;
-    enum Kind { Decimal, Whole, Switch, Mode } kind;
+    enum Kind { Decimal, Whole, Switch, Mode, Steer } kind;
     float Settings::*decimal;
     int Settings::*whole;
     bool Settings::*flag;
@@ -73,6 +73,7 @@ struct Field {
 const Field FIELDS[] = {
     {"pointer_sensitivity", Field::Decimal, &Settings::pointerSensitivity, nullptr, nullptr, 0, 0, "0.1 to 10"},
     {"invert_pitch", Field::Switch, nullptr, nullptr, &Settings::invertPitch, 0, 0, ""},
+    {"steering", Field::Steer, nullptr, nullptr, nullptr, 0, 0, "rates or aim"},
     {"turn_marker", Field::Switch, nullptr, nullptr, &Settings::turnMarker, 0, 0, "the turn rates shown about the crosshair"},
     {"effects_volume", Field::Whole, nullptr, &Settings::effectsVolume, nullptr, 0, 100, "percent"},
     {"music_volume", Field::Whole, nullptr, &Settings::musicVolume, nullptr, 0, 100, "percent"},
@@ -101,6 +102,10 @@ Action actionOfKey(const std::string& key) {
     return key.compare(0, 4, "key.") == 0 ? KeyBindings::actionNamed(key.substr(4)) : Action::Count;
 }
 
+}
+
+const char* Settings::steeringName(Steering s) {
+    return s == Steering::Aim ? "aim" : "rates";
 }
 
 std::string Settings::defaultPath() {
@@ -149,6 +154,7 @@ std::string Settings::valueText(const std::string& key) const {
         case Field::Whole: return std::to_string(this->*f->whole);
         case Field::Switch: return onOff(this->*f->flag);
         case Field::Mode: return this->*f->flag ? "window" : "fullscreen";
+        case Field::Steer: return steeringName(steering);
         }
     }
     const Action action = actionOfKey(key);
@@ -171,6 +177,10 @@ std::string Settings::set(const std::string& key, const std::string& value) {
         case Field::Mode:
             if (value != "window" && value != "fullscreen") return bad("window or fullscreen");
             this->*f->flag = value == "window";
+            return "";
+        case Field::Steer:
+            if (value != "rates" && value != "aim") return bad(f->comment);
+            steering = value == "aim" ? Steering::Aim : Steering::Rates;
             return "";
         }
     }
