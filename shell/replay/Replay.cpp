@@ -34,6 +34,11 @@ bool Replay::record(const std::string& path, const std::string& programVersion, 
     return true;
 }
 
+bool Replay::setRules(const GameRules& rules) {
+    if (current == Mode::Replaying) return false;
+    return current == Mode::Off || writer.setRules(rules);
+}
+
 bool Replay::load(const std::string& path, std::string& error) {
     std::vector<uint8_t> bytes;
     if (!FileReader::readAsGiven(path, Recording::MAX_BYTES, bytes, error)) return false;

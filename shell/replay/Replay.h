@@ -28,6 +28,10 @@ public:
     bool replaying() const { return current == Mode::Replaying; }
     uint32_t seed() const { return recording.seed; }
     const GameRules& rules() const { return recording.rules; }
+    // Other rules for the run, chosen before its first frame of play (on the
+    // start screen): a recording's header says them. False once the header
+    // is written, or when replaying: the run keeps the rules it has.
+    bool setRules(const GameRules& rules);
 
     // The start of a frame of play: sets the frame time and `clock`, the
     // game clock of the frame (ms), and returns the record the frame is made
