@@ -48,6 +48,7 @@ public:
     // and the destruction pass, in that order.
     FrameEvents step(const InputRecord& input, float frameTime, uint32_t clock);
     bool over() const;   // the player's power is gone
+    bool begun() const { return steps > 0; }   // a step has been taken
     // Play again: steering keys still held go on being held in the new game,
     // their part of the old ship's turn forgotten.
     void holdKeys(const KeySteering& old);

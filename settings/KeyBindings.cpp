@@ -28,6 +28,7 @@ const char* const ACTION_NAMES[] = {
     "throttle_up", "throttle_down", "full_throttle", "full_stop", "straighten",
     "fire", "pause", "view", "draw_models", "draw_lists", "draw_arrays", "shading", "stats", "help",
     "music_up", "music_down", "effects_up", "effects_down", "music_on_off", "quit", "options",
+    "steering", "screenshot",
 };
 static_assert(sizeof ACTION_NAMES / sizeof *ACTION_NAMES == size_t(Action::Count), "a name for every action");
 
@@ -60,6 +61,8 @@ KeyBindings::KeyBindings() {
     set(Action::MusicOnOff, {'m'});
     set(Action::Quit, {ESCAPE});
     set(Action::Options, {'o'});
+    set(Action::SwitchSteering, {'s'});
+    set(Action::Screenshot, {keyF(12)});
 }
 
 Action KeyBindings::actionOf(Key key) const {

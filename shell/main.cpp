@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
     const GameOptions& options = command.options;
     Asteroid::fieldSeed = options.seed;
     std::string error;
+    scene.rules.steering = controls.settings().steering;   // a replay's own rules replace them
     if (!options.replayFile.empty()) {
         if (!replay.load(options.replayFile, error)) {
             std::fprintf(stderr, "spacefight: %s: %s\n", options.replayFile.c_str(), error.c_str());

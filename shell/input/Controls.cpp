@@ -53,6 +53,19 @@ void Controls::applySoundLevels() const {
     scene.setSoundLevels(current.effectsVolume, current.musicVolume, current.musicOn);
 }
 
+std::string Controls::chooseSteering() {
+    GameRules rules = scene.rules;
+    rules.steering = current.steering;
+    const std::string name = std::string("steering: ") + Settings::steeringName(rules.steering);
+    const bool begun = scene.game && scene.game->begun();
+    // A replay plays by its file's rules, and a recorded run by its header's.
+    if (begun && replay.mode() == Replay::Mode::Recording) return name + " from the next start";
+    if (!replay.setRules(rules)) return name + " from the next start";
+    scene.rules = rules;
+    if (!begun) return "";   // the first game is made again with them as play begins
+    return scene.game->rules != rules ? name + " from the next game" : name;
+}
+
 void Controls::centerPointer() const {
     // Before the first reshape there is no centre: warping to (0, 0) then would
     // come back as a pointer move of half the screen once the size is known,
@@ -83,7 +96,7 @@ bool isPlay(Action action) {
     switch (action) {
     case Action::Fire: case Action::Pause: case Action::Help: case Action::Quit: case Action::MusicUp:
     case Action::MusicDown: case Action::EffectsUp: case Action::EffectsDown: case Action::MusicOnOff:
-    case Action::Options:
+    case Action::Options: case Action::SwitchSteering: case Action::Screenshot:
         return false;
     default: return true;
     }
@@ -124,6 +137,12 @@ void Controls::act(Action action, bool pressed) {
         current.musicOn = !current.musicOn;
         applySoundLevels();
         return showStatus(current.musicOn ? "music on" : "music off");
+    case Action::SwitchSteering: {
+        current.steering = current.steering == Steering::Aim ? Steering::Rates : Steering::Aim;
+        const std::string note = chooseSteering();
+        if (!note.empty()) showStatus(note);
+        return glutPostRedisplay();   // a standing screen says it
+    }
     default: return;
     }
 }
@@ -252,7 +271,10 @@ void Controls::pointerAt(int x, int y) {
     const int cx = view.width() >> 1, cy = view.height() >> 1;
     if (x == cx && y == cy) return;   // the event the re-centring itself causes
     centerPointer();
-    pending.addTurn(float(x - cx) / pointerDivisor, float(y - cy) * (current.invertPitch ? -1.0f : 1.0f) / pointerDivisor);
+    // An aimed mark follows the hand, as any pointer does: no inversion.
+    const bool aims = scene.game && scene.game->rules.steering == Steering::Aim;
+    const float down = current.invertPitch && !aims ? -1.0f : 1.0f;
+    pending.addTurn(float(x - cx) / pointerDivisor, float(y - cy) * down / pointerDivisor);
 }
 
 void keyDown(unsigned char k, int, int) {

@@ -31,6 +31,11 @@ public:
     std::string saveSettings();
     // The volumes and music switch handed to the scene.
     void applySoundLevels() const;
+    // The steering the settings now say, for the run: at once before its
+    // first frame of play, else from its next game; a run being recorded or
+    // replayed keeps the one its file says. What to tell the player, or ""
+    // when the start screen shows it at once.
+    std::string chooseSteering();
 
     // A key (ASCII, SPECIAL + toolkit code, or BUTTON + button) pressed or released.
     void key(Key key, bool pressed);

@@ -140,6 +140,8 @@ void Screens::change(Screen to, bool restartsClock) {
         frames.clock.stop();
         if (scene.bestScore && scene.game) scene.bestScore->offer(std::llround(scene.game->myShip->getPoints()));
     } else if (to == Screen::Playing && (stood || from == Screen::GameOver)) {
+        // The steering was chosen on the start screen: the first game is made again with it.
+        if (from == Screen::Start && scene.game && scene.game->rules != scene.rules) scene.startNewGame();
         kept.forget();
         under.clear();
         if (frames.stats) frames.stats->playBegins();
@@ -214,6 +216,7 @@ void Screens::takeEffect(unsigned changed) {
     if (changed & OptionsMenu::Stats) view.options.showStats = settings.showStats;
     // The window is made once, as the game starts: a new one would lose the textures and lists.
     if (changed & OptionsMenu::Display) options.menu().say("window or full screen: from the next start");
+    if (changed & OptionsMenu::Steering) options.menu().say(controls.chooseSteering());
     if (changed & OptionsMenu::Closed) handle(ScreenEvent::EscapeKey);
     else glutPostRedisplay();
 }
