@@ -191,10 +191,12 @@ TEST_F(ScreensInPlay, TheHelpShowsTheKeysAsBound) {
     ASSERT_EQ(controls.settings().keys.bind(Action::Straighten, {'x'}), Action::Count);
     const std::vector<uint8_t> after = overlay();
     controls.apply(Settings());
-    // "straighten" is the ninth line of the left column: font rows 227..243 of
-    // 480 over the 192 picture rows from row 32.
-    const auto line = [](const std::vector<uint8_t>& rgb) {
-        return std::vector<uint8_t>(rgb.begin() + (32 + 223 * 192 / 480) * SIZE * 3, rgb.begin() + (32 + 248 * 192 / 480) * SIZE * 3);
+    // "straighten" is the ninth line of the left column, 16 font rows high,
+    // of 480 over the 192 picture rows from row 32.
+    const int bottom = HelpScreen::FIRST - 8 * HelpScreen::ROW;
+    const auto line = [&](const std::vector<uint8_t>& rgb) {
+        return std::vector<uint8_t>(rgb.begin() + (32 + (bottom - 4) * 192 / 480) * SIZE * 3,
+                                    rgb.begin() + (32 + (bottom + 21) * 192 / 480) * SIZE * 3);
     };
     const int inLine = differingPixels(line(before), line(after), 20);
     EXPECT_GE(inLine, 4);   // "c" becomes "x": a few pixels at this size
@@ -217,7 +219,7 @@ TEST_F(ScreensInPlay, TheOptionsChangeTheMusicAtOnceAndKeepItInTheFileAsTheyClos
     keyDown('o', 0, 0);
     ASSERT_EQ(screens.current(), Screen::Options);
     controls.takeRecord();
-    for (int i = 0; i < 3; ++i) specialKeyDown(GLUT_KEY_DOWN, 0, 0);   // to the music volume
+    for (int i = 0; i < 4; ++i) specialKeyDown(GLUT_KEY_DOWN, 0, 0);   // to the music volume
     specialKeyDown(GLUT_KEY_LEFT, 0, 0);
     specialKeyUp(GLUT_KEY_LEFT, 0, 0);
     EXPECT_EQ(controls.settings().musicVolume, 90);
