@@ -5,6 +5,7 @@
 #include "shell/guides/HitFlash.h"
 #include "shell/guides/HitMarker.h"
 #include "shell/guides/TargetBox.h"
+#include "shell/hud/AimRing.h"
 #include "shell/hud/Crosshair.h"
 #include "shell/hud/Dials.h"
 #include "shell/hud/HudLines.h"
@@ -24,6 +25,7 @@ Hud::Hud() {
     overlays.push_back(std::make_unique<HitMarker>());
     overlays.push_back(std::make_unique<Crosshair>());
     overlays.push_back(std::make_unique<TurnMarker>());
+    overlays.push_back(std::make_unique<AimRing>());
 }
 
 Hud::~Hud() = default;
