@@ -189,5 +189,6 @@ TEST(Controls, TheSteeringKeyTakesEffectBeforePlayAndLaterWaits) {
     startFreshGame(now);
     EXPECT_EQ(scene.game->rules.steering, Steering::Rates);
     controls.apply(Settings());
+    controls.showStatus("");
     scene.rules = GameRules();
 }

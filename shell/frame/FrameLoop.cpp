@@ -145,6 +145,7 @@ void FrameLoop::drawStill() {
 void FrameLoop::show(bool ofPlay) {
     const double before = stamp(split);
     replay.capture.shown(replay.frames(), view.width(), view.height());
+    screens.screenshotBeforeSwap();
     glutSwapBuffers();
     if (split) split->swap = stamp(split) - before;
     // The game-over screen is paced like play, but its pictures are no frames of it.

@@ -137,6 +137,9 @@ void Controls::act(Action action, bool pressed) {
         current.musicOn = !current.musicOn;
         applySoundLevels();
         return showStatus(current.musicOn ? "music on" : "music off");
+    case Action::Screenshot:
+        view.screenshot.ask();
+        return glutPostRedisplay();   // a standing screen is drawn again for it
     case Action::SwitchSteering: {
         current.steering = current.steering == Steering::Aim ? Steering::Rates : Steering::Aim;
         const std::string note = chooseSteering();
@@ -263,7 +266,7 @@ InputRecord Controls::takeRecord() {
 }
 
 const std::string* Controls::statusLine() const {
-    return Clock::monotonicMilliseconds() < statusUntil ? &statusText : nullptr;
+    return !statusText.empty() && Clock::monotonicMilliseconds() < statusUntil ? &statusText : nullptr;
 }
 
 void Controls::pointerAt(int x, int y) {

@@ -7,6 +7,8 @@
 #include "shell/input/Controls.h"
 #include "shell/replay/Replay.h"
 #include "shell/screens/ScreenFrame.h"
+#include "shell/hud/Overlay.h"
+#include "assets/Font.h"
 #include "shell/view/PipelineWarmup.h"
 #include "shell/view/View.h"
 #include "assets/TextureBank.h"
@@ -237,7 +239,7 @@ void Screens::drawBehind() const {
     else kept.draw(view.viewport(), view.width(), view.height());
 }
 
-template <class Picture> void Screens::drawOver(const Picture& picture) const {
+template <class Picture> void Screens::drawOver(const Picture& picture) {
     drawBehind();
     // A screen's picture is no part of the cockpit mask: nothing it draws
     // may mark the stencil, or it would stay as a dark shape once play goes on.
@@ -248,7 +250,28 @@ template <class Picture> void Screens::drawOver(const Picture& picture) const {
                                game ? game->myShip->getPoints() : 0.0f,
                                scene.textures ? scene.textures->slots[9] : 0u};
     picture.draw(frame);
+    // The status line (a screenshot saved, a volume) low on the picture, clear of the screens' own lines.
+    const std::string* status = controls.statusLine();
+    statusShown = status != nullptr;
+    if (status && scene.font) {
+        const int width = 10 * int(status->size());
+        Overlay::darkPanel((320 - width / 2 - 6) * 8 / 5, 768 - 40 * 8 / 5, (320 + width / 2 + 6) * 8 / 5, 768 - 12 * 8 / 5, 0.8f);
+        scene.font->print(320 - width / 2, 18, *status, 0);
+    }
     glPopAttrib();
+}
+
+void Screens::screenshotBeforeSwap() {
+    const std::string said = view.screenshot.beforeSwap(view.width(), view.height());
+    if (said.empty()) return;
+    controls.showStatus(said);
+    if (said.compare(0, 6, "saved ") != 0) reportWarning(said);
+    if (stands()) glutPostRedisplay();   // to say it
+}
+
+void Screens::showStanding() {
+    screenshotBeforeSwap();
+    glutSwapBuffers();
 }
 
 void Screens::display() {
@@ -259,21 +282,21 @@ void Screens::display() {
     case Screen::OptionsAsked: frames.play(); break;
     case Screen::Start:
         drawOver(start);
-        glutSwapBuffers();
+        showStanding();
         if (frames.stats) frames.stats->pictureShown();
         warmup.afterPicture();   // while the player reads
         break;
     case Screen::Paused:
         drawOver(pause);
-        glutSwapBuffers();
+        showStanding();
         break;
     case Screen::Help:
         drawOver(help);
-        glutSwapBuffers();
+        showStanding();
         break;
     case Screen::Options:
         drawOver(options);
-        glutSwapBuffers();
+        showStanding();
         break;
     case Screen::GameOver:
         // The last view of the game, without its crosshair and head-up lines.
@@ -289,6 +312,11 @@ void Screens::idle() {
     if (!stands()) {
         display();
         return;
+    }
+    // The status line's two seconds are over: the screen without it.
+    if (statusShown && !controls.statusLine()) {
+        statusShown = false;
+        glutPostRedisplay();
     }
     // Nothing changes while play stands still: wait a little instead of drawing.
     std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -96,6 +96,10 @@ public:
     // callback that the toolkit's clean-up calls must not quit a second time.
     void ending() { leaving = true; }
 
+    // A picture is about to be shown: the screenshot asked for is taken,
+    // and what became of it is said on the status line.
+    void screenshotBeforeSwap();
+
     // Back to the playing screen with nothing kept (tests, benchmark).
     void reset();
 
@@ -108,11 +112,14 @@ private:
     // Behind a standing screen: the kept frame, or before the first game the cockpit as it stands.
     void drawBehind() const;
     // What stands behind, with a screen's picture over it.
-    template <class Picture> void drawOver(const Picture& picture) const;
+    template <class Picture> void drawOver(const Picture& picture);
+    // A standing screen's picture shown, its screenshot taken first.
+    void showStanding();
 
     Screen screen = Screen::Playing;
     std::vector<Screen> under;   // the screens the current one was opened over, the nearest last
     bool leaving = false;        // the program is ending: a quit is under way
+    bool statusShown = false;    // a standing screen shows the status line: drawn again once it is gone
     KeptFrame kept;              // behind the paused, help and game-over screens
     StartScreen start;
     PauseScreen pause;
