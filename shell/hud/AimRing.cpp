@@ -43,7 +43,7 @@ void AimRing::draw(const Spot& spot) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glLineWidth(2.0f);
-    glColor3f(0.35f, 1.0f, 0.55f);
+    glColor3f(1.0f, 0.45f, 0.9f);   // apart from the green crosshair, the amber diamond and the cyan field arrow
     glBegin(GL_LINE_LOOP);
     constexpr int SIDES = 20;
     for (int i = 0; i < SIDES; ++i) {

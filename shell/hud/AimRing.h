@@ -5,7 +5,7 @@
 class AimMark;
 class MyShip;
 
-// Steering by aim: a small green ring where the mark points, in both views.
+// Steering by aim: a small pink ring where the mark points, in both views.
 // From the cockpit it stands where the pointer put it; seen from outside,
 // where its direction shows from the camera behind the ship, held inside
 // the picture.
