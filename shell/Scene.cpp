@@ -13,7 +13,6 @@
 
 #include <malloc.h>
 
-Scene scene;
 
 Scene::Scene() = default;
 Scene::~Scene() = default;

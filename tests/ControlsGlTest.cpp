@@ -18,6 +18,19 @@
 #include <SDL2/SDL.h>
 
 #include <gtest/gtest.h>
+#include "shell/GameWindow.h"
+#include "support/ShellGame.h"
+
+namespace {
+
+GameWindow& window = shellWindow();
+Controls& controls = window.controls;
+Scene& scene = window.scene;
+Screens& screens = window.screens;
+Replay& replay = window.replay;
+
+}
+
 
 namespace {
 
@@ -125,13 +138,13 @@ TEST(Controls, TheStartScreenHoldsTheGameUntilEnterAClickOrTheGamepadsStart) {
         [] { mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0); },
         [&] {
             SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 1);
-            controls.pollGamepad();
+            window.pollGamepad();
             SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_START, 0);
-            controls.pollGamepad();
+            window.pollGamepad();
         },
     };
     for (const auto& begin : ways) {
-        screens.openOnStart();
+        window.openOnStart();
         const Vector3 enemy = scene.game->enemyShip->getPosition(), ship = scene.game->myShip->getPosition();
         playFrames(20, now);
         keyDown('h', 0, 0);
@@ -160,7 +173,7 @@ TEST(Controls, TheSteeringKeyTakesEffectBeforePlayAndLaterWaits) {
     std::string error;
     ASSERT_TRUE(replay.record(dir.path("run.sfr"), "test", 5, scene.rules, error)) << error;
     startFreshGame(now);
-    screens.openOnStart();
+    window.openOnStart();
     ASSERT_EQ(scene.game->rules.steering, Steering::Rates);
     auto press = [] {
         keyDown('s', 0, 0);

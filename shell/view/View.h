@@ -53,5 +53,3 @@ private:
     int windowHeight = 0;
     Viewport area;
 };
-
-extern View view;
