@@ -44,8 +44,6 @@ TEST(Settings, EachLineSetsItsValueOrWarnsWithFileAndLine) {
         {"music_volume = 40", "", [](const Settings& s) { return s.musicVolume == 40; }},
         {"window_mode = window", "", [](const Settings& s) { return s.window; }},
         {"steering = aim", "", [](const Settings& s) { return s.steering == Steering::Aim; }},
-        {"steering = mouse", "f:1: bad value 'mouse' for steering (rates or aim); keeping rates",
-         [](const Settings& s) { return s.steering == Steering::Rates; }},
         {"key.fire = space mouse1", "",
          [](const Settings& s) { return s.keys.actionOf(' ') == Action::Fire && s.keys.actionOf(BUTTON) == Action::Fire; }},
         {"# only a comment", "", [](const Settings&) { return true; }},
