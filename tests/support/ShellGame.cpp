@@ -28,6 +28,9 @@ void startFreshGame(uint32_t start) {
     GameWindow& window = shellWindow();
     Clock::setTo(start);
     window.screens.reset();
+    // No key a test held reaches the next one.
+    window.controls.releaseAll();
+    window.controls.takeRecord();
     window.scene.startNewGame();
     window.frames.clock.reset();
     window.view.cockpit.lost();
