@@ -40,6 +40,7 @@ public:
     std::string saveSettings();
     // The volumes and music switch handed to the scene.
     void applySoundLevels() const;
+
     // A key (ASCII, SPECIAL + toolkit code, or BUTTON + button) pressed or
     // released, while play goes on (`playing`: its press reaches the game) or
     // not. What it asks of the screens (a pause, the help, the options,
