@@ -95,8 +95,12 @@ Action KeyBindings::bind(Action action, const std::vector<Key>& wanted) {
     for (Key k : newKeys) {
         const Action other = actionOf(k);
         if (other == Action::Count || other == action) continue;
+        // Escape, and "o" while the options have no key, stand for their
+        // actions without being bound to them: then no key changes hands.
         std::vector<Key>& theirs = keys[size_t(other)];
-        theirs.erase(std::find(theirs.begin(), theirs.end(), k));
+        const auto at = std::find(theirs.begin(), theirs.end(), k);
+        if (at == theirs.end()) continue;
+        theirs.erase(at);
         if (loser == Action::Count) loser = other;
     }
     // Only the first loser is given the keys, so no key ever does two actions.

@@ -252,6 +252,13 @@ TEST(Settings, BindingATakenKeyExchangesAndEnterAndEscapeKeepTheirRoles) {
         keys.restoreDefaults();
         EXPECT_TRUE(keys == KeyBindings());
     }
+    // Found by fuzzing: with quit on "q" (or the options on no key), binding Escape (or "o") to another action
+    // erased past the end of the keys of the action they stand for.
+    KeyBindings moved;
+    moved.bind(Action::Quit, {'q'});
+    moved.bind(Action::Options, {});
+    EXPECT_EQ(moved.bind(Action::Pause, {ESCAPE, 'o'}), Action::Count);
+    EXPECT_EQ(moved.describe(Action::Quit) + ", " + moved.describe(Action::Pause), "q or escape, escape or o");
     for (Key k : {200, int('#')}) EXPECT_EQ(KeyBindings::keyNamed(KeyBindings::keyName(k)), k) << "written as read";
     EXPECT_EQ(KeyBindings::keyNamed("key13"), NO_KEY) << "Enter is never bound";
 }
