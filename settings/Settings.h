@@ -2,6 +2,8 @@
 
 #include "KeyBindings.h"
 
+#include "game/GameRules.h"
+
 #include <string>
 #include <vector>
 
@@ -27,6 +29,8 @@ struct Settings {
     bool fieldArrow = true;            // outside the rocks' field: a line and an arrow back
     KeyBindings keys;
     bool musicOn = true;               // the music plays; the music key stops and starts it
+    // The game the start screen offers first: the last one chosen there.
+    Mode mode = Mode::Classic;
 
     // $XDG_CONFIG_HOME/spacefight/settings.conf, or ~/.config/... without it.
     static std::string defaultPath();

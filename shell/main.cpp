@@ -8,6 +8,7 @@
 #include "shell/view/Display.h"
 #include "shell/view/View.h"
 #include "entities/Asteroid.h"
+#include "game/DailySeed.h"
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
@@ -105,9 +106,13 @@ int main(int argc, char** argv) {
         scene.rules = replay.rules();
         for (const auto& [frame, file] : options.captures) replay.capture.add(frame, file);
         replay.capture.exitAfterLast(options.captureExit);
-    } else if (!options.recordFile.empty()) {
+    } else {
+        scene.rules.mode = controls.settings().mode;
+        if (scene.rules.mode == Mode::Daily) Asteroid::fieldSeed = dailySeed(std::time(nullptr));
+    }
+    if (!options.recordFile.empty()) {
         // The random draws' seed is chosen now and kept, so new games replay too.
-        Asteroid::fieldSeed = options.seed ? *options.seed : static_cast<uint32_t>(std::time(nullptr));
+        if (!Asteroid::fieldSeed) Asteroid::fieldSeed = static_cast<uint32_t>(std::time(nullptr));
         if (!replay.record(options.recordFile, CommandLine::version(), *Asteroid::fieldSeed, scene.rules, error)) {
             std::fprintf(stderr, "spacefight: %s: %s\n", options.recordFile.c_str(), error.c_str());
             return 2;

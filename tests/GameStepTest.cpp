@@ -1,6 +1,12 @@
-// Guards the game stepped alone, with no window: the stick over held arrows, keys held into a new game.
+// Guards the game stepped alone, with no window: the stick over held arrows, keys held into a new game; the
+// score attack's waves, what they pay and how sharp their ships are; the day's seed; a score attack verified.
+#include "entities/Asteroid.h"
+#include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
+#include "game/DailySeed.h"
 #include "game/Game.h"
+#include "game/StateHash.h"
+#include "recording/Verifier.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +14,12 @@
 
 namespace {
 
-std::unique_ptr<Game> headlessGame() {
+std::unique_ptr<Game> headlessGame(Mode mode = Mode::Classic) {
     SoundChoice silent;
     silent.enabled = false;
-    auto game = std::make_unique<Game>(nullptr, silent, false);
+    GameRules rules;
+    rules.mode = mode;
+    auto game = std::make_unique<Game>(nullptr, silent, false, rules);
     game->populate();
     return game;
 }
@@ -52,4 +60,93 @@ TEST(GameStep, AStickTurnForgetsTheArrowsPart) {
     EXPECT_EQ(next->myShip->getYawRate(), 0.0f);
     stepFrames(*next, 40, now);
     EXPECT_LT(next->myShip->getYawRate(), -0.1f);
+}
+
+TEST(Waves, EachBringsAShipMoreSharperToALimitAndClearingOnePays) {
+    Asteroid::fieldSeed = 7;
+    auto game = headlessGame(Mode::Waves);
+    Asteroid::fieldSeed.reset();
+    MyShip& ship = *game->myShip;
+    uint32_t now = 1000;
+    ASSERT_EQ(game->waves.number(), 1u);
+    ASSERT_EQ(game->enemies.size(), 2u);
+    EXPECT_EQ(game->enemies[0]->turnRate, 1.0f);   // the first wave flies as the design's ship
+    EXPECT_EQ(game->enemies[0]->fireOdds, 500);
+
+    // A rock pays its points; a ship destroyed stays gone while one of its wave is left.
+    game->world->objects[1]->subtractEnergy(1000.0f);
+    game->enemies[0]->subtractEnergy(1000.0f);
+    stepFrames(*game, 1, now);
+    EXPECT_EQ(game->enemies.size(), 1u);
+    EXPECT_EQ(game->waves.number(), 1u);
+    EXPECT_FLOAT_EQ(ship.getPoints(), 80.0f + 10.0f);
+    const float power = ship.getEnergy();
+    game->enemies[0]->subtractEnergy(1000.0f);
+    stepFrames(*game, 1, now);
+    EXPECT_FLOAT_EQ(ship.getPoints(), 90.0f + 80.0f + 50.0f);   // the kill, and 50 for clearing wave 1
+    EXPECT_FLOAT_EQ(ship.getEnergy(), power + 80.0f + 50.0f);
+    ASSERT_EQ(game->waves.number(), 2u);
+    ASSERT_EQ(game->enemies.size(), 3u);
+    EXPECT_FLOAT_EQ(game->enemies[0]->turnRate, 1.1f);
+    EXPECT_EQ(game->enemies[0]->fireOdds, 455);
+
+    // Up to wave 8's nine ships: each enters alone at its place (two at one
+    // place would stand still for good), with an id no other object carries.
+    while (game->waves.number() < 8) {
+        for (EnemyShip* enemy : game->enemies) enemy->subtractEnergy(1000.0f);
+        stepFrames(*game, 1, now);
+    }
+    ASSERT_EQ(game->enemies.size(), 9u);
+    for (size_t i = 0; i < game->enemies.size(); ++i) {
+        for (size_t j = 0; j < game->world->objects.size(); ++j) {
+            const SpaceObject* other = game->world->objects[j];
+            if (other == static_cast<const SpaceObject*>(game->enemies[i])) continue;
+            EXPECT_GT((other->getPosition() - game->enemies[i]->getPosition()).length(), 40.0f);
+            EXPECT_NE(other->getWorldId(), game->enemies[i]->getWorldId());
+        }
+    }
+    EXPECT_NEAR(game->waves.sharpness(8), 1.949f, 0.001f);
+    EXPECT_EQ(game->waves.sharpness(9), 2.0f);
+    EXPECT_EQ(game->waves.sharpness(40), 2.0f);
+}
+
+TEST(DailySeed, OneSeedFromMidnightToMidnightUtc) {
+    const std::time_t midnight = 1796688000;   // 2026-12-08 00:00:00 UTC
+    EXPECT_EQ(dailySeed(midnight), 20261208u);
+    EXPECT_EQ(dailySeed(midnight + 86399), 20261208u);
+    EXPECT_EQ(dailySeed(midnight + 86400), 20261209u);
+    EXPECT_EQ(dailySeed(midnight - 1), 20261207u);
+}
+
+// A score attack played by its recording, with no window, ends as the game
+// played by hand did, and its line names the mode, the seed and the wave.
+TEST(Waves, ARecordedAttackVerifiesToTheLineItWasPlayedTo) {
+    Recording recording;
+    recording.seed = 7;
+    recording.rules.mode = Mode::Waves;
+    Asteroid::fieldSeed = 7;
+    auto game = headlessGame(Mode::Waves);
+    Asteroid::fieldSeed.reset();
+    uint32_t now = 1000;
+    for (uint32_t frame = 1; frame <= 900; ++frame) {
+        Recording::Entry entry;
+        if (frame % 50 == 0) entry.input.press(Action::Fire);
+        if (frame % 50 == 1) entry.input.release(Action::Fire);
+        entry.input.addTurn(frame < 450 ? 0.002f : -0.002f, 0.001f);
+        entry.frameTime = 0.014f;
+        entry.clock = now += 14;
+        game->step(entry.input, entry.frameTime, entry.clock);
+        recording.entries.push_back(entry);
+        if (frame % 60 == 0) {
+            Recording::Entry check;
+            check.kind = Recording::Entry::Checksum;
+            check.frame = frame;
+            check.hash = stateHash(*game);
+            recording.entries.push_back(check);
+        }
+    }
+    Verifier verifier(recording);
+    ASSERT_TRUE(verifier.run()) << verifier.divergedAt();
+    EXPECT_EQ(verifier.summary(), summaryLine(900, *game));
+    EXPECT_NE(verifier.summary().find(", mode waves, seed 7, wave 1"), std::string::npos) << verifier.summary();
 }

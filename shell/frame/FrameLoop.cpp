@@ -228,7 +228,7 @@ void FrameLoop::draw(Game& game, uint32_t now) {
     else drawScene();
     game.starField->draw();
     if (game.showsBeam(now)) game.laser->draw(&ship);
-    if (game.enemyShip) game.enemyShip->drawBeam();
+    for (const EnemyShip* enemy : game.enemies) enemy->drawBeam();
     world.drawExplosions();
 }
 

@@ -61,7 +61,7 @@ void drawScene(Game& game, int mode) {
 void drawPassing(Game& game) {
     const MyShip& ship = *game.myShip;
     game.laser->draw(&ship);
-    if (game.enemyShip) game.laser->draw(game.enemyShip);
+    if (!game.enemies.empty()) game.laser->draw(game.enemies.front());
     const Vector3 ahead = ship.getPosition() + ship.getDirection() * 60.0f;
     const GLuint* slots = scene.textures->slots.data();
     Explosion(Vector3(0, 0, 0), ahead, -1, slots, 0).draw(ship.getFrame().m);
