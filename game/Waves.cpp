@@ -31,20 +31,28 @@ float Waves::sharpness(unsigned n) const {
 void Waves::enter(World& world, const MyShip& player) {
     ++wave;
     // The corners in an order drawn from the game's random sequence, so that
-    // every replay brings each ship where it came first. Two ships never
-    // share a place: past eight, the next round stands a quarter further out.
-    int order[CORNERS];
-    for (int k = 0; k < CORNERS; ++k) order[k] = k;
-    for (int k = CORNERS - 1; k > 0; --k) {
+    // every replay brings each ship where it came first. The first four
+    // stand apart on the radar too (corners above one another share a
+    // place there); the next four take the same columns at the other
+    // height. Two ships never share a place: past eight, the next round
+    // stands a quarter further out.
+    constexpr int COLUMNS = CORNERS / 2;
+    int column[COLUMNS];
+    for (int k = 0; k < COLUMNS; ++k) column[k] = k;
+    for (int k = COLUMNS - 1; k > 0; --k) {
         const int j = randomInRange(0, k);
-        const int t = order[k];
-        order[k] = order[j];
-        order[j] = t;
+        const int t = column[k];
+        column[k] = column[j];
+        column[j] = t;
     }
+    const int firstHeight = randomInRange(0, 1);
     const float sharp = sharpness(wave);
     const unsigned ships = wave + 1;
     for (unsigned i = 0; i < ships; ++i) {
-        const Vector3 at = corner(order[i % CORNERS]) * (1.0f + 0.25f * float(i / CORNERS));
+        const int c = column[i % COLUMNS];
+        const int high = int((i / COLUMNS) % 2) ^ firstHeight;
+        const int k = (c & 1) | (high << 1) | ((c >> 1) << 2);
+        const Vector3 at = corner(k) * (1.0f + 0.25f * float(i / CORNERS));
         Vector3 heading = player.getPosition() - at;
         heading = heading.length() > 0.0f ? heading.normalized() : Vector3(0, 0, 1);
         auto* ship = new EnemyShip("../bin/data/Ships/xwingPart1.ms3d", at, heading, 12.0f, 5.0f,

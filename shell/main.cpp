@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
     // A recording is read whole, and checked, before any window opens.
     const GameOptions& options = command.options;
     Asteroid::fieldSeed = options.seed;
+    scene.seed = options.seed;
     std::string error;
     if (!options.replayFile.empty()) {
         if (!replay.load(options.replayFile, error)) {
@@ -129,6 +130,7 @@ int main(int argc, char** argv) {
     if (!replay.replaying()) {
         scene.bestScore = new BestScore(BestScore::defaultPath());
         scene.bestScore->load();
+        scene.openScores();
     }
     const Settings& settings = controls.settings();
     frames.clock.pacer().setEnabled(settings.frameCap);

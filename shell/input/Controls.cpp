@@ -66,6 +66,14 @@ void Controls::showStatus(const std::string& text) {
     statusUntil = Clock::monotonicMilliseconds() + 2000.0;
 }
 
+void Controls::nextMode() {
+    // A recording's mode is in its header already; a replay's is the file's.
+    if (replay.mode() != Replay::Mode::Off) return;
+    current.mode = Mode((uint8_t(current.mode) + 1) % uint8_t(Mode::Count));
+    scene.chooseMode(current.mode);
+    glutPostRedisplay();
+}
+
 // Volumes in steps of a tenth, shown for two seconds.
 void Controls::changeVolume(int& percent, int step, const char* what) {
     // A level changed while the music stands still would be heard nowhere:
@@ -180,6 +188,7 @@ void Controls::key(Key k, bool pressed) {
         // or the pitch's inversion (changed on the options meanwhile) says now.
         if (did != Action::Count) return pending.release(did);
     }
+    if (pressed && k == '\t' && screens.current() == Screen::Start) return nextMode();
     if (pressed && screens.takesKey(k)) {
         held.emplace(k, Action::Count);
         return;

@@ -71,6 +71,8 @@ private:
     // "1" with Shift as "!".
     Key otherNameHeld(Key key) const;
     void showStatus(const std::string& text);
+    // The start screen's next mode: its game built at once, and kept as the last chosen.
+    void nextMode();
     void changeVolume(int& percent, int step, const char* what);
 
     Settings current;

@@ -138,7 +138,7 @@ void Screens::change(Screen to, bool restartsClock) {
         glutPostRedisplay();   // over what the screen stands on
     } else if (to == Screen::GameOver && from != Screen::GameOver) {
         frames.clock.stop();
-        if (scene.bestScore && scene.game) scene.bestScore->offer(std::llround(scene.game->myShip->getPoints()));
+        scene.gameOver();
     } else if (to == Screen::Playing && (stood || from == Screen::GameOver)) {
         kept.forget();
         under.clear();
@@ -243,7 +243,9 @@ template <class Picture> void Screens::drawOver(const Picture& picture) const {
     const Game* game = scene.game;
     const ScreenFrame frame = {controls.settings(), scene.font, scene.bestScore,
                                game ? game->myShip->getPoints() : 0.0f,
-                               scene.textures ? scene.textures->slots[9] : 0u};
+                               scene.textures ? scene.textures->slots[9] : 0u,
+                               game && game->hasWaves() ? game->waves.number() : 0u,
+                               scene.scores.get(), scene.scorePlace, scene.rules.mode == Mode::Daily};
     picture.draw(frame);
     glPopAttrib();
 }
