@@ -89,6 +89,7 @@ const Field FIELDS[] = {
     {"dials", Field::Switch, nullptr, nullptr, &Settings::dials, 0, 0, "the speed and power dials"},
     {"field_arrow", Field::Switch, nullptr, nullptr, &Settings::fieldArrow, 0, 0, "the arrow back to the asteroid field"},
     {"mode", Field::GameMode, nullptr, nullptr, nullptr, 0, 0, "classic, waves or daily", &Settings::mode},
+    {"ghost", Field::Switch, nullptr, nullptr, &Settings::ghost, 0, 0, "the best game of the mode flown beside yours"},
 };
 
 const Field* fieldNamed(const std::string& key) {

@@ -31,6 +31,8 @@ struct Settings {
     bool musicOn = true;               // the music plays; the music key stops and starts it
     // The game the start screen offers first: the last one chosen there.
     Mode mode = Mode::Classic;
+    bool ghost = true;                 // the mode's best game flies beside the game played
+
 
     // $XDG_CONFIG_HOME/spacefight/settings.conf, or ~/.config/... without it.
     static std::string defaultPath();

@@ -17,7 +17,7 @@ namespace {
 enum Option {
     HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, NO_FRAME_CAP, SEED, DATA, CONFIG, RECORD, REPLAY,
     FRAME_STATS, NO_START_SCREEN, CAPTURE, CAPTURE_EXIT, VERIFY,
-    MODE
+    MODE, CHALLENGE
 };
 
 const option LONG_OPTIONS[] = {
@@ -39,6 +39,7 @@ const option LONG_OPTIONS[] = {
     {"capture-exit", no_argument, nullptr, CAPTURE_EXIT},
     {"verify", required_argument, nullptr, VERIFY},
     {"mode", required_argument, nullptr, MODE},
+    {"challenge", required_argument, nullptr, CHALLENGE},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -88,6 +89,9 @@ std::string CommandLine::usage(const char* program) {
            "  --mode MODE     classic (one enemy, as designed; the default), waves (a\n"
            "                  score attack: each wave more ships, sharper) or daily\n"
            "                  (the waves on the day's seed, the same for everyone)\n"
+           "  --challenge FILE  play the mode and seed of a recording (a friend's game),\n"
+           "                  its game flying beside yours as the ghost to beat; the\n"
+           "                  file is verified first\n"
            "  -h, --help      show this help and exit\n"
            "  --version       show the version and exit\n"
            "\n"
@@ -187,6 +191,10 @@ CommandLine CommandLine::parse(int argc, char** argv) {
             break;
         }
         case CAPTURE_EXIT: result.options.captureExit = true; break;
+        case CHALLENGE:
+            if (*optarg == '\0') return fail("--challenge needs a file");
+            result.options.challengeFile = optarg;
+            break;
         case MODE: {
             Mode mode = Mode::Classic;
             if (!modeFromName(optarg, mode)) return fail(std::string("invalid mode '") + optarg + "' (classic, waves or daily)");
@@ -229,6 +237,13 @@ CommandLine CommandLine::parse(int argc, char** argv) {
     // So are its mode, and the day's seed is the day's.
     if (result.options.mode && !(result.options.replayFile.empty() && result.options.verifyFile.empty()))
         return fail("--mode goes with neither --replay nor --verify: a recording keeps its mode");
+    // A challenge is the file's mode and seed, played by the player.
+    if (!result.options.challengeFile.empty()) {
+        if (result.options.mode) return fail("--challenge and --mode do not go together: the file has its mode");
+        if (result.options.seed) return fail("--challenge and --seed do not go together: the file has its seed");
+        if (!result.options.replayFile.empty() || !result.options.verifyFile.empty())
+            return fail("--challenge goes with neither --replay nor --verify");
+    }
     if (result.options.mode == Mode::Daily && result.options.seed)
         return fail("--seed and --mode daily do not go together: the day has its seed");
     // What the game would write over is looked at before anything starts: a

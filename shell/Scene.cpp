@@ -88,7 +88,6 @@ void Scene::chooseMode(Mode mode) {
     rules.mode = mode;
     Asteroid::fieldSeed = mode == Mode::Daily ? std::optional<uint32_t>(dailySeed(std::time(nullptr))) : seed;
     if (scores) openScores();
-    startNewGame();
 }
 
 void Scene::openScores() {

@@ -35,7 +35,7 @@ public:
     // played and to every new one.
     void setSoundLevels(int effectsVolume, int musicVolume, bool musicOn);
 
-    // The games from here on are played by `mode`; a new one is built at once.
+    // The games from here on are played by `mode`, the next one built anew.
     // The day's game takes the day's seed, the others the one given.
     void chooseMode(Mode mode);
 

@@ -62,6 +62,18 @@ int verify(const std::string& path) {
     return 0;
 }
 
+// A challenge file is played through first: a damaged one, or one whose
+// game is not the one it says, is refused before any window opens.
+bool readChallenge(const std::string& path, Recording& recording) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (FileReader::readAsGiven(path, Recording::MAX_BYTES, bytes, error) && Recording::parse(bytes, recording, error) &&
+        replay.ghost.challenge(recording, error))
+        return true;
+    std::fprintf(stderr, "spacefight: %s: %s\n", path.c_str(), error.c_str());
+    return false;
+}
+
 void writeFrameStats() {
     std::string why;
     if (stats.write(statsFile, why)) return;
@@ -107,6 +119,11 @@ int main(int argc, char** argv) {
         scene.rules = replay.rules();
         for (const auto& [frame, file] : options.captures) replay.capture.add(frame, file);
         replay.capture.exitAfterLast(options.captureExit);
+    } else if (!options.challengeFile.empty()) {
+        Recording challenge;
+        if (!readChallenge(options.challengeFile, challenge)) return 2;
+        scene.rules.mode = challenge.rules.mode;
+        Asteroid::fieldSeed = scene.seed = challenge.seed;
     } else {
         scene.rules.mode = controls.settings().mode;
         if (scene.rules.mode == Mode::Daily) Asteroid::fieldSeed = dailySeed(std::time(nullptr));
@@ -151,7 +168,10 @@ int main(int argc, char** argv) {
     sound.enabled = !command.options.mute;
     sound.music = command.options.music;
     controls.applySoundLevels();
+    replay.ghost.show(settings.ghost);
+    replay.prepareGhost();
     scene.build(sound);
+    replay.gameBuilt();
     controls.openGamepad();
     // A replay shows a game already begun.
     if (settings.startScreen && !replay.replaying()) screens.openOnStart();

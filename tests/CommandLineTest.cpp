@@ -49,6 +49,7 @@ TEST(CommandLine, EveryOptionIsTakenAndEveryMistakeAnsweredInTwoLines) {
         {{"--mode=duel"}, false, 2, "spacefight: invalid mode 'duel' (classic, waves or daily)\n"},
         {{"--mode=waves", "--verify=x"}, false, 2, "spacefight: --mode goes with neither --replay nor --verify"},
         {{"--mode=daily", "--seed=3"}, false, 2, "spacefight: --seed and --mode daily do not go together"},
+        {{"--challenge=x", "--mode=waves"}, false, 2, "spacefight: --challenge and --mode do not go together"},
         // What is no file is never written over, and is said before any window opens.
         {{"--record", "/dev/full"}, false, 2, "spacefight: /dev/full: not a regular file; nothing is written there\n", 1},
         {{"--frame-stats", "/"}, false, 2, "spacefight: /: Is a directory; nothing is written there\n", 1},

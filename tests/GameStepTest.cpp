@@ -1,12 +1,17 @@
 // Guards the game stepped alone, with no window: the stick over held arrows, keys held into a new game; the
-// score attack's waves, what they pay and how sharp their ships are; the day's seed; a score attack verified.
+// score attack's waves, what they pay and how sharp their ships are; the day's seed; a score attack verified; the
+// game kept as it goes verifying as a challenge, and its ghost changing nothing of the game played after it.
 #include "entities/Asteroid.h"
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
 #include "game/DailySeed.h"
 #include "game/Game.h"
 #include "game/StateHash.h"
+#include "recording/GhostTrack.h"
 #include "recording/Verifier.h"
+#include "shell/replay/Ghost.h"
+#include "support/TestFiles.h"
+#include "platform/FileReader.h"
 
 #include <gtest/gtest.h>
 
@@ -149,4 +154,54 @@ TEST(Waves, ARecordedAttackVerifiesToTheLineItWasPlayedTo) {
     ASSERT_TRUE(verifier.run()) << verifier.divergedAt();
     EXPECT_EQ(verifier.summary(), summaryLine(900, *game));
     EXPECT_NE(verifier.summary().find(", mode waves, seed 7, wave 1"), std::string::npos) << verifier.summary();
+}
+
+// The game in play, kept by the ghost's keeper and saved, is a recording that
+// verifies to the line the game ended on; played into a ghost's track before
+// another game is built, it leaves that game exactly as it would have been.
+TEST(Ghost, AKeptGameVerifiesAndItsGhostChangesNothingOfTheNextGame) {
+    Asteroid::fieldSeed = 5;
+    auto game = headlessGame(Mode::Waves);
+    Ghost keeper;
+    keeper.begin(game->seed, game->rules);
+    uint32_t now = 2000;
+    for (int frame = 1; frame <= 700; ++frame) {
+        InputRecord input;
+        if (frame % 40 == 0) input.press(Action::Fire);
+        input.addTurn(0.003f, frame < 300 ? 0.002f : -0.002f);
+        keeper.frame(now += 14, 0.014f, input);
+        game->step(input, 0.014f, now);
+        keeper.endFrame(*game);
+    }
+    TempDir dir;
+    std::string why;
+    ASSERT_TRUE(keeper.save(dir.path("best-waves.sfr"), why)) << why;
+    std::vector<uint8_t> bytes;
+    Recording kept;
+    ASSERT_TRUE(FileReader::read(dir.path("best-waves.sfr"), Recording::MAX_BYTES, bytes, why) &&
+                Recording::parse(bytes, kept, why)) << why;
+    Verifier verifier(kept);
+    ASSERT_TRUE(verifier.run()) << verifier.divergedAt();
+    EXPECT_EQ(verifier.summary(), summaryLine(700, *game));
+
+    auto stepped = [](uint32_t seed) {
+        Asteroid::fieldSeed = seed;
+        auto next = headlessGame(Mode::Waves);
+        uint32_t clock = 5000;
+        stepFrames(*next, 500, clock);
+        return stateHash(*next);
+    };
+    const uint64_t alone = stepped(9);
+    GhostTrack track;
+    Asteroid::fieldSeed = 9;
+    ASSERT_TRUE(track.play(kept, why)) << why;
+    EXPECT_EQ(Asteroid::fieldSeed, 9u) << "the ghost's seed is its own";
+    EXPECT_EQ(stepped(9), alone);
+    Asteroid::fieldSeed.reset();
+    // The track follows the game's clock from its first frame: the ship where it was, the points it had.
+    ASSERT_NE(track.at(0), nullptr);
+    EXPECT_EQ(track.at(0)->elapsed, 0u);
+    EXPECT_EQ(track.at(699 * 14 + 5)->elapsed, 699u * 14);
+    EXPECT_FALSE(track.at(1u << 30)->position != game->myShip->getPosition());
+    EXPECT_EQ(track.finalPoints(), game->myShip->getPoints());
 }

@@ -4,6 +4,7 @@
 #include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/frame/FrameStats.h"
+#include "shell/guides/GhostMark.h"
 #include "shell/input/Controls.h"
 #include "shell/replay/Replay.h"
 #include "shell/screens/Screens.h"
@@ -197,7 +198,8 @@ void FrameLoop::play() {
                                scene.textures->slots[7],
                                controls.statusLine(),
                                events,
-                               now};
+                               now,
+                               replay.ghost.now(now)};
     hud.update(overlays);
     logic += stamp(split) - mark;
     // The game ends with this frame: its view, before the crosshair and the
@@ -229,6 +231,7 @@ void FrameLoop::draw(Game& game, uint32_t now) {
     game.starField->draw();
     if (game.showsBeam(now)) game.laser->draw(&ship);
     for (const EnemyShip* enemy : game.enemies) enemy->drawBeam();
+    if (const GhostTrack::Sample* ghost = replay.ghost.now(now)) GhostMark::drawShape(*ghost);
     world.drawExplosions();
 }
 

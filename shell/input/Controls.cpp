@@ -68,9 +68,13 @@ void Controls::showStatus(const std::string& text) {
 
 void Controls::nextMode() {
     // A recording's mode is in its header already; a replay's is the file's.
-    if (replay.mode() != Replay::Mode::Off) return;
+    // A challenge is the file's mode.
+    if (replay.mode() != Replay::Mode::Off || replay.ghost.challenged()) return;
     current.mode = Mode((uint8_t(current.mode) + 1) % uint8_t(Mode::Count));
     scene.chooseMode(current.mode);
+    replay.prepareGhost();
+    scene.startNewGame();
+    replay.gameBuilt();
     glutPostRedisplay();
 }
 

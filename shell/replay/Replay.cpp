@@ -4,6 +4,7 @@
 #include "game/StateHash.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileReader.h"
+#include "entities/Asteroid.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
 #include "platform/GameDisplay.h"
@@ -58,6 +59,7 @@ InputRecord Replay::beginFrame(const InputRecord& player, uint32_t& clock) {
             clock = Clock::milliseconds();
         }
         if (current == Mode::Recording) writer.frame(clock, ::frames.clock.frameTime(), player);
+        ghost.frame(clock, ::frames.clock.frameTime(), player);
         return player;
     }
     const Recording::Entry* entry = next();
@@ -78,6 +80,7 @@ InputRecord Replay::beginFrame(const InputRecord& player, uint32_t& clock) {
 
 void Replay::endFrame() {
     ++played;
+    if (current != Mode::Replaying && scene.game) ghost.endFrame(*scene.game);
     if (current == Mode::Off || !scene.game) return;
     const bool due = played % CHECK_EVERY == 0;
     if (current == Mode::Recording) {
@@ -112,6 +115,24 @@ void Replay::divergeAt(uint32_t frame) {
 
 void Replay::newGame() {
     if (current == Mode::Recording) writer.newGame();
+    prepareGhost();
+}
+
+void Replay::prepareGhost() {
+    if (replaying()) return;
+    const ::Mode mode = scene.rules.mode;
+    ghost.prepare(Ghost::bestPath(mode), mode, mode == ::Mode::Daily ? Asteroid::fieldSeed : std::nullopt);
+}
+
+void Replay::gameBuilt() {
+    if (!replaying() && scene.game) ghost.begin(scene.game->seed, scene.game->rules);
+}
+
+void Replay::keepBest() {
+    const std::string path = Ghost::bestPath(scene.rules.mode);
+    std::string why;
+    if (replaying() || path.empty() || ghost.save(path, why)) return;
+    reportWarning("cannot keep the best game as a recording in " + path + ": " + why);
 }
 
 void Replay::step() {

@@ -7,6 +7,7 @@
 #include "platform/BestScore.h"
 #include "platform/ScoreTable.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -33,13 +34,29 @@ void GameOverScreen::draw(const ScreenFrame& frame) const {
     font->print(200, LINES[2], "Your Points: ", 0);
     font->printNumber(350, LINES[2], points, 0);
     if (frame.wave > 0) font->print(440, LINES[2], "wave " + std::to_string(frame.wave), 0);
-    if (bestScore) {
+    // A challenge's verdict stands where the best would: the game to beat is the friend's.
+    if (frame.challenge >= 0.0f) {
+        font->print(200, LINES[1], verdict(points, frame.challenge), 0);
+    } else if (frame.wave > 0) {
+        // The kept best score is classic's; a score attack's best heads its own table.
+        if (frame.scores && !frame.scores->entries().empty()) {
+            font->print(200, LINES[1], "Best: ", 0);
+            font->printNumber(350, LINES[1], static_cast<float>(frame.scores->entries().front().points), 0);
+        }
+    } else if (bestScore) {
         font->print(200, LINES[1], "Best: ", 0);
         if (bestScore->best()) font->printNumber(350, LINES[1], static_cast<float>(*bestScore->best()), 0);
         else font->print(350, LINES[1], "unknown", 0);
     }
     font->print(200, LINES[0], keysLine(frame.settings), 0);
     if (frame.scores) drawTable(frame);
+}
+
+std::string GameOverScreen::verdict(float points, float toBeat) {
+    const long long by = std::llround(points) - std::llround(toBeat);
+    if (by > 0) return "you beat it by " + std::to_string(by) + " points";
+    if (by == 0) return "level with it: " + std::to_string(std::llround(points)) + " points each";
+    return std::to_string(-by) + " points short";
 }
 
 std::vector<std::string> GameOverScreen::tableLines(const ScoreTable& table, int place, bool waves, bool daily) {

@@ -16,6 +16,8 @@ public:
     static std::string keysLine(const Settings& settings);
     // The table's lines, top down: a title, then one a game, the one just
     // played marked; classic's have no wave.
+    // A challenge's end: "you beat it by N points", or "N points short".
+    static std::string verdict(float points, float toBeat);
     static std::vector<std::string> tableLines(const ScoreTable& table, int place, bool waves, bool daily);
     // The three lines' baselines, top down, in font units (640 x 480, y up).
     static const int LINES[3];

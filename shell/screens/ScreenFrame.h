@@ -18,4 +18,5 @@ struct ScreenFrame {
     const ScoreTable* scores = nullptr;   // the mode's ten best; null when not kept
     int place = -1;                 // the game just over in it, from 0; -1: not among them
     bool daily = false;             // the table is the day's
+    float challenge = -1.0f;        // a challenge's points to beat; below 0: no challenge
 };

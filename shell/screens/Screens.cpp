@@ -93,6 +93,7 @@ void Screens::handle(ScreenEvent event) {
     case ScreenAction::NewGame:
         replay.newGame();
         scene.startNewGame();   // built while the clock stands still
+        replay.gameBuilt();
         break;
     case ScreenAction::Redraw: glutPostRedisplay(); break;
     case ScreenAction::None: break;
@@ -139,6 +140,7 @@ void Screens::change(Screen to, bool restartsClock) {
     } else if (to == Screen::GameOver && from != Screen::GameOver) {
         frames.clock.stop();
         scene.gameOver();
+        if (scene.scorePlace == 0) replay.keepBest();
     } else if (to == Screen::Playing && (stood || from == Screen::GameOver)) {
         kept.forget();
         under.clear();
@@ -245,7 +247,8 @@ template <class Picture> void Screens::drawOver(const Picture& picture) const {
                                game ? game->myShip->getPoints() : 0.0f,
                                scene.textures ? scene.textures->slots[9] : 0u,
                                game && game->hasWaves() ? game->waves.number() : 0u,
-                               scene.scores.get(), scene.scorePlace, scene.rules.mode == Mode::Daily};
+                               scene.scores.get(), scene.scorePlace, scene.rules.mode == Mode::Daily,
+                               replay.ghost.challenged() ? replay.ghost.finalPoints() : -1.0f};
     picture.draw(frame);
     glPopAttrib();
 }

@@ -3,7 +3,7 @@
 # settings say, and with no display at all; a cut recording played to its last whole frame, a frame captured alike
 # on every run, damaged files refused first, a changed one diverging, a recording that cannot be written reported
 # with its own exit status, an old one kept until play begins, a score attack's line and the day's seed, and
-# output that cannot be written said and ending with status 4.
+# a challenge refused or played, and output that cannot be written said and ending with status 4.
 # Usage: replay_test.sh GAME_DIR (on the test X server in DISPLAY)
 set -u
 game_dir=$1
@@ -98,6 +98,28 @@ for way in --verify --replay; do
   check "$way of a changed recording: status 3 ($status), its frame named ($(cat "$work/changed.err"))" \
     test "$status" -eq 3 -a "$(cat "$work/changed.err")" = "replay diverged at frame 60"
 done
+
+# A challenge: a damaged file, or one that does not verify, refused with one line and status 2 before any window;
+# a good one plays its mode and seed.
+head -c 30 "$work/waves.sfr" >"$work/challenge-cut.sfr"
+while IFS='|' read -r name why; do
+  timeout 10 env -u DISPLAY ./spacefight --challenge "$work/$name" >/dev/null 2>"$work/refused.err"
+  status=$?
+  check "--challenge $name: status 2 ($status), one line ($(cat "$work/refused.err"))" \
+    test "$status" -eq 2 -a "$(cat "$work/refused.err")" = "spacefight: $work/$name: $why"
+done <<'TABLE'
+challenge-cut.sfr|truncated frame 1
+changed.sfr|diverges from its own record at frame 60
+TABLE
+./spacefight --window --mute --no-start-screen --challenge "$work/waves.sfr" --record "$work/challenged.sfr" \
+  >"$work/challenged.txt" 2>>"$work/err.log" &
+pid=$!
+timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' >/dev/null 2>&1
+sleep 1
+xdotool key Escape
+wait "$pid"; status=$?; pid=
+check "--challenge: plays the file's mode and seed ($(cat "$work/challenged.txt"))" \
+  test "$status" -eq 0 -a "$(grep -o 'mode waves, seed 7' "$work/challenged.txt")" = "mode waves, seed 7"
 
 # A frame captured on two runs: the same PNG byte for byte, and the program ends after it.
 for run in 1 2; do
