@@ -20,7 +20,6 @@
 
 #include <malloc.h>
 
-Scene scene;
 
 Scene::Scene() = default;
 Scene::~Scene() = default;

@@ -66,5 +66,3 @@ private:
     SoundChoice sound;
     std::unique_ptr<ImageLoader> decoded;   // the start-up pictures, until the textures take them
 };
-
-extern Scene scene;
