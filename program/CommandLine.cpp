@@ -111,6 +111,7 @@ std::string CommandLine::usage(const char* program) {
            "  + / -, ] / [    music, effects volume up / down\n"
            "  m               music on or off\n"
            "  Enter           play again, on the game-over screen\n"
+           "  Tab             the next mode, on the start screen\n"
            "  o               options\n"
            "  Escape          quit\n"
            "\n"

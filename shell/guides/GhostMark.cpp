@@ -1,5 +1,8 @@
 #include "GhostMark.h"
 
+#include "entities/MyShip.h"
+#include "game/Game.h"
+
 
 #include "shell/guides/CockpitView.h"
 
@@ -9,8 +12,13 @@ namespace {
 constexpr float HALF = 7.0f;   // picture pixels: smaller than the enemy's box, never taken for it
 }
 
+bool GhostMark::apart(const GhostTrack::Sample& ghost, const Vector3& eye) {
+    return (ghost.position - eye).length() > 40.0f;   // world units: three of the ship's radii
+}
+
 void GhostMark::draw(const HudFrame& frame) {
     if (!frame.ghost || !CockpitView::fromCockpit(frame)) return;
+    if (!apart(*frame.ghost, frame.game.myShip->getPosition())) return;
     const CockpitView::Seen seen = CockpitView::of(frame).see(frame.ghost->position);
     if (!seen.inView) return;
     Overlay::beginFlat();

@@ -11,4 +11,7 @@ public:
     void draw(const HudFrame& frame) override;
     // The dart at the ghost's place, nose along its heading, in the current camera.
     static void drawShape(const GhostTrack::Sample& ghost);
+    // Far enough from the player's eye to be drawn: where both games fly
+    // alike (their start, above all) it would stand in the way of the view.
+    static bool apart(const GhostTrack::Sample& ghost, const Vector3& eye);
 };
