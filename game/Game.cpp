@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 
 namespace {
 
@@ -38,6 +40,10 @@ const Rock ROCKS[26] = {
 Game::Game(TextureBank* bank, const SoundChoice& sound, bool graphics, const GameRules& r)
     : world(std::make_unique<World>(bank, sound)), rules(r) {
     world->graphics = graphics;
+    if (hasWaves()) {
+        world->rewards.enemiesReturn = false;
+        world->rewards.rockPoints = waves.tuning.rockPoints;
+    }
 }
 
 Game::~Game() {
@@ -101,14 +107,44 @@ void Game::populate() {
         w->displayListBase = glGenLists(LIST_COUNT);
         buildSharedGeometry();
     }
+    // Every rock of the field from one seed, the one the game is known by.
+    const std::optional<uint32_t> given = Asteroid::fieldSeed;
+    seed = given ? *given : static_cast<uint32_t>(std::time(nullptr));
     myShip = new MyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, 0, 0), Vector3(0, 0, -1), 13.0f, 1.0f,
                         Vector3(0.05f, 0.05f, 0.05f), 0.0f, 0.0f, 500.0f, w);
     laser = std::make_unique<Laser>();
     starField = std::make_unique<StarField>(myShip);
+    Asteroid::fieldSeed = seed;
     addRockField(Vector3(0, 0, 0));
-    enemyShip = new EnemyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, -300, -250), Vector3(0, 0, 1), 12.0f,
-                              5.0f, Vector3(0.05f, 0.05f, 0.05f), 100.0f, w);
+    Asteroid::fieldSeed = given;
+    if (hasWaves()) {
+        waves.enter(*w, *myShip);
+    } else {
+        new EnemyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, -300, -250), Vector3(0, 0, 1), 12.0f, 5.0f,
+                      Vector3(0.05f, 0.05f, 0.05f), 100.0f, w);
+    }
+    findEnemies();
     w->startMusic();
+}
+
+void Game::findEnemies() {
+    enemies.clear();
+    for (SpaceObject* object : world->objects) {
+        if (std::strcmp(object->getTypeName(), "EnemyShip") == 0) enemies.push_back(static_cast<EnemyShip*>(object));
+    }
+}
+
+const EnemyShip* Game::nearestEnemy() const {
+    const EnemyShip* nearest = nullptr;
+    float best = 0.0f;
+    for (const EnemyShip* enemy : enemies) {
+        const float d = (enemy->getPosition() - myShip->getPosition()).length();
+        if (!nearest || d < best) {
+            nearest = enemy;
+            best = d;
+        }
+    }
+    return nearest;
 }
 
 bool Game::fireShot() {
@@ -197,16 +233,23 @@ FrameEvents Game::step(const InputRecord& input, float frameTime, uint32_t clock
     // renewal keeps its place in the frame's order.
     starField->renewRing();
     world->updateEnemyShips(frameTime);
+    // Every hit counted since the last step is told, however it was counted,
+    // before a ship that made one can leave the world.
+    for (EnemyShip* enemy : enemies) {
+        if (enemy->hitsOnPlayer == 0) continue;
+        events.playerHits += enemy->hitsOnPlayer;
+        enemy->hitsOnPlayer = 0;
+        events.shooter = enemy->getPosition();
+    }
     const World::Destroyed destroyed = world->removeDestroyed();
     events.rocksDestroyed = destroyed.rocks;
     events.enemyDestroyed = destroyed.enemies > 0;
-    // Every hit counted since the last step is told, however it was counted.
     events.shotsStruck = shotsThatStruck - struckTold;
     struckTold = shotsThatStruck;
-    if (enemyShip) {
-        events.playerHits = enemyShip->hitsOnPlayer - hitsTold;
-        hitsTold = enemyShip->hitsOnPlayer;
-        events.shooter = enemyShip->getPosition();
+    if (destroyed.enemies > 0) findEnemies();
+    if (hasWaves() && waves.clearIfDone(*world, ship, enemies)) {
+        events.waveCleared = true;
+        findEnemies();
     }
     events.gameOver = over();
     return events;

@@ -62,12 +62,13 @@ std::string decimalText(float f) {
 
 struct Field {
     const char* name;
-    enum Kind { Decimal, Whole, Switch, Mode, Steer } kind;
+    enum Kind { Decimal, Whole, Switch, Mode, GameMode, Steer } kind;
     float Settings::*decimal;
     int Settings::*whole;
     bool Settings::*flag;
     int low, high;
     const char* comment;   // in the example file
+    ::Mode Settings::*gameMode = nullptr;
 };
 
 const Field FIELDS[] = {
@@ -88,6 +89,8 @@ const Field FIELDS[] = {
     {"hit_flash", Field::Switch, nullptr, nullptr, &Settings::hitFlash, 0, 0, "the flash when the ship is hit"},
     {"dials", Field::Switch, nullptr, nullptr, &Settings::dials, 0, 0, "the speed and power dials"},
     {"field_arrow", Field::Switch, nullptr, nullptr, &Settings::fieldArrow, 0, 0, "the arrow back to the asteroid field"},
+    {"mode", Field::GameMode, nullptr, nullptr, nullptr, 0, 0, "classic, waves or daily", &Settings::mode},
+    {"ghost", Field::Switch, nullptr, nullptr, &Settings::ghost, 0, 0, "the best game of the mode flown beside yours"},
 };
 
 const Field* fieldNamed(const std::string& key) {
@@ -154,6 +157,7 @@ std::string Settings::valueText(const std::string& key) const {
         case Field::Whole: return std::to_string(this->*f->whole);
         case Field::Switch: return onOff(this->*f->flag);
         case Field::Mode: return this->*f->flag ? "window" : "fullscreen";
+        case Field::GameMode: return modeName(this->*f->gameMode);
         case Field::Steer: return steeringName(steering);
         }
     }
@@ -178,6 +182,7 @@ std::string Settings::set(const std::string& key, const std::string& value) {
             if (value != "window" && value != "fullscreen") return bad("window or fullscreen");
             this->*f->flag = value == "window";
             return "";
+        case Field::GameMode: return modeFromName(value, this->*f->gameMode) ? "" : bad(f->comment);
         case Field::Steer:
             if (value != "rates" && value != "aim") return bad(f->comment);
             steering = value == "aim" ? Steering::Aim : Steering::Rates;

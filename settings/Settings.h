@@ -3,6 +3,8 @@
 #include "KeyBindings.h"
 #include "game/GameRules.h"
 
+#include "game/GameRules.h"
+
 #include <string>
 #include <vector>
 
@@ -31,6 +33,10 @@ struct Settings {
     bool fieldArrow = true;            // outside the rocks' field: a line and an arrow back
     KeyBindings keys;
     bool musicOn = true;               // the music plays; the music key stops and starts it
+    // The game the start screen offers first: the last one chosen there.
+    Mode mode = Mode::Classic;
+    bool ghost = true;                 // the mode's best game flies beside the game played
+
 
     // "rates" or "aim", as the file writes it.
     static const char* steeringName(Steering steering);

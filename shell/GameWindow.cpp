@@ -61,15 +61,17 @@ void GameWindow::carryOut(const ScreenEffects& effects, ScreenEvent cause) {
     if (effects.has(E::Fire)) controls.queueShot();   // fired in the next frame of play
     if (effects.has(E::NewGame)) {
         replay.newGame();
-        scene.startNewGame();   // built while the clock stands still
+        buildGame();   // built while the clock stands still
     }
     if (effects.has(E::SaveSettings)) {
         const std::string warning = controls.saveSettings();   // said the first time only
         if (!warning.empty()) reportWarning(warning);
     }
     if (effects.has(E::StopClock)) frames.clock.stop();
-    if (effects.has(E::OfferBest) && scene.bestScore && scene.game)
-        scene.bestScore->offer(std::llround(scene.game->myShip->getPoints()));
+    if (effects.has(E::OfferBest)) {
+        scene.gameOver();
+        if (scene.scorePlace == 0) replay.keepBest(scene.rules.mode);   // the next games' ghost
+    }
     if (effects.has(E::ShowPointer)) Pointer::show();
     if (effects.has(E::PlayBegins) && frames.stats) frames.stats->playBegins();
     if (effects.has(E::HidePointer)) {
@@ -77,9 +79,6 @@ void GameWindow::carryOut(const ScreenEffects& effects, ScreenEvent cause) {
         controls.centerPointer();
     }
     if (effects.has(E::PlayBegins)) view.cockpit.lost();   // the screen painted over the cockpit picture
-    // The steering was chosen before play began: the first game is made again with it.
-    if (effects.has(E::PlayBegins) && scene.game && !scene.game->begun() && scene.game->rules != scene.rules)
-        scene.startNewGame();
     const Settings& settings = controls.settings();
     if (effects.has(E::SoundLevels)) controls.applySoundLevels();   // heard while choosing
     if (effects.has(E::PointerScale)) controls.apply(Settings(settings));
@@ -91,6 +90,21 @@ void GameWindow::carryOut(const ScreenEffects& effects, ScreenEvent cause) {
     if (effects.has(E::Steering)) screens.sayOnOptions(chooseSteering());
     if (effects.has(E::Redraw)) glutPostRedisplay();
     if (effects.has(E::RestartClock)) frames.clock.restart();
+}
+
+void GameWindow::buildGame() {
+    replay.prepareGhost(scene.rules.mode);
+    scene.startNewGame();
+    replay.gameBuilt(*scene.game);
+}
+
+void GameWindow::nextMode() {
+    if (replay.mode() != Replay::Mode::Off || replay.ghost.challenged()) return;
+    Settings& settings = controls.settings();
+    settings.mode = Mode((uint8_t(settings.mode) + 1) % uint8_t(Mode::Count));
+    scene.chooseMode(settings.mode);
+    buildGame();
+    glutPostRedisplay();
 }
 
 bool GameWindow::takesKey(Key key) {
@@ -116,7 +130,10 @@ std::string GameWindow::chooseSteering() {
     if (begun && replay.mode() == Replay::Mode::Recording) return name + " from the next start";
     if (!replay.setRules(rules)) return name + " from the next start";
     scene.rules = rules;
-    if (!begun) return "";
+    if (!begun) {
+        buildGame();   // before play begins, as a new mode is: the start screen says it
+        return "";
+    }
     return scene.game->rules != rules ? name + " from the next game" : name;
 }
 
@@ -160,6 +177,7 @@ void GameWindow::drawStatus() {
 void GameWindow::key(Key k, bool pressed) {
     if (pressed) {
         k = controls.heldName(k);
+        if (k == '\t' && screens.current() == Screen::Start) return nextMode();
         if (takesKey(k)) return controls.holdForScreens(k);
         if (takesWindowKey(k)) return controls.holdForScreens(k);
         // Escape always closes the help, whatever Quit is bound to.
@@ -270,7 +288,7 @@ void GameWindow::play() {
     if (controls.settings().hitFlash)
         for (unsigned i = 0; i < events.shotsStruck; ++i) game.world->playHitSound();
     controls.centerPointer();
-    frames.draw(game, now);
+    frames.draw(game, now, replay.ghost.now(now));
     const double mark = frames.stamp();
     const HudFrame overlays = {game,
                                view,
@@ -282,7 +300,8 @@ void GameWindow::play() {
                                scene.textures->slots[7],
                                controls.statusLine(),
                                events,
-                               now};
+                               now,
+                               replay.ghost.now(now)};
     frames.hud.update(overlays);
     logic += frames.stamp() - mark;
     // The game ends with this frame: its view, before the crosshair and the

@@ -145,14 +145,14 @@ TEST(Controls, TheStartScreenHoldsTheGameUntilEnterAClickOrTheGamepadsStart) {
     };
     for (const auto& begin : ways) {
         window.openOnStart();
-        const Vector3 enemy = scene.game->enemyShip->getPosition(), ship = scene.game->myShip->getPosition();
+        const Vector3 enemy = scene.game->enemies.front()->getPosition(), ship = scene.game->myShip->getPosition();
         playFrames(20, now);
         keyDown('h', 0, 0);
         playFrames(2, now);
         keyDown('h', 0, 0);
         EXPECT_EQ(screens.current(), Screen::Start) << "the help closes back to the start screen";
         EXPECT_TRUE(Clock::isSuspended());
-        EXPECT_FALSE(scene.game->enemyShip->getPosition() != enemy);
+        EXPECT_FALSE(scene.game->enemies.front()->getPosition() != enemy);
         EXPECT_FALSE(scene.game->myShip->getPosition() != ship);
         begin();
         EXPECT_EQ(screens.current(), Screen::Playing);

@@ -53,7 +53,7 @@ void playToTheEnd() {
     for (unsigned i = 1; i < 6; ++i) world.objectAt(i)->setEnergy(0);
     world.removeDestroyed();
     scene.game->myShip->addPoints(240.0f);
-    scene.game->enemyShip->setPosition(Vector3(1500, 1500, -1500));
+    scene.game->enemies.front()->setPosition(Vector3(1500, 1500, -1500));
     scene.game->myShip->setEnergy(0);
     scene.game->lastShotTime = 1234.0f;
     window.screenEvent(ScreenEvent::PowerGone);
@@ -74,7 +74,7 @@ TEST_F(NewGame, EnterOnTheGameOverScreenStartsAFreshGameAndFreesTheOld) {
     EXPECT_EQ(scene.game->myShip->getEnergy(), 500.0f);
     EXPECT_EQ(scene.game->myShip->getPoints(), 0.0f);
     EXPECT_EQ(scene.game->lastShotTime, 0.0f);
-    EXPECT_FALSE(scene.game->enemyShip->getPosition() != Vector3(0, -300, -250));
+    EXPECT_FALSE(scene.game->enemies.front()->getPosition() != Vector3(0, -300, -250));
     EXPECT_EQ(scene.game->world->player, scene.game->myShip);
 
     // Enter during play changes nothing.

@@ -1,6 +1,7 @@
 #include "Hud.h"
 
 #include "shell/guides/EdgeArrow.h"
+#include "shell/guides/GhostMark.h"
 #include "shell/guides/FieldGuide.h"
 #include "shell/guides/HitFlash.h"
 #include "shell/guides/HitMarker.h"
@@ -19,6 +20,7 @@ Hud::Hud() {
     overlays.push_back(std::make_unique<Dials>());
     overlays.push_back(std::make_unique<HudLines>());
     overlays.push_back(std::make_unique<TargetBox>());
+    overlays.push_back(std::make_unique<GhostMark>());
     overlays.push_back(std::make_unique<EdgeArrow>());
     overlays.push_back(std::make_unique<FieldGuide>());
     overlays.push_back(std::make_unique<HitFlash>());

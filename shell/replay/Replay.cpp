@@ -4,6 +4,7 @@
 #include "game/StateHash.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileReader.h"
+#include "entities/Asteroid.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
 #include "platform/GameDisplay.h"
@@ -54,6 +55,7 @@ InputRecord Replay::beginFrame(const InputRecord& player, FrameClock& frames, ui
     clock = Clock::milliseconds();
     if (current != Mode::Replaying) {
         if (current == Mode::Recording) writer.frame(clock, frames.frameTime(), player);
+        ghost.frame(clock, frames.frameTime(), player);
         return player;
     }
     const Recording::Entry* entry = next();
@@ -74,6 +76,7 @@ InputRecord Replay::beginFrame(const InputRecord& player, FrameClock& frames, ui
 
 void Replay::endFrame(const Game& game) {
     ++played;
+    if (current != Mode::Replaying) ghost.endFrame(game);
     if (current == Mode::Off) return;
     const bool due = played % CHECK_EVERY == 0;
     if (current == Mode::Recording) {
@@ -108,6 +111,22 @@ void Replay::divergeAt(uint32_t frame) {
 
 void Replay::newGame() {
     if (current == Mode::Recording) writer.newGame();
+}
+
+void Replay::prepareGhost(::Mode mode) {
+    if (replaying()) return;
+    ghost.prepare(Ghost::bestPath(mode), mode, mode == ::Mode::Daily ? Asteroid::fieldSeed : std::nullopt);
+}
+
+void Replay::gameBuilt(const Game& game) {
+    if (!replaying()) ghost.begin(game.seed, game.rules);
+}
+
+void Replay::keepBest(::Mode mode) {
+    const std::string path = Ghost::bestPath(mode);
+    std::string why;
+    if (replaying() || path.empty() || ghost.save(path, why)) return;
+    reportWarning("cannot keep the best game as a recording in " + path + ": " + why);
 }
 
 Replay::Met Replay::step(bool standing, bool gameOver) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/replay/FrameCapture.h"
+#include "shell/replay/Ghost.h"
 #include "recording/Recording.h"
 
 #include <cstdint>
@@ -76,8 +77,17 @@ public:
     bool ended() const { return over; }
     uint32_t divergedAt() const { return diverged; }
 
+    // The ghost of the next game made ready (before it is built), and told
+    // of the game once built: a replay has none, nor keeps its game.
+    void prepareGhost(::Mode mode);
+    void gameBuilt(const Game& game);
+    // The game just over is the best of its mode: kept as the next games' ghost.
+    void keepBest(::Mode mode);
+
     // Frames of the replay written as pictures (--capture).
     FrameCapture capture;
+    // The best game flown again beside this one, and this one kept as it goes.
+    Ghost ghost;
 
 private:
     const Recording::Entry* next() const;

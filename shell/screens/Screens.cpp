@@ -1,5 +1,6 @@
 #include "Screens.h"
 
+#include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/screens/ScreenFrame.h"
 #include "shell/view/View.h"
@@ -216,8 +217,12 @@ template <class Picture> void Screens::drawOver(const Picture& picture, float po
     // may mark the stencil, or it would stay as a dark shape once play goes on.
     glPushAttrib(GL_ENABLE_BIT);
     glDisable(GL_STENCIL_TEST);
+    const Game* game = scene.game;
     const ScreenFrame frame = {settings, scene.font, scene.bestScore, points,
-                               scene.textures ? scene.textures->slots[9] : 0u};
+                               scene.textures ? scene.textures->slots[9] : 0u,
+                               game && game->hasWaves() ? game->waves.number() : 0u,
+                               scene.scores.get(), scene.scorePlace, scene.rules.mode == Mode::Daily,
+                               challengePoints};
     picture.draw(frame);
     glPopAttrib();
 }

@@ -74,6 +74,8 @@ public:
     // before the first game, over what the window drew behind it). `points`:
     // the game's.
     void draw(float points) const;
+    // A challenge's points to beat, said at the game's end; below 0: no challenge.
+    float challengePoints = -1.0f;
 
     // A line on the options under their title until the next key, such as
     // when a change waits for the next game.

@@ -39,9 +39,17 @@ std::vector<std::string> StartScreen::lines(const Settings& settings) {
         "fire: " + key(Action::Fire) + "   throttle: " + key(Action::ThrottleUp) + " up, " +
             key(Action::ThrottleDown) + " down   pause: " + key(Action::Pause),
         "all keys: " + key(Action::Help) + "   options: " + key(Action::Options) + "   quit: " + key(Action::Quit),
-        "",
+        modeLine(settings.mode),
         "Enter or click to start",
     };
+}
+
+std::string StartScreen::modeLine(Mode mode) {
+    switch (mode) {
+    case Mode::Waves: return "game: waves - more ships each wave   Tab: next";
+    case Mode::Daily: return "game: daily - today's waves, for all   Tab: next";
+    default: return "game: classic - one enemy   Tab: next";
+    }
 }
 
 void StartScreen::draw(const ScreenFrame& frame) const {
