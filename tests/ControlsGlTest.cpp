@@ -163,9 +163,8 @@ TEST(Controls, TheStartScreenHoldsTheGameUntilEnterAClickOrTheGamepadsStart) {
     SDL_JoystickClose(pad);
 }
 
-// The steering key on the start screen: the first game, and the recording's
-// header, take it as play begins. Pressed in play it waits, and says for
-// how long: a recording keeps one steering for the whole run.
+// The steering key on the start screen: the first game and the recording's header take it. Pressed in play it
+// waits, and says for how long: a recording keeps one steering for the whole run.
 TEST(Controls, TheSteeringKeyTakesEffectBeforePlayAndLaterWaits) {
     openShellGame(SIZE);
     uint32_t now = 1000;

@@ -78,9 +78,8 @@ float angleBetween(const Vector3& a, const Vector3& b) {
 
 }
 
-// One pointer move to the right: aiming, the ship turns onto the mark, never
-// past it, the mark staying on the same point of the sky, and then the view
-// holds still; by rates, the same move keeps the ship turning.
+// One pointer move to the right: aiming, the ship turns onto the mark, never past it, the mark staying on the
+// same point of the sky, and then the view holds still; by rates, the same move keeps the ship turning.
 TEST(GameStep, AimTurnsOntoTheMarkAndHoldsWhereRatesKeepTurning) {
     InputRecord move;
     move.addTurn(0.2f, 0.05f);   // 200 pixels right, 50 down
@@ -113,9 +112,8 @@ TEST(GameStep, AimTurnsOntoTheMarkAndHoldsWhereRatesKeepTurning) {
     EXPECT_GT(angleBetween(rates->myShip->getDirection(), turning), 0.02f);
 }
 
-// The mark is held at the view's edge however far the pointer goes;
-// straightening puts it on the crosshair, and a move after it in the same
-// frame still counts; the arrows turn an aiming ship and take the mark along.
+// The mark is held at the view's edge however far the pointer goes; straightening puts it on the crosshair, a
+// move after it in the same frame still counts; the arrows turn an aiming ship and take the mark along.
 TEST(GameStep, AimMarkHeldInViewStraightenedAndCarriedByTheArrows) {
     auto game = headlessGame(Mode::Classic, Steering::Aim);
     uint32_t now = 1000;

@@ -206,10 +206,9 @@ TEST_F(ScreensInPlay, TheHelpShowsTheKeysAsBound) {
     controls.apply(Settings());
     // "straighten" is the ninth line of the left column, 16 font rows high,
     // of 480 over the 192 picture rows from row 32.
-    const int bottom = HelpScreen::FIRST - 8 * HelpScreen::ROW;
+    const int bottom = HelpScreen::FIRST - 8 * HelpScreen::ROW, row = SIZE * 3;
     const auto line = [&](const std::vector<uint8_t>& rgb) {
-        return std::vector<uint8_t>(rgb.begin() + (32 + (bottom - 4) * 192 / 480) * SIZE * 3,
-                                    rgb.begin() + (32 + (bottom + 21) * 192 / 480) * SIZE * 3);
+        return std::vector<uint8_t>(rgb.begin() + (32 + (bottom - 4) * 192 / 480) * row, rgb.begin() + (32 + (bottom + 21) * 192 / 480) * row);
     };
     const int inLine = differingPixels(line(before), line(after), 20);
     EXPECT_GE(inLine, 4);   // "c" becomes "x": a few pixels at this size

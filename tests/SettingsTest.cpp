@@ -255,8 +255,7 @@ TEST(Settings, BindingATakenKeyExchangesAndEnterAndEscapeKeepTheirRoles) {
         keys.restoreDefaults();
         EXPECT_TRUE(keys == KeyBindings());
     }
-    // Found by fuzzing: with quit on "q" (or the options on no key), binding Escape (or "o") to another action
-    // erased past the end of the keys of the action they stand for.
+    // Found by fuzzing: with quit on "q" (the options on none), binding Escape ("o") erased past quit's keys.
     KeyBindings moved;
     moved.bind(Action::Quit, {'q'});
     moved.bind(Action::Options, {});
