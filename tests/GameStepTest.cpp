@@ -9,7 +9,7 @@
 #include "game/StateHash.h"
 #include "recording/GhostTrack.h"
 #include "recording/Verifier.h"
-#include "shell/replay/Ghost.h"
+#include "recording/Ghost.h"
 #include "support/TestFiles.h"
 #include "platform/FileReader.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shell/replay/FrameCapture.h"
-#include "shell/replay/Ghost.h"
+#include "recording/Ghost.h"
 #include "recording/Recording.h"
 
 #include <cstdint>
