@@ -78,6 +78,7 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
 }
 
 void Screens::handle(ScreenEvent event) {
+    if (event == ScreenEvent::Resize) kept.prepare(view.viewport());   // the first one comes at start-up
     ScreenStep step = decide(screen, event);
     switch (step.action) {
     case ScreenAction::Quit: {
@@ -231,7 +232,7 @@ void Screens::reset() {
 void Screens::drawBehind() const {
     const bool beforeFirstGame = screen == Screen::Start || (!under.empty() && under.front() == Screen::Start);
     if (beforeFirstGame) frames.drawStill();
-    else kept.draw(view.viewport(), view.width(), view.height());
+    else kept.draw(view.viewport());
 }
 
 template <class Picture> void Screens::drawOver(const Picture& picture) const {
