@@ -144,12 +144,16 @@ int main(int argc, char** argv) {
     sound.enabled = !command.options.mute;
     sound.music = command.options.music;
     controls.applySoundLevels();
-    scene.build(sound);
+    // A replay shows a game already begun. A player's first picture is the
+    // start screen: it is shown before what it does not need is loaded.
+    const bool onStart = settings.startScreen && !replay.replaying();
+    if (onStart) scene.buildFirstPicture(sound);
+    else scene.build(sound);
     controls.openGamepad();
-    // A replay shows a game already begun.
-    if (settings.startScreen && !replay.replaying()) screens.openOnStart();
-    // A signal that came while loading is honoured by the first frame.
-    TerminationSignal::loaded();
+    if (onStart) screens.openOnStart();
+    // A signal that came while loading is honoured by the first frame; on
+    // the start screen, once all is loaded.
+    else TerminationSignal::loaded();
     glutMainLoop();
     return 0;
 }

@@ -1,4 +1,4 @@
-// Guards the game stepped alone, with no window: the stick over held arrows, keys held into a new game.
+// Guards the game stepped alone, with no window: the stick over held arrows, keys held into a new game, the start's view.
 #include "entities/MyShip.h"
 #include "game/Game.h"
 
@@ -52,4 +52,15 @@ TEST(GameStep, AStickTurnForgetsTheArrowsPart) {
     EXPECT_EQ(next->myShip->getYawRate(), 0.0f);
     stepFrames(*next, 40, now);
     EXPECT_LT(next->myShip->getYawRate(), -0.1f);
+}
+
+// The start screen's first picture is drawn before any game is built, from
+// the view its ship will start with: a ship placed elsewhere would make the
+// picture jump once the game is there.
+TEST(GameStep, TheStartViewIsTheNewShips) {
+    const auto game = headlessGame();
+    const MyShip& ship = *game->myShip;
+    EXPECT_FALSE(ship.getPosition() != Game::START_POSITION);
+    EXPECT_FALSE(ship.getDirection() != Game::START_DIRECTION);
+    EXPECT_FALSE(ship.getFrame().column(1) != Game::START_UP);
 }

@@ -78,7 +78,8 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
 }
 
 void Screens::handle(ScreenEvent event) {
-    if (event == ScreenEvent::Resize) kept.prepare(view.viewport());   // the first one comes at start-up
+    // The first comes at start-up, or once the start screen's picture is shown.
+    if (event == ScreenEvent::Resize && scene.game) kept.prepare(view.viewport());
     ScreenStep step = decide(screen, event);
     switch (step.action) {
     case ScreenAction::Quit: {
@@ -249,7 +250,16 @@ template <class Picture> void Screens::drawOver(const Picture& picture) const {
     glPopAttrib();
 }
 
+void Screens::finishLoading() {
+    if (scene.game) return;
+    scene.finishBuilding();
+    kept.prepare(view.viewport());
+    TerminationSignal::loaded();
+}
+
 void Screens::display() {
+    // Play, or a screen asked for before the start screen's picture, needs it all.
+    if (screen != Screen::Start) finishLoading();
     switch (screen) {
     case Screen::Playing:
     case Screen::Pausing:
@@ -259,7 +269,9 @@ void Screens::display() {
         drawOver(start);
         glutSwapBuffers();
         if (frames.stats) frames.stats->pictureShown();
-        warmup.afterPicture();   // while the player reads
+        // While the player reads: what the picture did not need, then the pipelines of play.
+        finishLoading();
+        warmup.afterPicture();
         break;
     case Screen::Paused:
         drawOver(pause);

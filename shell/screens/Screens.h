@@ -100,6 +100,9 @@ public:
     void reset();
 
 private:
+    // The scene built whole, if the start screen's first picture was shown
+    // without it; the signals honoured from then on.
+    void finishLoading();
     void change(Screen to, bool restartsClock);
     // What the options menu changed, put into effect at once.
     void takeEffect(unsigned changed);
