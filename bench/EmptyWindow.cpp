@@ -3,7 +3,7 @@
 // cleared frame and ends, timed the way the game is timed (from the
 // process's start as the kernel counts it to the first frame shown).
 //   empty_window STATS.json
-#include "shell/frame/FrameStats.h"
+#include "timing/FrameStats.h"
 
 #include <GL/freeglut.h>
 

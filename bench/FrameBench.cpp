@@ -12,13 +12,10 @@
 #include "platform/Clock.h"
 #include "platform/DataDirectory.h"
 #include "platform/SwapInterval.h"
-#include "shell/view/Display.h"
-#include "shell/frame/FrameLoop.h"
 #include "game/Game.h"
-#include "shell/input/Controls.h"
+#include "shell/GameWindow.h"
 #include "shell/hud/Radar.h"
-#include "shell/Scene.h"
-#include "shell/view/View.h"
+#include "shell/view/Display.h"
 
 #include <GL/freeglut.h>
 
@@ -37,6 +34,9 @@
 namespace {
 
 using Steady = std::chrono::steady_clock;
+
+// What runs the window, made as the game makes it.
+GameWindow window;
 
 double millisecondsSince(Steady::time_point start) {
     return std::chrono::duration<double, std::milli>(Steady::now() - start).count();
@@ -95,7 +95,7 @@ void addRockCopies(int copies) {
         for (int j = -1; j <= 1 && added < copies; ++j) {
             for (int k = -1; k <= 1 && added < copies; ++k) {
                 if (i == 0 && j == 0 && k == 0) continue;
-                scene.game->addRockField(Vector3(170.0f * i, 90.0f * j, 170.0f * k));
+                window.scene.game->addRockField(Vector3(170.0f * i, 90.0f * j, 170.0f * k));
                 ++added;
             }
         }
@@ -110,32 +110,32 @@ void pump() {
 // slow turn, a shot every second, power topped up so the game never ends.
 Summary run(const Config& config, int scale, int frames) {
     Clock::setTo(1000);
-    scene.startNewGame();
+    window.scene.startNewGame();
     // Frame times measured on the previous run's clock must not carry over.
-    ::frames.clock.reset();
+    window.frames.clock.reset();
     addRockCopies(scale - 1);
-    view.options.renderMode = config.mode;
-    view.options.radarShown = config.radar;
+    window.view.options.renderMode = config.mode;
+    window.view.options.radarShown = config.radar;
     for (bool Settings::*k : {&Settings::targetBox, &Settings::enemyArrow, &Settings::hitFlash, &Settings::dials,
                               &Settings::fieldArrow})
-        controls.settings().*k = config.help;
+        window.controls.settings().*k = config.help;
     BackBuffer::override(config.buffer);
-    ::frames.asFirstBuilt = config.unoptimised;
-    MyShip& ship = *scene.game->myShip;
+    window.frames.asFirstBuilt = config.unoptimised;
+    MyShip& ship = *window.scene.game->myShip;
     ship.setOutsideView(config.outside ? 1 : 0);
-    view.cockpit.lost();
+    window.view.cockpit.lost();
     for (int i = 0; i < 19; ++i) ship.changeSpeed(1.0f, true);
     ship.addTurn(0.012f, 0.004f);
 
     FrameSplit split;
-    ::frames.split = &split;
+    window.frames.split = &split;
     Summary s;
     s.name = config.name;
     s.rocks = 26 * scale;
     const int warmUp = 40;   // the cockpit is painted over the first 30
     for (int i = 0; i < warmUp + frames; ++i) {
         Clock::setTo(static_cast<uint32_t>(1000.0 + (i + 1) * STEP_MS));
-        if (i % 70 == 35) scene.game->fireShot();
+        if (i % 70 == 35) window.scene.game->fireShot();
         ship.setEnergy(500);
         const Steady::time_point start = Steady::now();
         displayFrame();
@@ -145,10 +145,10 @@ Summary run(const Config& config, int scale, int frames) {
         s.times.push_back(total);
         s.splits.push_back(split);
     }
-    ::frames.split = nullptr;
+    window.frames.split = nullptr;
     BackBuffer::override(BackBuffer::Answer::Ask);
-    ::frames.asFirstBuilt = false;
-    view.options.radarShown = true;
+    window.frames.asFirstBuilt = false;
+    window.view.options.radarShown = true;
     return s;
 }
 
@@ -195,8 +195,8 @@ double radarCost(int samples) {
         glFinish();
         Steady::time_point start = Steady::now();
         for (int r = 0; r < REPEATS; ++r) {
-            radar.update(*scene.game->world, *scene.game->myShip);
-            radar.draw(scene.textures->slots[6]);
+            radar.update(*window.scene.game->world, *window.scene.game->myShip);
+            radar.draw(window.scene.textures->slots[6]);
         }
         glFinish();
         with.push_back(millisecondsSince(start));
@@ -261,7 +261,7 @@ void writeJson(const std::string& path, const std::vector<Summary>& results, dou
                const char* renderer) {
     std::ofstream out(path);
     out << "{\n  \"machine\": {\"cpu\": " << quoted(cpuName()) << ", \"cores\": " << std::thread::hardware_concurrency()
-        << ", \"renderer\": " << quoted(renderer) << ", \"window\": [" << view.width() << ", " << view.height() << "]},\n";
+        << ", \"renderer\": " << quoted(renderer) << ", \"window\": [" << window.view.width() << ", " << window.view.height() << "]},\n";
     out << "  \"startup_to_first_frame_ms\": " << startup << ",\n  \"radar_alone_ms\": " << radar
         << ",\n  \"configurations\": [\n";
     for (size_t i = 0; i < results.size(); ++i) {
@@ -279,7 +279,7 @@ void writeTable(const std::string& path, const std::vector<Summary>& results, do
     std::ofstream out(path);
     char line[512];
     out << "Renderer: " << renderer << ", " << std::thread::hardware_concurrency() << " cores (" << cpuName() << "), "
-        << view.width() << "x" << view.height() << ".\n\n";
+        << window.view.width() << "x" << window.view.height() << ".\n\n";
     out << "| configuration | rocks | frames | median ms | p90 ms | p99 ms | max ms | logic ms | submit ms | swap ms |\n";
     out << "|---|---|---|---|---|---|---|---|---|---|\n";
     for (const Summary& s : results) {
@@ -321,18 +321,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     Clock::setTo(1000);
-    ::frames.clock.pacer().setEnabled(false);
+    window.frames.clock.pacer().setEnabled(false);
     Asteroid::fieldSeed = 7;
     int toolkitArgc = 1;
     if (!initDisplay(toolkitArgc, argv, true)) return 1;
-    initGraphicsState();
+    initGraphicsState(window.view);
     SwapInterval::set(0);   // uncapped, as --no-frame-cap plays
     glutDisplayFunc(noDraw);
     glutReshapeFunc(reshape);
     SoundChoice silent;   // sound is mixed on its own thread; it is not what is measured here
     silent.enabled = false;
-    scene.build(silent);
-    for (int i = 0; i < 20 && view.width() == 0; ++i) {
+    window.scene.build(silent);
+    for (int i = 0; i < 20 && window.view.width() == 0; ++i) {
         pump();
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }

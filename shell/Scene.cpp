@@ -13,7 +13,6 @@
 
 #include <malloc.h>
 
-Scene scene;
 
 Scene::Scene() = default;
 Scene::~Scene() = default;
@@ -54,7 +53,7 @@ void Scene::setSoundLevels(int effectsVolume, int musicVolume, bool musicOn) {
     if (game) game->world->setSoundLevels(sound);
 }
 
-void Scene::keepSoundChoice(const SoundChoice& choice) {
+void Scene::beginBuilding(const SoundChoice& choice) {
     // The levels set before the scene was built stay.
     const SoundChoice levels = sound;
     sound = choice;
@@ -66,7 +65,7 @@ void Scene::keepSoundChoice(const SoundChoice& choice) {
 }
 
 void Scene::build(const SoundChoice& choice) {
-    keepSoundChoice(choice);
+    beginBuilding(choice);
     loadTextures(false);
     game = new Game(textures, sound, true, rules);
     sky = new Sky(textures);
@@ -75,7 +74,7 @@ void Scene::build(const SoundChoice& choice) {
 }
 
 void Scene::buildFirstPicture(const SoundChoice& choice) {
-    keepSoundChoice(choice);
+    beginBuilding(choice);
     textures->loadTexture(STARTUP_TEXTURES[0].file, STARTUP_TEXTURES[0].slot);
     sky = new Sky(textures);
     font = new Font();

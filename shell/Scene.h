@@ -51,7 +51,8 @@ public:
     GameRules rules;                  // every game of the run is played by them
 
 private:
-    void keepSoundChoice(const SoundChoice& choice);
+    // The sound choice kept (its levels as set before), the texture bank opened.
+    void beginBuilding(const SoundChoice& choice);
     // All but the first picture's, when it has them already.
     void loadTextures(bool firstPictureLoaded);
     void buildGame();
@@ -59,5 +60,3 @@ private:
     SoundChoice sound;
     std::unique_ptr<ImageLoader> decoded;   // the start-up pictures, until the textures take them
 };
-
-extern Scene scene;

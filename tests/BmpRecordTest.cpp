@@ -1,5 +1,5 @@
 // Guards the cockpit-mask reader: image editors' masks read, bad ones refused, nothing trusted past the file.
-#include "shell/view/BmpRecord.h"
+#include "assets/BmpRecord.h"
 #include "support/TestFiles.h"
 #include "tools/BmpWriter.h"
 

@@ -1,6 +1,6 @@
 // Guards the command line: every option and every mistake answered, in two lines at most for a mistake, and no
 // file written over that is not one.
-#include "shell/CommandLine.h"
+#include "program/CommandLine.h"
 
 #include <gtest/gtest.h>
 

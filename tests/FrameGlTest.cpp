@@ -15,6 +15,20 @@
 #include "shell/view/View.h"
 #include "support/GlWindow.h"
 #include "support/ShellGame.h"
+#include "shell/GameWindow.h"
+#include "support/ShellGame.h"
+
+namespace {
+
+GameWindow& window = shellWindow();
+Controls& controls = window.controls;
+FrameLoop& frames = window.frames;
+Scene& scene = window.scene;
+Screens& screens = window.screens;
+View& view = window.view;
+
+}
+
 
 namespace {
 

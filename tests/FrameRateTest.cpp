@@ -1,9 +1,9 @@
 // Guards frame timing: the five-frame mean, the fps line, the pause clock, the pacer and the swap interval.
 #include "platform/Clock.h"
 #include "platform/SwapInterval.h"
-#include "shell/frame/FramePacer.h"
-#include "shell/frame/FrameStats.h"
-#include "shell/frame/FrameRate.h"
+#include "timing/FramePacer.h"
+#include "timing/FrameStats.h"
+#include "timing/FrameRate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Guards the generated assets: read alike by our readers and independent ones, and the same bytes each time.
 #include "assets/BmpDecoder.h"
 #include "assets/RawImage.h"
-#include "shell/view/BmpRecord.h"
+#include "assets/BmpRecord.h"
 #include "support/ModelFixtures.h"
 #include "support/TestFiles.h"
 

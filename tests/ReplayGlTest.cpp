@@ -19,6 +19,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include "shell/GameWindow.h"
+#include "support/ShellGame.h"
+
+namespace {
+
+GameWindow& window = shellWindow();
+Controls& controls = window.controls;
+Replay& replay = window.replay;
+Scene& scene = window.scene;
+Screens& screens = window.screens;
+View& view = window.view;
+
+}
+
 
 namespace {
 
@@ -64,8 +78,8 @@ std::string record(const std::string& file) {
     EXPECT_TRUE(replay.record(file, "test", 11, GameRules(), error)) << error;
     uint32_t now = 1000;
     for (int i = 0; i < 300; ++i) scriptedFrame(i, now, true);
-    const std::string summary = replay.summary();
-    EXPECT_EQ(replay.close(), 0);   // the last hash, and the file closed
+    const std::string summary = replay.summary(scene.game);
+    EXPECT_EQ(replay.close(scene.game), 0);   // the last hash, and the file closed
     replay.reset();
     return summary;
 }
@@ -79,7 +93,7 @@ std::string play(const std::string& file, uint32_t& divergedAt, uint32_t powerFr
     for (int i = 0; i < 400 && !replay.ended(); ++i) scriptedFrame(i, now, false);
     EXPECT_TRUE(replay.ended());
     divergedAt = replay.divergedAt();
-    const std::string summary = replay.summary();
+    const std::string summary = replay.summary(scene.game);
     replay.reset();
     powerAt = 140;
     return summary;

@@ -22,6 +22,19 @@
 #include <fstream>
 #include <unistd.h>
 #include <vector>
+#include "shell/GameWindow.h"
+#include "support/ShellGame.h"
+
+namespace {
+
+GameWindow& window = shellWindow();
+Controls& controls = window.controls;
+FrameLoop& frames = window.frames;
+Scene& scene = window.scene;
+Screens& screens = window.screens;
+
+}
+
 
 namespace {
 
@@ -43,7 +56,7 @@ void playToTheEnd() {
     scene.game->enemyShip->setPosition(Vector3(1500, 1500, -1500));
     scene.game->myShip->setEnergy(0);
     scene.game->lastShotTime = 1234.0f;
-    screens.handle(ScreenEvent::PowerGone);
+    window.screenEvent(ScreenEvent::PowerGone);
 }
 
 }

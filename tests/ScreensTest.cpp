@@ -1,5 +1,8 @@
 // Guards the table of each event on each screen: no pause outliving the game, no stray shot, no frame over a wait.
+#include "shell/Scene.h"
 #include "shell/screens/Screens.h"
+#include "shell/view/View.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -91,4 +94,28 @@ TEST(Screens, EveryEventOnEveryScreen) {
         EXPECT_EQ(step.action, r.action) << what;
         EXPECT_EQ(step.restartsClock, r.restartsClock) << what;
     }
+}
+
+// What a change of screen asks of the window, which carries it out: the clock stopped while a screen stands and
+// restarted as play goes on, the choices kept as the options close, the best score offered at the game's end,
+// the pointer given back to play but not across a new game, and one quit however many closes follow it.
+TEST(Screens, EachChangeAsksTheWindowForWhatItNeeds) {
+    Scene scene;
+    View view;
+    Settings settings;
+    Screens screens(scene, view, settings);
+    using F = ScreenEffects;
+    auto asks = [&](ScreenEvent event) { return screens.handle(event).what; };
+    EXPECT_EQ(screens.openOnStart().what, F::StopClock | F::ShowPointer);
+    EXPECT_EQ(asks(ScreenEvent::OptionsKey), unsigned(F::Redraw));
+    EXPECT_EQ(asks(ScreenEvent::EscapeKey), F::SaveSettings | F::Redraw);
+    EXPECT_EQ(asks(ScreenEvent::EnterKey), F::PlayBegins | F::HidePointer | F::RestartClock);
+    EXPECT_EQ(asks(ScreenEvent::PauseKey), 0u);
+    EXPECT_EQ(asks(ScreenEvent::FrameDrawn), F::StopClock | F::ShowPointer | F::Redraw);
+    EXPECT_EQ(asks(ScreenEvent::PauseKey), F::PlayBegins | F::HidePointer | F::RestartClock);
+    EXPECT_EQ(asks(ScreenEvent::Click), unsigned(F::Fire));
+    EXPECT_EQ(asks(ScreenEvent::PowerGone), F::StopClock | F::OfferBest);
+    EXPECT_EQ(asks(ScreenEvent::EnterKey), F::NewGame | F::PlayBegins | F::RestartClock);
+    EXPECT_EQ(asks(ScreenEvent::EscapeKey), unsigned(F::Quit));
+    EXPECT_EQ(asks(ScreenEvent::WindowClosed), 0u);
 }

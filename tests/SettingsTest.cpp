@@ -1,10 +1,10 @@
 // Guards the settings file: each bad line one warning naming its place and what is kept, bindings that exchange keys,
 // the command line wins but is never written, the writer keeps the player's file and replaces it whole or not at all,
 // and the options menu's steps, key binding and fixed Enter and Escape.
-#include "shell/CommandLine.h"
+#include "program/CommandLine.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
-#include "shell/options/OptionsMenu.h"
+#include "settings/OptionsMenu.h"
 #include "shell/options/OptionsScreen.h"
 #include "shell/view/View.h"
 #include "platform/DataDirectory.h"

@@ -10,6 +10,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
+#include "shell/GameWindow.h"
+#include "support/ShellGame.h"
+
+namespace {
+
+GameWindow& window = shellWindow();
+Scene& scene = window.scene;
+
+}
+
 
 namespace {
 

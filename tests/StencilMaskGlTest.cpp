@@ -5,6 +5,16 @@
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include "shell/GameWindow.h"
+#include "support/ShellGame.h"
+
+namespace {
+
+GameWindow& window = shellWindow();
+View& view = window.view;
+
+}
+
 
 TEST(StencilMask, TheMaskCoversTheStretchedPictureInAnyWindowAndNoMaskCoversNothing) {
     // The mask was drawn pixel for pixel at the lower-left corner, so in any

@@ -1,12 +1,8 @@
 #include "FrameLoop.h"
 
-#include "game/Collisions.h"
 #include "game/Game.h"
 #include "shell/Scene.h"
-#include "shell/frame/FrameStats.h"
-#include "shell/input/Controls.h"
-#include "shell/replay/Replay.h"
-#include "shell/screens/Screens.h"
+#include "timing/FrameStats.h"
 #include "shell/view/View.h"
 #include "assets/Sky.h"
 #include "assets/StarField.h"
@@ -14,7 +10,6 @@
 #include "entities/EnemyShip.h"
 #include "entities/Laser.h"
 #include "entities/MyShip.h"
-#include "platform/TerminationSignal.h"
 #include "world/World.h"
 
 #include <GL/freeglut.h>
@@ -22,15 +17,11 @@
 
 #include <chrono>
 
-FrameLoop frames;
+FrameLoop::FrameLoop(const Scene& s, View& v) : scene(s), view(v) {}
 
-namespace {
-
-double stamp(const FrameSplit* split) {
+double FrameLoop::stamp() const {
     if (!split) return 0.0;
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
 }
 
 // The cockpit view: the picture behind, then the scene only where the mask is clear.
@@ -146,77 +137,13 @@ void FrameLoop::drawStill() {
 // Shows the frame, then waits out what is left of its time: a sleep, not a
 // busy wait, so the core is free meanwhile.
 void FrameLoop::show(bool ofPlay) {
-    const double before = stamp(split);
-    replay.capture.shown(replay.frames(), view.width(), view.height());
+    const double before = stamp();
     glutSwapBuffers();
-    if (split) split->swap = stamp(split) - before;
+    if (split) split->swap = stamp() - before;
     // The game-over screen is paced like play, but its pictures are no frames of it.
     if (stats && ofPlay) stats->shown();
     else if (stats) stats->pictureShown();
     clock.pace();
-}
-
-void FrameLoop::display() {
-    if (TerminationSignal::received()) screens.handle(ScreenEvent::Signal);
-    controls.pollGamepad();
-    replay.step();
-    if (replay.ended()) return;   // a test's replay that has played to its end
-    screens.display();
-}
-
-void FrameLoop::idle() {
-    controls.pollGamepad();
-    replay.step();
-    if (replay.ended()) return;
-    screens.idle();
-}
-
-// One frame, in the order the game is made of: input, the game's step,
-// drawing, the head-up display, the end-of-game test, the swap.
-void FrameLoop::play() {
-    // The frame's input, game clock and frame time: the player's, or a replay's.
-    uint32_t now = 0;
-    const InputRecord input = replay.beginFrame(controls.takeRecord(), now);
-    const float frameTime = clock.frameTime();
-    Game& game = *scene.game;
-    const double start = stamp(split);
-    const FrameEvents events = game.step(input, frameTime, now);
-    double logic = stamp(split) - start;
-    controls.applyDrawKeys(input);
-    if (events.viewChanged && game.myShip->getOutsideView() == 0) view.cockpit.lost();   // paint the cockpit again
-    // The hit heard: feedback, like the flash, that the settings may switch off.
-    if (controls.settings().hitFlash)
-        for (unsigned i = 0; i < events.shotsStruck; ++i) game.world->playHitSound();
-    controls.centerPointer();
-    draw(game, now);
-    const double mark = stamp(split);
-    const HudFrame overlays = {game,
-                               view,
-                               controls.settings(),
-                               clock,
-                               scene.font,
-                               scene.textures->slots[6],
-                               scene.textures->slots[8],
-                               scene.textures->slots[7],
-                               controls.statusLine(),
-                               events,
-                               now};
-    hud.update(overlays);
-    logic += stamp(split) - mark;
-    // The game ends with this frame: its view, before the crosshair and the
-    // head-up lines, stays behind the game-over screen.
-    if (events.gameOver) screens.keepView();
-    glDisable(GL_SCISSOR_TEST);
-    clock.updateFrameRate();
-    hud.draw(overlays);
-    // The end of the game, or of a frame that a pause was asked for in.
-    screens.handle(events.gameOver ? ScreenEvent::PowerGone : ScreenEvent::FrameDrawn);
-    replay.endFrame();
-    if (split) {
-        split->logic = logic;
-        split->submit = stamp(split) - start - logic;
-    }
-    show();
 }
 
 void FrameLoop::draw(Game& game, uint32_t now) {
@@ -233,12 +160,4 @@ void FrameLoop::draw(Game& game, uint32_t now) {
     if (game.showsBeam(now)) game.laser->draw(&ship);
     if (game.enemyShip) game.enemyShip->drawBeam();
     world.drawExplosions();
-}
-
-void displayFrame() {
-    frames.display();
-}
-
-void idleFrame() {
-    frames.idle();
 }

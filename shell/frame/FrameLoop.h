@@ -1,10 +1,14 @@
 #pragma once
 
-#include "shell/frame/FrameClock.h"
+#include "timing/FrameClock.h"
 #include "shell/hud/Hud.h"
+
+#include <cstdint>
 
 class FrameStats;
 class Game;
+class Scene;
+class View;
 
 // Where one frame's time went, in milliseconds. A frame fills it when the
 // loop's `split` points at one (the frame benchmark does this) and costs
@@ -15,19 +19,16 @@ struct FrameSplit {
     double swap = 0.0;     // the swap, which waits for the renderer to finish
 };
 
-// The one owner of time and of what one frame of play does, in order: the
-// input record, the game's step (collisions and forward motion, steering,
-// the enemy, the destruction pass), the drawing (the camera, the sky, the
-// rocks, the stars, the beams, the explosions), the head-up display, the
-// end-of-game test, the swap.
+// The one owner of time and of how a frame of play is drawn and shown: the
+// camera, the sky, the rocks, the stars, the beams and the explosions, then
+// the head-up display, the swap and the wait to the next frame.
 class FrameLoop {
 public:
-    // The display callback's work: one frame of play, or the screen showing.
-    void display();
-    // The idle callback's work: the next frame, or a short wait while play stands still.
-    void idle();
-    // One frame of play: advances the game, draws it and shows it.
-    void play();
+    // Draws the scene's game in the view.
+    FrameLoop(const Scene& scene, View& view);
+
+    // The game as the step left it, from the cockpit or from behind, at game clock `now` (ms).
+    void draw(Game& game, uint32_t now);
     // The cockpit and the sky as the game stands, before the first frame of
     // play: nothing is played, nothing moves.
     void drawStill();
@@ -43,18 +44,15 @@ public:
     // black quad instead of a depth clear, the sky after the rocks): the
     // drawing test compares the two pictures, the benchmark their costs.
     bool asFirstBuilt = false;
+    // Milliseconds on a steady clock while `split` is set, else 0.
+    double stamp() const;
 
 private:
-    // The game as the step left it, from the cockpit or from behind.
-    void draw(Game& game, uint32_t now);
     void placeCockpitCamera();
     void placeOutsideCamera();
     void drawSceneAsFirstBuilt();
     void drawScene();
+
+    const Scene& scene;
+    View& view;
 };
-
-extern FrameLoop frames;
-
-// The toolkit's display and idle callbacks.
-void displayFrame();
-void idleFrame();

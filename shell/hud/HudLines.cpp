@@ -1,7 +1,7 @@
 #include "HudLines.h"
 
 #include "game/Game.h"
-#include "shell/frame/FrameClock.h"
+#include "timing/FrameClock.h"
 #include "shell/view/View.h"
 #include "assets/Font.h"
 #include "entities/MyShip.h"

@@ -1,10 +1,6 @@
 #include "Controls.h"
 
-#include "game/Game.h"
 #include "shell/Scene.h"
-#include "shell/frame/FrameLoop.h"
-#include "shell/replay/Replay.h"
-#include "shell/screens/Screens.h"
 #include "shell/view/View.h"
 #include "platform/Clock.h"
 #include "platform/Pointer.h"
@@ -28,7 +24,7 @@ static_assert(MOUSE_LEFT == BUTTON + GLUT_LEFT_BUTTON && MOUSE_MIDDLE == BUTTON 
                   MOUSE_RIGHT == BUTTON + GLUT_RIGHT_BUTTON,
               "buttons");
 
-Controls controls;
+Controls::Controls(Scene& s, View& v) : scene(s), view(v) {}
 
 void Controls::apply(const Settings& settings) {
     current = settings;
@@ -101,31 +97,33 @@ Action Controls::played(Action action) const {
     return action;
 }
 
-void Controls::act(Action action, bool pressed) {
+std::optional<ScreenEvent> Controls::act(Action action, bool pressed, bool playing) {
     action = played(action);
     if (isPlay(action)) {
         // A release always reaches the game, so no key stays held across a pause.
         if (!pressed) pending.release(action);
-        else if (screens.playing()) pending.press(action);
-        return;
+        else if (playing) pending.press(action);
+        return std::nullopt;
     }
-    if (!pressed) return;
+    if (!pressed) return std::nullopt;
     switch (action) {
-    case Action::Fire: return screens.handle(ScreenEvent::Click);
-    case Action::Pause: return screens.handle(ScreenEvent::PauseKey);
-    case Action::Help: return screens.handle(ScreenEvent::HelpKey);
-    case Action::Options: return screens.handle(ScreenEvent::OptionsKey);
-    case Action::Quit: return screens.handle(ScreenEvent::EscapeKey);
-    case Action::MusicUp: return changeVolume(current.musicVolume, 10, "music");
-    case Action::MusicDown: return changeVolume(current.musicVolume, -10, "music");
-    case Action::EffectsUp: return changeVolume(current.effectsVolume, 10, "effects");
-    case Action::EffectsDown: return changeVolume(current.effectsVolume, -10, "effects");
+    case Action::Fire: return ScreenEvent::Click;
+    case Action::Pause: return ScreenEvent::PauseKey;
+    case Action::Help: return ScreenEvent::HelpKey;
+    case Action::Options: return ScreenEvent::OptionsKey;
+    case Action::Quit: return ScreenEvent::EscapeKey;
+    case Action::MusicUp: changeVolume(current.musicVolume, 10, "music"); break;
+    case Action::MusicDown: changeVolume(current.musicVolume, -10, "music"); break;
+    case Action::EffectsUp: changeVolume(current.effectsVolume, 10, "effects"); break;
+    case Action::EffectsDown: changeVolume(current.effectsVolume, -10, "effects"); break;
     case Action::MusicOnOff:
         current.musicOn = !current.musicOn;
         applySoundLevels();
-        return showStatus(current.musicOn ? "music on" : "music off");
-    default: return;
+        showStatus(current.musicOn ? "music on" : "music off");
+        break;
+    default: break;
     }
+    return std::nullopt;
 }
 
 void Controls::applyDrawKeys(const InputRecord& input) {
@@ -164,73 +162,61 @@ Key Controls::otherNameHeld(Key k) const {
     return NO_KEY;
 }
 
-void Controls::key(Key k, bool pressed) {
+Key Controls::heldName(Key k) const {
     // Letters are bound in lower case; Caps Lock or Shift change nothing,
     // and a letter released after Shift changed still lets go of its key.
     if (k >= 'A' && k <= 'Z') k += 'a' - 'A';
     // A key is one key whatever the modifiers make of its character: held
     // under one name, it repeats and is let go of under any other.
-    if (pressed && !held.count(k) && otherNameHeld(k) != NO_KEY) k = otherNameHeld(k);
-    if (!pressed) {
-        for (Key other = otherNameHeld(k); other != NO_KEY; other = otherNameHeld(k)) key(other, false);
+    if (!held.count(k) && otherNameHeld(k) != NO_KEY) k = otherNameHeld(k);
+    return k;
+}
+
+void Controls::holdForScreens(Key k) {
+    held.emplace(heldName(k), Action::Count);
+}
+
+std::optional<ScreenEvent> Controls::key(Key k, bool pressed, bool playing) {
+    if (pressed) {
+        k = heldName(k);
+    } else {
+        if (k >= 'A' && k <= 'Z') k += 'a' - 'A';
+        for (Key other = otherNameHeld(k); other != NO_KEY; other = otherNameHeld(k)) key(other, false, playing);
         const auto was = held.find(k);
         const Action did = was == held.end() ? Action::Count : was->second;
         if (was != held.end()) held.erase(was);
         // What the key did when pressed is let go of, whatever its binding
         // or the pitch's inversion (changed on the options meanwhile) says now.
-        if (did != Action::Count) return pending.release(did);
+        if (did != Action::Count) {
+            pending.release(did);
+            return std::nullopt;
+        }
     }
-    if (pressed && screens.takesKey(k)) {
-        held.emplace(k, Action::Count);
-        return;
-    }
-    // Escape always closes the help, whatever Quit is bound to.
-    if (k == 27 && pressed && screens.current() == Screen::Help) return screens.handle(ScreenEvent::EscapeKey);
     const Action action = current.keys.actionOf(k);
     if (pressed) held[k] = action != Action::Count && isPlay(played(action)) ? played(action) : Action::Count;
-    if (action != Action::Count) act(action, pressed);
+    if (action == Action::Count) return std::nullopt;
+    return act(action, pressed, playing);
 }
 
 void Controls::releaseAll() {
     const std::map<Key, Action> keys = held;
-    for (const auto& down : keys) key(down.first, false);
-}
-
-void Controls::enter() {
-    if (screens.takesKey(ENTER)) return;
-    // A replay plays its own games again.
-    if (!replay.replaying()) screens.handle(ScreenEvent::EnterKey);
+    for (const auto& down : keys) key(down.first, false, false);
 }
 
 void Controls::openGamepad() {
     gamepad.open();
 }
 
-void Controls::pollGamepad() {
-    const PadCommand command = gamepadInput.update(gamepad.poll(), screens.playing(), Clock::monotonicMilliseconds(),
+PadCommand Controls::pollGamepad(bool playing) {
+    const PadCommand command = gamepadInput.update(gamepad.poll(), playing, Clock::monotonicMilliseconds(),
                                                    float(current.deadZone) / 100.0f, current.invertPitch);
     if (command.setsTurn) pending.setTurn(command.yaw, command.pitch);
-    if (screens.current() == Screen::Options) {
-        // The arrows, Enter (A) and Escape (B) of the options; nothing of play.
-        static const Key arrows[] = {KeyBindings::keyNamed("up"), KeyBindings::keyNamed("down"),
-                                     KeyBindings::keyNamed("left"), KeyBindings::keyNamed("right")};
-        const bool pushed[] = {command.up, command.down, command.left, command.right};
-        for (int i = 0; i < 4; ++i) if (pushed[i]) screens.takesPadKey(arrows[i]);
-        if (command.fire) screens.takesPadKey(ENTER);
-        if (command.cancel) screens.takesPadKey(ESCAPE);
-        else if (command.options) screens.handle(ScreenEvent::OptionsKey);
-        return;
-    }
-    if (command.fire) act(Action::Fire, true);
-    // Start pauses and goes on; it begins, and plays again, where Enter would.
-    const bool begins = screens.current() == Screen::GameOver || screens.current() == Screen::Start;
-    if (command.start && !begins) screens.handle(ScreenEvent::PauseKey);
-    if (command.start && begins && !replay.replaying()) screens.handle(ScreenEvent::EnterKey);
-    if (command.back) screens.handle(ScreenEvent::HelpKey);
-    if (command.options) screens.handle(ScreenEvent::OptionsKey);
-    if (command.cancel && screens.current() == Screen::Help) screens.handle(ScreenEvent::EscapeKey);
-    for (int i = 0; i < command.throttle; ++i) act(Action::ThrottleUp, true);
-    for (int i = 0; i > command.throttle; --i) act(Action::ThrottleDown, true);
+    return command;
+}
+
+void Controls::throttle(int steps, bool playing) {
+    for (int i = 0; i < steps; ++i) act(Action::ThrottleUp, true, playing);
+    for (int i = 0; i > steps; --i) act(Action::ThrottleDown, true, playing);
 }
 
 void Controls::queueShot() {
@@ -248,43 +234,8 @@ const std::string* Controls::statusLine() const {
 }
 
 void Controls::pointerAt(int x, int y) {
-    if (!screens.playing()) return;   // the pointer is the desktop's while paused
     const int cx = view.width() >> 1, cy = view.height() >> 1;
     if (x == cx && y == cy) return;   // the event the re-centring itself causes
     centerPointer();
     pending.addTurn(float(x - cx) / pointerDivisor, float(y - cy) * (current.invertPitch ? -1.0f : 1.0f) / pointerDivisor);
-}
-
-void keyDown(unsigned char k, int, int) {
-    if (k == 13) return controls.enter();   // play again: not bindable
-    controls.key(k, true);
-}
-
-void keyUp(unsigned char k, int, int) {
-    controls.key(k, false);
-}
-
-void specialKeyDown(int k, int, int) {
-    controls.key(SPECIAL + k, true);
-}
-
-void specialKeyUp(int k, int, int) {
-    controls.key(SPECIAL + k, false);
-}
-
-void mouseButton(int button, int state, int x, int y) {
-    if (state == GLUT_DOWN && screens.takesClick(button, x, y)) return;
-    if (scene.game) controls.key(BUTTON + button, state == GLUT_DOWN);
-}
-
-void pointerDragged(int, int) {}
-
-void pointerMoved(int x, int y) {
-    if (screens.takesPointer(x, y)) return;
-    controls.pointerAt(x, y);
-}
-
-void pointerEntry(int state) {
-    // Keys released outside the window never reach it: let go of them all.
-    if (state == GLUT_LEFT) controls.releaseAll();
 }

@@ -2,13 +2,18 @@
 
 #include "platform/Gamepad.h"
 #include "shell/input/GamepadInput.h"
+#include "shell/screens/ScreenEvent.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
 #include "game/InputRecord.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
+
+class Scene;
+class View;
 
 // The one owner of input: the settings the player gave (file, command line
 // and the keys pressed while playing) and the file they are kept in, the pointer's scale, the held
@@ -17,6 +22,10 @@
 // commands here; only the screens and the sound act at once.
 class Controls {
 public:
+    // The sound levels go to the scene; the pointer is centred in the view,
+    // whose draw keys change its options.
+    Controls(Scene& scene, View& view);
+
     Settings& settings() { return current; }
     const Settings& settings() const { return current; }
     // Takes the settings in force (tests).
@@ -32,14 +41,22 @@ public:
     // The volumes and music switch handed to the scene.
     void applySoundLevels() const;
 
-    // A key (ASCII, SPECIAL + toolkit code, or BUTTON + button) pressed or released.
-    void key(Key key, bool pressed);
+    // A key (ASCII, SPECIAL + toolkit code, or BUTTON + button) pressed or
+    // released, while play goes on (`playing`: its press reaches the game) or
+    // not. What it asks of the screens (a pause, the help, the options,
+    // Escape, a click), if anything; the volume keys act at once.
+    std::optional<ScreenEvent> key(Key key, bool pressed, bool playing);
+    // The name a key pressed now is held under: letters in lower case, and a
+    // key already held under another name (Ctrl or Shift changed what the
+    // toolkit calls it) keeps that one.
+    Key heldName(Key key) const;
+    // A key the screens took when pressed: held, so that its release lets
+    // go of nothing of play.
+    void holdForScreens(Key key);
     // Every key and button still held is released: the window was left,
     // and what is let go of elsewhere never reaches it.
     void releaseAll();
-    // Enter: play again on the game-over screen; not bindable.
-    void enter();
-    // The pointer is at (x, y) in window pixels.
+    // The pointer is at (x, y) in window pixels, in play.
     void pointerAt(int x, int y);
     // Moves the pointer to the window's centre (halves rounded down).
     void centerPointer() const;
@@ -47,7 +64,10 @@ public:
     // Game controllers: opened at start (silently none where SDL has no
     // support), polled once a frame and while play stands still.
     void openGamepad();
-    void pollGamepad();
+    // The stick's turn goes into the record; the buttons are the window's to route.
+    PadCommand pollGamepad(bool playing);
+    // The triggers' throttle steps (up when positive), pressed while play goes on.
+    void throttle(int steps, bool playing);
 
     // Input reaches the game as one record a frame, stepped at the start of
     // the next frame of play: what came in since the last (and handed to a
@@ -62,7 +82,7 @@ public:
     const std::string* statusLine() const;
 
 private:
-    void act(Action action, bool pressed);
+    std::optional<ScreenEvent> act(Action action, bool pressed, bool playing);
     // The action of play a bound action is, the player's pitch inversion applied.
     Action played(Action action) const;
     // Another name of the same key that is held, or NO_KEY: the toolkit
@@ -73,6 +93,8 @@ private:
     void showStatus(const std::string& text);
     void changeVolume(int& percent, int step, const char* what);
 
+    Scene& scene;
+    View& view;
     Settings current;
     SettingsFile file;
     float pointerDivisor = 1000.0f;   // pointer pixels per unit of turn rate: 1000 / the pointer sensitivity
@@ -83,15 +105,3 @@ private:
     std::string statusText;           // a short line on the HUD, such as "music 60%"
     double statusUntil = 0.0;         // real milliseconds; the line shows until then
 };
-
-extern Controls controls;
-
-// The toolkit's input callbacks: each hands over to the controls.
-void keyDown(unsigned char key, int x, int y);
-void keyUp(unsigned char key, int x, int y);
-void specialKeyDown(int key, int x, int y);
-void specialKeyUp(int key, int x, int y);
-void mouseButton(int button, int state, int x, int y);
-void pointerDragged(int x, int y);
-void pointerMoved(int x, int y);
-void pointerEntry(int state);

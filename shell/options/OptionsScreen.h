@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/options/OptionsMenu.h"
+#include "settings/OptionsMenu.h"
 
 #include <optional>
 

@@ -8,9 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/GameDisplay.h"
 #include "game/Game.h"
-#include "shell/Scene.h"
-#include "shell/frame/FrameLoop.h"
-#include "shell/screens/Screens.h"
+#include "timing/FrameClock.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,7 +18,6 @@
 #include <cstdlib>
 #include <cstring>
 
-Replay replay;
 
 bool Replay::record(const std::string& path, const std::string& programVersion, uint32_t seed, const GameRules& rules,
                     std::string& error) {
@@ -48,16 +45,10 @@ const Recording::Entry* Replay::next() const {
     return cursor < recording.entries.size() ? &recording.entries[cursor] : nullptr;
 }
 
-InputRecord Replay::beginFrame(const InputRecord& player, uint32_t& clock) {
+InputRecord Replay::beginFrame(const InputRecord& player, FrameClock& frames, uint32_t& clock) {
     clock = Clock::milliseconds();
     if (current != Mode::Replaying) {
-        // Back from a stall (a stopped process, a machine that slept): the
-        // time away is not flown.
-        if (::frames.clock.stalled()) {
-            screens.handle(ScreenEvent::ClockStall);
-            clock = Clock::milliseconds();
-        }
-        if (current == Mode::Recording) writer.frame(clock, ::frames.clock.frameTime(), player);
+        if (current == Mode::Recording) writer.frame(clock, frames.frameTime(), player);
         return player;
     }
     const Recording::Entry* entry = next();
@@ -72,29 +63,29 @@ InputRecord Replay::beginFrame(const InputRecord& player, uint32_t& clock) {
     ++cursor;
     clock = entry->clock;
     Clock::setTo(clock);
-    ::frames.clock.drive(entry->frameTime);
+    frames.drive(entry->frameTime);
     return entry->input;
 }
 
-void Replay::endFrame() {
+void Replay::endFrame(const Game& game) {
     ++played;
-    if (current == Mode::Off || !scene.game) return;
+    if (current == Mode::Off) return;
     const bool due = played % CHECK_EVERY == 0;
     if (current == Mode::Recording) {
-        if (due || scene.game->myShip->getEnergy() <= 0.0f) writeChecksum();
+        if (due || game.myShip->getEnergy() <= 0.0f) writeChecksum(game);
         return;
     }
     const Recording::Entry* entry = next();
     if (!entry) return;   // the file ends here: the next frame ends the replay
     const bool checksum = entry->kind == Recording::Entry::Checksum && entry->frame == played;
     if (!checksum && !due) return;
-    if (!checksum || entry->hash != stateHash(*scene.game)) return divergeAt(played);
+    if (!checksum || entry->hash != stateHash(game)) return divergeAt(played);
     ++cursor;
 }
 
-void Replay::writeChecksum() {
+void Replay::writeChecksum(const Game& game) {
     if (played == lastChecksum) return;
-    writer.checksum(played, stateHash(*scene.game));
+    writer.checksum(played, stateHash(game));
     lastChecksum = played;
 }
 
@@ -114,25 +105,28 @@ void Replay::newGame() {
     if (current == Mode::Recording) writer.newGame();
 }
 
-void Replay::step() {
-    if (current != Mode::Replaying || over) return;
+Replay::Met Replay::step(bool standing, bool gameOver) {
+    if (current != Mode::Replaying || over) return over ? Met::End : Met::Nothing;
     const Recording::Entry* entry = next();
     if (!entry) {
         // Wherever the recording ended (playing, game over), the replay ends too.
-        if (!screens.stands()) finish();
-        return;
+        if (!standing) finish();
+        return over ? Met::End : Met::Nothing;
     }
-    if (screens.current() != Screen::GameOver) return;
+    if (!gameOver) return Met::Nothing;
     // The recorded game played on where this one ended.
-    if (entry->kind != Recording::Entry::NewGame) return divergeAt(played);
+    if (entry->kind != Recording::Entry::NewGame) {
+        divergeAt(played);
+        return Met::End;
+    }
     ++cursor;
-    screens.handle(ScreenEvent::EnterKey);
+    return Met::NewGame;
 }
 
-int Replay::close() {
+int Replay::close(const Game* game) {
     if (current != Mode::Recording) return 0;
     // The frames since the last hash are checked too.
-    if (scene.game && played > 0) writeChecksum();
+    if (game && played > 0) writeChecksum(*game);
     return writer.close() ? 0 : RECORDING_FAILED;
 }
 
@@ -147,8 +141,8 @@ void Replay::finish() {
     std::exit(captured ? 0 : 1);
 }
 
-std::string Replay::summary() const {
-    return scene.game ? summaryLine(played, *scene.game) : "";
+std::string Replay::summary(const Game* game) const {
+    return game ? summaryLine(played, *game) : "";
 }
 
 void Replay::reset() {

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+class FrameClock;
+class Game;
+
 // Where each frame's input, game clock and frame time come from: the player
 // (and, with --record, a file they are written to as the game goes), or a
 // recording played again with --replay. The frame loop asks it at the start
@@ -29,29 +32,37 @@ public:
     uint32_t seed() const { return recording.seed; }
     const GameRules& rules() const { return recording.rules; }
 
-    // The start of a frame of play: sets the frame time and `clock`, the
-    // game clock of the frame (ms), and returns the record the frame is made
-    // of: the player's, recorded when recording; the file's when replaying
-    // (the player's is dropped).
-    InputRecord beginFrame(const InputRecord& player, uint32_t& clock);
+    // The start of a frame of play: sets `clock`, the game clock of the
+    // frame (ms), and when replaying drives `frames` with the frame time
+    // recorded; returns the record the frame is made of: the player's,
+    // recorded when recording; the file's when replaying (the player's is
+    // dropped).
+    InputRecord beginFrame(const InputRecord& player, FrameClock& frames, uint32_t& clock);
     // The end of a frame of play: every CHECK_EVERY frames, and in a game's
     // last frame, the game state's hash is written, or compared with the
     // file's ("replay diverged at frame N" and exit status DIVERGED on a
     // difference).
-    void endFrame();
+    void endFrame(const Game& game);
     // A new game is built: recorded as such.
     void newGame();
-    // Replaying, between frames: plays the file's new games from the
-    // game-over screen, and ends the program at the end of the file. A frame
-    // met there, or a new game met during play, is a divergence.
-    void step();
+    // What a replay met between frames.
+    enum class Met {
+        Nothing,
+        NewGame,   // the file's game played again from the game-over screen: Enter, as its player pressed it
+        End,       // the file, or its match, ended (only a test's process lives on to see it)
+    };
+    // Replaying, between frames: ends the program at the end of the file
+    // unless a screen stands (`standing`). On the game-over screen
+    // (`gameOver`) the file's next entry must be a new game; a frame met
+    // there, or a new game met during play, is a divergence.
+    Met step(bool standing, bool gameOver);
     // The program ends: a recording gets the game state's last hash and is
     // closed. The exit status: 0, or RECORDING_FAILED when any of it failed.
-    int close();
+    int close(const Game* game);
 
     uint32_t frames() const { return played; }
     // "frames N, points P, power E, state HASH": the same for a recording and its replay.
-    std::string summary() const;
+    std::string summary(const Game* game) const;
 
     // Back to no recording and no replay (tests).
     void reset();
@@ -68,7 +79,7 @@ private:
     const Recording::Entry* next() const;
     void finish();
     void divergeAt(uint32_t frame);
-    void writeChecksum();
+    void writeChecksum(const Game& game);
 
     Mode current = Mode::Off;
     RecordingWriter writer;
@@ -81,5 +92,3 @@ private:
     bool over = false;
     uint32_t diverged = 0;   // 0: none
 };
-
-extern Replay replay;

@@ -1,31 +1,14 @@
 #include "Screens.h"
 
-#include "game/Game.h"
 #include "shell/Scene.h"
-#include "shell/frame/FrameLoop.h"
-#include "shell/frame/FrameStats.h"
-#include "shell/input/Controls.h"
-#include "shell/replay/Replay.h"
 #include "shell/screens/ScreenFrame.h"
-#include "shell/view/PipelineWarmup.h"
 #include "shell/view/View.h"
 #include "assets/TextureBank.h"
-#include "entities/MyShip.h"
-#include "platform/BestScore.h"
-#include "platform/ErrorReport.h"
-#include "platform/GameDisplay.h"
-#include "platform/Pointer.h"
-#include "platform/SwapInterval.h"
-#include "platform/TerminationSignal.h"
+#include "settings/Settings.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 
-#include <chrono>
-#include <cmath>
-#include <cstdlib>
-#include <thread>
-
-Screens screens;
+Screens::Screens(const Scene& s, const View& v, Settings& changed) : scene(s), view(v), settings(changed) {}
 
 ScreenStep Screens::decide(Screen from, ScreenEvent event) {
     using S = Screen;
@@ -77,26 +60,20 @@ ScreenStep Screens::decide(Screen from, ScreenEvent event) {
     return {from, A::None, false};
 }
 
-void Screens::handle(ScreenEvent event) {
-    // The first comes at start-up, or once the start screen's picture is shown.
-    if (event == ScreenEvent::Resize && scene.game) kept.prepare(view.viewport());
+ScreenEffects Screens::handle(ScreenEvent event) {
     ScreenStep step = decide(screen, event);
+    ScreenEffects effects;
     switch (step.action) {
-    case ScreenAction::Quit: {
+    case ScreenAction::Quit:
         // Leaving destroys the window, which calls the close callback again
         // from inside exit: that second quit must not run.
-        if (leaving) return;
+        if (leaving) return effects;
         leaving = true;
-        const int recorded = replay.close();   // its last hash; status 4 when any of it failed
-        GameDisplay::leaveGameMode();
-        std::exit(event == ScreenEvent::Signal ? 128 + TerminationSignal::received() : recorded);
-    }
-    case ScreenAction::Fire: controls.queueShot(); break;   // fired in the next frame of play
-    case ScreenAction::NewGame:
-        replay.newGame();
-        scene.startNewGame();   // built while the clock stands still
-        break;
-    case ScreenAction::Redraw: glutPostRedisplay(); break;
+        effects |= ScreenEffects::Quit;
+        return effects;
+    case ScreenAction::Fire: effects |= ScreenEffects::Fire; break;
+    case ScreenAction::NewGame: effects |= ScreenEffects::NewGame; break;
+    case ScreenAction::Redraw: effects |= ScreenEffects::Redraw; break;
     case ScreenAction::None: break;
     }
     if (step.next == Screen::Back) {
@@ -109,90 +86,86 @@ void Screens::handle(ScreenEvent event) {
     } else if (step.next == Screen::Options && screen != Screen::Options) {
         // Asked for in play, they stand over the pause and close back to it.
         under.push_back(screen == Screen::OptionsAsked ? Screen::Paused : screen);
-        options.open(controls.settings());
+        options.open(settings);
     }
-    if (step.next != screen || step.restartsClock) change(step.next, step.restartsClock);
+    if (step.next != screen || step.restartsClock) effects |= change(step.next, step.restartsClock);
+    return effects;
 }
 
-void Screens::openOnStart() {
+ScreenEffects Screens::openOnStart() {
     screen = Screen::Start;
     under.clear();
-    frames.clock.stop();
-    Pointer::show();
+    ScreenEffects effects;
+    effects |= ScreenEffects::StopClock | ScreenEffects::ShowPointer;
+    return effects;
 }
 
-void Screens::change(Screen to, bool restartsClock) {
+ScreenEffects Screens::change(Screen to, bool restartsClock) {
     const Screen from = screen;
     screen = to;
     const bool stood = stands(from);
-    if (from == Screen::Options && to != Screen::Options) {
-        // What the player chose is kept at once, not only at a clean exit.
-        const std::string warning = controls.saveSettings();   // said the first time only
-        if (!warning.empty()) reportWarning(warning);
-    }
+    ScreenEffects effects;
+    // What the player chose is kept at once, not only at a clean exit.
+    if (from == Screen::Options && to != Screen::Options) effects |= ScreenEffects::SaveSettings;
     if ((to == Screen::Paused || to == Screen::Help || to == Screen::Options) && !stood) {
         // The frame just drawn, not yet shown: only the back buffer is sure to hold it.
-        frames.clock.stop();
         kept.capture(view.viewport());
-        Pointer::show();
-        glutPostRedisplay();
+        effects |= ScreenEffects::StopClock | ScreenEffects::ShowPointer | ScreenEffects::Redraw;
     } else if (stands()) {
-        glutPostRedisplay();   // over what the screen stands on
+        effects |= ScreenEffects::Redraw;   // over what the screen stands on
     } else if (to == Screen::GameOver && from != Screen::GameOver) {
-        frames.clock.stop();
-        if (scene.bestScore && scene.game) scene.bestScore->offer(std::llround(scene.game->myShip->getPoints()));
+        effects |= ScreenEffects::StopClock | ScreenEffects::OfferBest;
     } else if (to == Screen::Playing && (stood || from == Screen::GameOver)) {
         kept.forget();
         under.clear();
-        if (frames.stats) frames.stats->playBegins();
-        if (from != Screen::GameOver) {
-            Pointer::hide();
-            controls.centerPointer();   // its own motion event is ignored; the turn rates stay as they were
-        }
-        view.cockpit.lost();   // the screen painted over the cockpit picture
+        effects |= ScreenEffects::PlayBegins;
+        // Back from a standing screen the pointer is play's again; its own
+        // motion event is ignored, and the turn rates stay as they were.
+        if (from != Screen::GameOver) effects |= ScreenEffects::HidePointer;
     }
-    if (restartsClock) frames.clock.restart();
+    if (restartsClock) effects |= ScreenEffects::RestartClock;
+    return effects;
 }
 
-bool Screens::takesKey(Key key) {
+bool Screens::takesKey(Key key, ScreenEffects& effects) {
     if (screen != Screen::Options || !options.isOpen()) return false;
     OptionsMenu& menu = options.menu();
     // The options key closes them too, unless it is the key being bound.
-    const bool closes = !menu.waitingForKey() && key != ESCAPE && controls.settings().keys.actionOf(key) == Action::Options;
-    takeEffect(menu.press(closes ? ESCAPE : key));
+    const bool closes = !menu.waitingForKey() && key != ESCAPE && settings.keys.actionOf(key) == Action::Options;
+    effects |= takeEffect(menu.press(closes ? ESCAPE : key));
     return true;
 }
 
-bool Screens::takesPadKey(Key key) {
+bool Screens::takesPadKey(Key key, ScreenEffects& effects) {
     if (screen != Screen::Options || !options.isOpen()) return false;
-    takeEffect(options.menu().navigate(key));
+    effects |= takeEffect(options.menu().navigate(key));
     return true;
 }
 
-bool Screens::takesClick(Key button, int x, int y) {
+bool Screens::takesClick(Key button, int x, int y, ScreenEffects& effects) {
     if (screen != Screen::Options || !options.isOpen()) return false;
     OptionsMenu& menu = options.menu();
     static const Key up = KeyBindings::keyNamed("up"), down = KeyBindings::keyNamed("down"),
                      left = KeyBindings::keyNamed("left"), right = KeyBindings::keyNamed("right");
     const int wheelUp = 3, wheelDown = 4, leftButton = 0, rightButton = 2;
     // A button pressed while a key is asked for is the key.
-    if (menu.waitingForKey()) return takesKey(BUTTON + button);
-    if (button == wheelUp || button == wheelDown) return takesKey(button == wheelUp ? up : down);
+    if (menu.waitingForKey()) return takesKey(BUTTON + button, effects);
+    if (button == wheelUp || button == wheelDown) return takesKey(button == wheelUp ? up : down, effects);
     if (button != leftButton && button != rightButton) return true;
     if (!chooseAt(x, y)) return true;
     // The left button takes the next value, the right one the value before;
     // an entry with no values (the keys page, a key, back) opens as Enter would.
     unsigned changed = menu.onKeysPage() ? OptionsMenu::Nothing : menu.press(button == leftButton ? right : left);
     if (changed == OptionsMenu::Nothing && button == leftButton) changed = menu.press(ENTER);
-    takeEffect(changed);
+    effects |= takeEffect(changed);
     return true;
 }
 
-bool Screens::takesPointer(int x, int y) {
+bool Screens::takesPointer(int x, int y, ScreenEffects& effects) {
     if (screen != Screen::Options || !options.isOpen()) return false;
     OptionsMenu& menu = options.menu();
     const size_t was = menu.chosen();
-    if (!menu.waitingForKey() && chooseAt(x, y) && menu.chosen() != was) glutPostRedisplay();
+    if (!menu.waitingForKey() && chooseAt(x, y) && menu.chosen() != was) effects |= ScreenEffects::Redraw;
     return true;
 }
 
@@ -205,23 +178,25 @@ bool Screens::chooseAt(int x, int y) {
     return true;
 }
 
-void Screens::takeEffect(unsigned changed) {
-    Settings& settings = controls.settings();
-    if (changed & OptionsMenu::Sound) controls.applySoundLevels();   // heard while choosing
-    if (changed & OptionsMenu::Pointer) controls.apply(Settings(settings));
-    if (changed & OptionsMenu::FrameCap) {
-        frames.clock.pacer().setEnabled(settings.frameCap);
-        SwapInterval::holdTo(settings.frameCap ? frames.clock.pacer().framesPerSecond() : 0.0);
-    }
-    if (changed & OptionsMenu::Stats) view.options.showStats = settings.showStats;
+ScreenEffects Screens::takeEffect(unsigned changed) {
+    ScreenEffects effects;
+    if (changed & OptionsMenu::Sound) effects |= ScreenEffects::SoundLevels;   // heard while choosing
+    if (changed & OptionsMenu::Pointer) effects |= ScreenEffects::PointerScale;
+    if (changed & OptionsMenu::FrameCap) effects |= ScreenEffects::FrameCap;
+    if (changed & OptionsMenu::Stats) effects |= ScreenEffects::Stats;
     // The window is made once, as the game starts: a new one would lose the textures and lists.
     if (changed & OptionsMenu::Display) options.menu().say("window or full screen: from the next start");
-    if (changed & OptionsMenu::Closed) handle(ScreenEvent::EscapeKey);
-    else glutPostRedisplay();
+    if (changed & OptionsMenu::Closed) effects |= handle(ScreenEvent::EscapeKey);
+    else effects |= ScreenEffects::Redraw;
+    return effects;
 }
 
 void Screens::keepView() {
     kept.capture(view.viewport());
+}
+
+void Screens::prepareKeptFrame() {
+    kept.prepare(view.viewport());
 }
 
 void Screens::reset() {
@@ -230,76 +205,30 @@ void Screens::reset() {
     kept.forget();
 }
 
-void Screens::drawBehind() const {
-    const bool beforeFirstGame = screen == Screen::Start || (!under.empty() && under.front() == Screen::Start);
-    if (beforeFirstGame) frames.drawStill();
-    else kept.draw(view.viewport());
+bool Screens::beforeFirstGame() const {
+    return screen == Screen::Start || (!under.empty() && under.front() == Screen::Start);
 }
 
-template <class Picture> void Screens::drawOver(const Picture& picture) const {
-    drawBehind();
+template <class Picture> void Screens::drawOver(const Picture& picture, float points) const {
+    if (!beforeFirstGame()) kept.draw(view.viewport());
     // A screen's picture is no part of the cockpit mask: nothing it draws
     // may mark the stencil, or it would stay as a dark shape once play goes on.
     glPushAttrib(GL_ENABLE_BIT);
     glDisable(GL_STENCIL_TEST);
-    const Game* game = scene.game;
-    const ScreenFrame frame = {controls.settings(), scene.font, scene.bestScore,
-                               game ? game->myShip->getPoints() : 0.0f,
+    const ScreenFrame frame = {settings, scene.font, scene.bestScore, points,
                                scene.textures ? scene.textures->slots[9] : 0u};
     picture.draw(frame);
     glPopAttrib();
 }
 
-void Screens::finishLoading() {
-    if (scene.game) return;
-    scene.finishBuilding();
-    kept.prepare(view.viewport());
-    TerminationSignal::loaded();
-}
-
-void Screens::display() {
-    // Play, or a screen asked for before the start screen's picture, needs it all.
-    if (screen != Screen::Start) finishLoading();
+void Screens::draw(float points) const {
     switch (screen) {
-    case Screen::Playing:
-    case Screen::Pausing:
-    case Screen::HelpAsked:
-    case Screen::OptionsAsked: frames.play(); break;
-    case Screen::Start:
-        drawOver(start);
-        glutSwapBuffers();
-        if (frames.stats) frames.stats->pictureShown();
-        // While the player reads: what the picture did not need, then the pipelines of play.
-        finishLoading();
-        warmup.afterPicture();
-        break;
-    case Screen::Paused:
-        drawOver(pause);
-        glutSwapBuffers();
-        break;
-    case Screen::Help:
-        drawOver(help);
-        glutSwapBuffers();
-        break;
-    case Screen::Options:
-        drawOver(options);
-        glutSwapBuffers();
-        break;
-    case Screen::GameOver:
-        // The last view of the game, without its crosshair and head-up lines.
-        drawOver(over);
-        frames.show(false);
-        break;
-    case Screen::Back: break;
+    case Screen::Start: drawOver(start, points); break;
+    case Screen::Paused: drawOver(pause, points); break;
+    case Screen::Help: drawOver(help, points); break;
+    case Screen::Options: drawOver(options, points); break;
+    // The last view of the game, without its crosshair and head-up lines.
+    case Screen::GameOver: drawOver(over, points); break;
+    default: break;
     }
-}
-
-void Screens::idle() {
-    if (TerminationSignal::received()) handle(ScreenEvent::Signal);
-    if (!stands()) {
-        display();
-        return;
-    }
-    // Nothing changes while play stands still: wait a little instead of drawing.
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }

@@ -6,40 +6,10 @@
 #include "shell/options/OptionsScreen.h"
 #include "shell/screens/PauseScreen.h"
 #include "shell/screens/StartScreen.h"
+#include "shell/screens/ScreenEvent.h"
 #include "settings/KeyBindings.h"
 
 #include <vector>
-
-// Which screen is showing, and what each does. Every change of screen goes
-// through one function, which tells the frame clock, the pointer and the
-// kept picture; the toolkit's callbacks ask the screen what to do.
-enum class Screen {
-    Start,      // before the first game: the goal and the keys over the cockpit; the game clock stands still
-    Playing,    // frames advance the game
-    Pausing,    // still playing: "p" was pressed, the pause begins once this frame is drawn, so it can be kept
-    Paused,     // the kept frame and "PAUSED"; nothing moves, the game clock stands still
-    HelpAsked,  // still playing: the help key was pressed, the help opens once this frame is drawn
-    Help,       // the keys over the kept frame; play stands still behind it
-    GameOver,   // power is gone: the last view, the game-over band and the points
-    Options,    // the settings, changed at once; over the start, pause or help screen, play stands still
-    OptionsAsked,   // still playing: the options key was pressed; play pauses and the options open once this frame is drawn
-    Back,       // in a step only: the screen the current one was opened over
-};
-
-enum class ScreenEvent {
-    PauseKey,      // "p"
-    HelpKey,       // "h" or F10
-    OptionsKey,    // "o", or the gamepad's Back held
-    EnterKey,
-    EscapeKey,
-    Click,         // the fire button
-    Resize,
-    FrameDrawn,    // a frame of play is drawn, not yet shown, power left
-    PowerGone,     // a frame of play is drawn, not yet shown, power at zero or below
-    Signal,        // SIGINT, SIGTERM, SIGHUP or SIGQUIT received
-    WindowClosed,  // the window manager closed the window
-    ClockStall,    // the last frame ended longer ago than a stall
-};
 
 enum class ScreenAction { None, Fire, NewGame, Redraw, Quit };
 
@@ -49,14 +19,26 @@ struct ScreenStep {
     bool restartsClock;   // the next frame is measured from now, not across the wait
 };
 
+class Scene;
+class View;
+struct Settings;
+
+// Which screen is showing, and what each does. Every change of screen goes
+// through one function, which returns what it asks of the clock, the
+// pointer, the settings and the game; the window carries that out. The
+// toolkit's callbacks ask the screen what to do.
 class Screens {
 public:
+    // Draws from the scene and the view, and the options change `settings`.
+    Screens(const Scene& scene, const View& view, Settings& settings);
+
     // The whole table: what an event does on a screen. No side effects.
     static ScreenStep decide(Screen from, ScreenEvent event);
 
-    // Looks the event up and carries it out. A screen opened over another
-    // (the help) goes back to it when it closes.
-    void handle(ScreenEvent event);
+    // Looks the event up and changes the screen; returns what the change asks
+    // of the rest. A screen opened over another (the help) goes back to it
+    // when it closes.
+    ScreenEffects handle(ScreenEvent event);
     Screen current() const { return screen; }
     // Play is going on: controls steer, throttle and fire.
     bool playing() const {
@@ -72,25 +54,33 @@ public:
     // While the options show, every key, button and arrow is theirs, not
     // play's: true when this one was taken. Releases are never taken, so
     // a key let go of in the menu still lets go of what it held.
-    bool takesKey(Key key);
+    // What the options changed is added to `effects`.
+    bool takesKey(Key key, ScreenEffects& effects);
     // The gamepad's arrows, A and B on the options: they choose, never bind.
-    bool takesPadKey(Key key);
+    bool takesPadKey(Key key, ScreenEffects& effects);
     // A click or the wheel at window pixel (x, y): true when the options took it.
-    bool takesClick(Key button, int x, int y);
+    bool takesClick(Key button, int x, int y, ScreenEffects& effects);
     // The pointer moved to (x, y): on the options it chooses the entry under it.
-    bool takesPointer(int x, int y);
+    bool takesPointer(int x, int y, ScreenEffects& effects);
 
-    // The program opens on the start screen rather than in play.
-    void openOnStart();
+    // The program opens on the start screen rather than in play: the clock
+    // stands and the pointer shows.
+    ScreenEffects openOnStart();
 
-    // The display callback: one frame of play, or the screen showing.
-    void display();
-    // The idle callback: the next frame, or a short wait while play stands still.
-    void idle();
+    // A standing screen stands before the first game: the cockpit as it
+    // stands is drawn behind it (by the window), not a kept frame.
+    bool beforeFirstGame() const;
+    // The standing or game-over screen's picture, over the kept frame (or,
+    // before the first game, over what the window drew behind it). `points`:
+    // the game's.
+    void draw(float points) const;
 
     // The frame of play being drawn, kept now to stand behind the game-over
     // screen: called where its view is drawn and its head-up display not yet.
     void keepView();
+    // The kept frame's storage for the viewport's size, made now: at
+    // start-up, not in the first pause or game over.
+    void prepareKeptFrame();
 
     // The process is ending (exit called, from anywhere): the window's close
     // callback that the toolkit's clean-up calls must not quit a second time.
@@ -100,18 +90,17 @@ public:
     void reset();
 
 private:
-    // The scene built whole, if the start screen's first picture was shown
-    // without it; the signals honoured from then on.
-    void finishLoading();
-    void change(Screen to, bool restartsClock);
-    // What the options menu changed, put into effect at once.
-    void takeEffect(unsigned changed);
+    ScreenEffects change(Screen to, bool restartsClock);
+    // What the options menu changed, to be put into effect at once.
+    ScreenEffects takeEffect(unsigned changed);
     // The options' entry under window pixel (x, y) chosen; false when there is none.
     bool chooseAt(int x, int y);
-    // Behind a standing screen: the kept frame, or before the first game the cockpit as it stands.
-    void drawBehind() const;
-    // What stands behind, with a screen's picture over it.
-    template <class Picture> void drawOver(const Picture& picture) const;
+    // A screen's picture over what stands behind.
+    template <class Picture> void drawOver(const Picture& picture, float points) const;
+
+    const Scene& scene;
+    const View& view;
+    Settings& settings;
 
     Screen screen = Screen::Playing;
     std::vector<Screen> under;   // the screens the current one was opened over, the nearest last
@@ -123,6 +112,3 @@ private:
     OptionsScreen options;
     GameOverScreen over;
 };
-
-// The one owner of which screen shows.
-extern Screens screens;

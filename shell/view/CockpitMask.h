@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/view/BmpRecord.h"
+#include "assets/BmpRecord.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,5 @@
 #include "Display.h"
 
-#include "shell/frame/FrameLoop.h"
-#include "shell/input/Controls.h"
-#include "shell/screens/Screens.h"
 #include "shell/view/View.h"
 #include "platform/GameDisplay.h"
 #include "platform/Pointer.h"
@@ -10,7 +7,6 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
-#include <cstdlib>
 
 namespace {
 const char* const GAME_MODE = "1024x768:32@70";
@@ -26,7 +22,7 @@ bool initDisplay(int& argc, char** argv, bool windowed) {
     return GameDisplay::open(GAME_MODE, 1024, 768, "spacefight", windowed);
 }
 
-bool initGraphicsState() {
+bool initGraphicsState(View& view) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
     glClearDepth(1.0);
@@ -61,32 +57,7 @@ bool initGraphicsState() {
     return true;
 }
 
-bool registerCallbacks() {
-    glutKeyboardFunc(keyDown);
-    glutKeyboardUpFunc(keyUp);
-    glutSpecialFunc(specialKeyDown);
-    glutSpecialUpFunc(specialKeyUp);
-    glutMouseFunc(mouseButton);
-    glutMotionFunc(pointerDragged);
-    glutPassiveMotionFunc(pointerMoved);
-    glutEntryFunc(pointerEntry);
-    // Closed by the window manager, the game ends as by Escape: the recording
-    // gets its last hash, and the exit status says whether it was written.
-    // The toolkit's own clean-up at exit closes the window too; registered
-    // after the toolkit's, this runs first and keeps that close from quitting
-    // again with another status.
-    glutCloseFunc([] { screens.handle(ScreenEvent::WindowClosed); });
-    std::atexit([] { screens.ending(); });
-    // Auto-repeat stays on: holding a throttle key keeps changing the speed.
-    glutIgnoreKeyRepeat(0);
-    glutDisplayFunc(displayFrame);
-    // Between events the next frame is drawn at once, except while paused.
-    glutIdleFunc(idleFrame);
-    glutReshapeFunc(reshape);
-    return true;
-}
-
-void reshape(int width, int height) {
+void fitView(View& view, int width, int height) {
     // Everything, the bars beside or above the picture included, starts black.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     view.resize(width, height);
@@ -110,5 +81,4 @@ void reshape(int width, int height) {
     gluPerspective(80.0, 4.0 / 3.0, 1.0, 5000.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    screens.handle(ScreenEvent::Resize);
 }

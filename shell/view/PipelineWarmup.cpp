@@ -21,7 +21,8 @@
 
 #include <cstring>
 
-PipelineWarmup warmup;
+PipelineWarmup::PipelineWarmup(const Scene& s, View& v, FrameLoop& f, const Controls& c)
+    : scene(s), view(v), frames(f), controls(c) {}
 
 namespace {
 
@@ -41,12 +42,12 @@ void drawObjects(World& world, int mode) {
 }
 
 // The sky first with no depth, then the objects, as the frame of play does.
-void drawScene(Game& game, int mode) {
+void drawScene(Sky& sky, Game& game, int mode) {
     const Vector3 p = game.myShip->getPosition();
     glDisable(GL_DEPTH_TEST);
     glDepthMask(GL_FALSE);
     glEnable(GL_LIGHTING);
-    scene.sky->draw(p.x, p.y, p.z, 5000, 5000, 5000);
+    sky.draw(p.x, p.y, p.z, 5000, 5000, 5000);
     glDepthMask(GL_TRUE);
     glEnable(GL_DEPTH_TEST);
     glBindTexture(GL_TEXTURE_2D, 0);
@@ -58,17 +59,23 @@ void drawScene(Game& game, int mode) {
 }
 
 // What comes and goes in play: both ships' beams, a destruction's fireball and a hit's.
-void drawPassing(Game& game) {
+void drawPassing(const GLuint* slots, Game& game) {
     const MyShip& ship = *game.myShip;
     game.laser->draw(&ship);
     if (game.enemyShip) game.laser->draw(game.enemyShip);
     const Vector3 ahead = ship.getPosition() + ship.getDirection() * 60.0f;
-    const GLuint* slots = scene.textures->slots.data();
     Explosion(Vector3(0, 0, 0), ahead, -1, slots, 0).draw(ship.getFrame().m);
     Explosion(Vector3(1, 1, 1), ahead, -1, slots, 0).draw(ship.getFrame().m);
 }
 
-void drawOverlays(Game& game) {
+void lookFrom(const Vector3& eye, const MyShip& ship) {
+    const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
+    gluLookAt(eye.x, eye.y, eye.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
+}
+
+}
+
+void PipelineWarmup::drawOverlays(Game& game) {
     const GLuint* slots = scene.textures->slots.data();
     const FrameEvents nothing;   // drawn, never updated: no overlay learns anything from this
     const HudFrame overlays = {game,          view, controls.settings(), frames.clock, scene.font,
@@ -78,14 +85,9 @@ void drawOverlays(Game& game) {
     frames.hud.draw(overlays);
 }
 
-void lookFrom(const Vector3& eye, const MyShip& ship) {
-    const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
-    gluLookAt(eye.x, eye.y, eye.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
-}
-
 // The cockpit view: the picture painted whole and put back (from the
 // picture, then from a copy of it), the scene through the window onto space.
-void drawCockpitFrame(Game& game, int mode) {
+void PipelineWarmup::drawCockpitFrame(Game& game, int mode) {
     const GLuint cockpit = scene.textures->slots[COCKPIT_TEXTURE];
     glDisable(GL_SCISSOR_TEST);
     glLoadIdentity();
@@ -101,14 +103,14 @@ void drawCockpitFrame(Game& game, int mode) {
     glStencilFunc(GL_NOTEQUAL, 1, 1);
     CockpitPicture::scissorToWindow(view.mask, view.viewport());
     glClear(GL_DEPTH_BUFFER_BIT);
-    drawScene(game, mode);
+    drawScene(*scene.sky, game, mode);
     game.starField->draw();   // drawing moves no star: they are renewed by the game's step
-    drawPassing(game);
+    drawPassing(scene.textures->slots.data(), game);
     drawOverlays(game);
 }
 
 // The view from behind the ship: no stencil, the whole viewport.
-void drawOutsideFrame(Game& game, int mode) {
+void PipelineWarmup::drawOutsideFrame(Game& game, int mode) {
     const MyShip& ship = *game.myShip;
     glDisable(GL_SCISSOR_TEST);
     glLoadIdentity();
@@ -118,13 +120,11 @@ void drawOutsideFrame(Game& game, int mode) {
     lookFrom(ship.getPosition() + ship.getFrame().column(1).normalized() * (1.1f * r) -
                  ship.getDirection().normalized() * (2.0f * r),
              ship);
-    drawScene(game, mode);
+    drawScene(*scene.sky, game, mode);
     game.starField->draw();
-    drawPassing(game);
+    drawPassing(scene.textures->slots.data(), game);
     drawOverlays(game);
     glEnable(GL_STENCIL_TEST);
-}
-
 }
 
 void PipelineWarmup::afterPicture() {

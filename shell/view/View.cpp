@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-View view;
-
 void View::resize(int width, int height) {
     windowWidth = width;
     windowHeight = height;

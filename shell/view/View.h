@@ -51,5 +51,3 @@ private:
     int windowHeight = 0;
     Viewport area;
 };
-
-extern View view;

@@ -1,5 +1,5 @@
 // The cockpit-mask reader, and the stencil indexes drawn from what it kept.
-#include "shell/view/BmpRecord.h"
+#include "assets/BmpRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> bytes(data, data + size);

@@ -4,6 +4,11 @@
 
 #include <cstdint>
 
+class GameWindow;
+
+// The test program's one window object, as main makes it; made on first use.
+GameWindow& shellWindow();
+
 // The whole game as the program builds it, from the generated assets, in the
 // test window of size x size (the picture fills the largest 4:3 part of it),
 // uncapped, on the playing screen. Built once per process.

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "replay/FrameCapture.h"
+#include "shell/replay/FrameCapture.h"
 #include "platform/FileWriter.h"
 
 #include <getopt.h>

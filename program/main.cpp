@@ -1,12 +1,7 @@
-#include "shell/CommandLine.h"
-#include "shell/Scene.h"
-#include "shell/frame/FrameLoop.h"
-#include "shell/frame/FrameStats.h"
-#include "shell/input/Controls.h"
-#include "shell/replay/Replay.h"
-#include "shell/screens/Screens.h"
+#include "program/CommandLine.h"
+#include "shell/GameWindow.h"
+#include "timing/FrameStats.h"
 #include "shell/view/Display.h"
-#include "shell/view/View.h"
 #include "entities/Asteroid.h"
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
@@ -30,12 +25,15 @@ FrameStats stats;
 
 // Recording and replaying end with the same line, so the two can be compared.
 void printSummary() {
-    std::printf("%s\n", replay.summary().c_str());   // flushed, and checked, by the exit status's last word
+    const GameWindow* window = GameWindow::reached();
+    // Flushed, and checked, by the exit status's last word.
+    if (window) std::printf("%s\n", window->replay.summary(window->scene.game).c_str());
 }
 
 // What the player changed in the game goes back into the settings file.
 void saveSettings() {
-    const std::string warning = controls.saveSettings();
+    if (!GameWindow::reached()) return;
+    const std::string warning = GameWindow::reached()->controls.saveSettings();
     if (!warning.empty()) reportWarning(warning);
 }
 
@@ -79,6 +77,13 @@ int main(int argc, char** argv) {
         return command.status;
     }
     if (!command.options.verifyFile.empty()) return verify(command.options.verifyFile);
+    // What runs the window lives as long as the process; made before the
+    // toolkit starts, it is taken down after the toolkit's own clean-up.
+    static GameWindow window;
+    Scene& scene = window.scene;
+    Controls& controls = window.controls;
+    Replay& replay = window.replay;
+    FrameLoop& frames = window.frames;
     // Before any window or sound device opens: without its data the game
     // cannot start, and the player should hear why at once.
     std::string lookedIn;
@@ -127,16 +132,16 @@ int main(int argc, char** argv) {
     }
     const Settings& settings = controls.settings();
     frames.clock.pacer().setEnabled(settings.frameCap);
-    view.options.showStats = settings.showStats;
+    window.view.options.showStats = settings.showStats;
     scene.decodePicturesAhead();
     // Our options are read; the toolkit gets the program name alone.
     int toolkitArgc = 1;
     if (!initDisplay(toolkitArgc, argv, settings.window)) return 1;
-    initGraphicsState();
+    initGraphicsState(window.view);
     // Where the display refreshes at most as often as play is paced, swaps
     // wait for it too; uncapped, they never wait.
     SwapInterval::holdTo(frames.clock.pacer().isEnabled() ? frames.clock.pacer().framesPerSecond() : 0.0);
-    registerCallbacks();
+    window.registerCallbacks();
     // The window's size is not known yet, so this does nothing; the frame loop
     // centres the pointer from the first frame on.
     controls.centerPointer();
@@ -150,7 +155,7 @@ int main(int argc, char** argv) {
     if (onStart) scene.buildFirstPicture(sound);
     else scene.build(sound);
     controls.openGamepad();
-    if (onStart) screens.openOnStart();
+    if (onStart) window.openOnStart();
     // A signal that came while loading is honoured by the first frame; on
     // the start screen, once all is loaded.
     else TerminationSignal::loaded();

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "shell/Scene.h"
+#include "shell/frame/FrameLoop.h"
+#include "shell/input/Controls.h"
+#include "shell/replay/Replay.h"
+#include "shell/screens/Screens.h"
+#include "shell/view/PipelineWarmup.h"
+#include "shell/view/View.h"
+
+// What runs the window: the scene, the view, input, the replay, the screens
+// and the frame loop, made once in main and handed to each other here. The
+// toolkit's callbacks reach it through one pointer. Each frame is written
+// out in play() in the order the game is made of; what a screen asks for is
+// carried out in one place, carryOut().
+class GameWindow {
+public:
+    GameWindow();
+    ~GameWindow();
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    // The window the toolkit's callbacks reach: the one made last, or null.
+    static GameWindow* reached();
+    // Hands every toolkit callback to this window.
+    void registerCallbacks();
+
+    // The display callback's work: one frame of play, or the screen showing.
+    void display();
+    // The idle callback's work: the next frame, or a short wait while play stands still.
+    void idle();
+    // The window is now this size.
+    void reshape(int width, int height);
+    // One frame of play: input, the game's step, drawing, the head-up
+    // display, the end-of-game test, the swap.
+    void play();
+
+    // The screens decide what the event does; it is carried out here.
+    void screenEvent(ScreenEvent event);
+    // The program opens on the start screen rather than in play.
+    void openOnStart();
+    // Everything the screens asked for, in its order; `cause` tells a
+    // signal's end from another.
+    void carryOut(const ScreenEffects& effects, ScreenEvent cause);
+
+    // The toolkit's input, as its callbacks bring it: first to the screens
+    // that take it (the options take every key while they show), then to
+    // the controls; what the controls ask of the screens is done here.
+    void key(Key key, bool pressed);
+    void keyDown(unsigned char key);
+    void mouseButton(int button, int state, int x, int y);
+    void pointerMoved(int x, int y);
+    // The game controller: the stick steers; its buttons choose on the
+    // options, and pause, begin, help and fire elsewhere.
+    void pollGamepad();
+
+    Scene scene;
+    View view;
+    Controls controls;
+    Replay replay;
+    Screens screens;
+    FrameLoop frames;
+    PipelineWarmup warmup;
+
+private:
+    // The options took the key (their effects carried out).
+    bool takesKey(Key key);
+    bool takesPadKey(Key key);
+    // Shows the frame of play (or the game-over screen's picture), a capture taken first.
+    void show(bool ofPlay);
+    // A standing screen or the game-over screen, drawn and shown.
+    void drawScreen();
+    // The scene built whole, if the start screen's first picture was shown
+    // without it; signals honoured from then on.
+    void finishLoading();
+};
+
+// The toolkit's callbacks, each handed to the window reached.
+void displayFrame();
+void idleFrame();
+void reshape(int width, int height);
+void keyDown(unsigned char key, int x, int y);
+void keyUp(unsigned char key, int x, int y);
+void specialKeyDown(int key, int x, int y);
+void specialKeyUp(int key, int x, int y);
+void mouseButton(int button, int state, int x, int y);
+void pointerDragged(int x, int y);
+void pointerMoved(int x, int y);
+void pointerEntry(int state);
