@@ -152,13 +152,15 @@ int main(int argc, char** argv) {
     // A replay shows a game already begun. A player's first picture is the
     // start screen: it is shown before what it does not need is loaded.
     const bool onStart = settings.startScreen && !replay.replaying();
-    if (onStart) scene.buildFirstPicture(sound);
-    else scene.build(sound);
-    controls.openGamepad();
-    if (onStart) window.openOnStart();
-    // A signal that came while loading is honoured by the first frame; on
-    // the start screen, once all is loaded.
-    else TerminationSignal::loaded();
+    if (onStart) {
+        scene.buildFirstPicture(sound);
+        window.openOnStart();   // the game controller and the signals too, once all is loaded
+    } else {
+        scene.build(sound);
+        controls.openGamepad();
+        // A signal that came while loading is honoured by the first frame.
+        TerminationSignal::loaded();
+    }
     glutMainLoop();
     return 0;
 }

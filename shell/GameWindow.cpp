@@ -170,6 +170,7 @@ void GameWindow::finishLoading() {
     if (scene.game) return;
     scene.finishBuilding();
     screens.prepareKeptFrame();
+    controls.openGamepad();
     TerminationSignal::loaded();
 }
 

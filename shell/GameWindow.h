@@ -70,8 +70,8 @@ private:
     void show(bool ofPlay);
     // A standing screen or the game-over screen, drawn and shown.
     void drawScreen();
-    // The scene built whole, if the start screen's first picture was shown
-    // without it; signals honoured from then on.
+    // The scene built whole and the game controller opened, if the start
+    // screen's first picture was shown without them; signals honoured from then on.
     void finishLoading();
 };
 
