@@ -104,6 +104,34 @@ void gameStep(benchmark::State& state) {
     }
 }
 
+// The same at wave 8 of a score attack: nine enemies, each scanning
+// everything ahead of it, gathered where they fight.
+void gameStepAtWave8(benchmark::State& state) {
+    SoundChoice silent;
+    silent.enabled = false;
+    GameRules rules;
+    rules.mode = Mode::Waves;
+    Game game(nullptr, silent, false, rules);
+    game.populate();
+    uint32_t now = 1000, frame = 0;
+    while (game.waves.number() < 8) {
+        for (EnemyShip* enemy : game.enemies) enemy->setEnergy(0);
+        game.step(InputRecord(), 1.0f / 70.0f, now += 14);
+    }
+    for (size_t i = 0; i < game.enemies.size(); ++i)
+        game.enemies[i]->setPosition(Vector3(40.0f * float(i) - 160.0f, 30.0f, -400.0f));
+    InputRecord turn;
+    turn.addTurn(0.0001f, -0.0001f);
+    InputRecord shot = turn;
+    shot.press(Action::Fire);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(game.step(++frame % 20 == 0 ? shot : turn, 1.0f / 70.0f, now += 14));
+        game.myShip->setEnergy(500);
+        for (EnemyShip* enemy : game.enemies) enemy->setEnergy(100);   // the wave stays
+    }
+    state.SetLabel(std::to_string(game.enemies.size()) + " enemies, wave " + std::to_string(game.waves.number()));
+}
+
 }
 
 // 26 rocks make the game's 28 objects; 416 are sixteen fields.
@@ -111,5 +139,6 @@ BENCHMARK(collisionPass)->Arg(26)->Arg(416);
 BENCHMARK(enemyScan)->Arg(26)->Arg(416);
 BENCHMARK(laserHitTest)->Arg(26)->Arg(416);
 BENCHMARK(gameStep);
+BENCHMARK(gameStepAtWave8);
 
 BENCHMARK_MAIN();

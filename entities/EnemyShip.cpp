@@ -88,7 +88,7 @@ void EnemyShip::turnToward(float& counter, float timeFactor) {
     // Opposite directions have no axis of their own; turn about the current one.
     const Vector3 axis = isZero(axisRaw) ? turnAxis.normalized() : axisRaw.normalized();
     // The angle argument is in degrees; the radian measure enters it unconverted.
-    setTurn(rotateAboutAxis(flightDirection, static_cast<float>(2.0 * theta * timeFactor * counter), axis));
+    setTurn(rotateAboutAxis(flightDirection, static_cast<float>(2.0 * theta * timeFactor * counter * turnRate), axis));
 }
 
 void EnemyShip::advanceAlongFlight(float distance) {
@@ -177,7 +177,7 @@ void EnemyShip::stepWithoutContact(float F, float gap, float D) {
         setTurn(toPlayer);
         advanceAlongFlight(speed * F);
         applySpeedRule(gap);
-        const int n = randomInRange(0, 500);
+        const int n = randomInRange(0, std::max(fireOdds, 7));
         if (n == 7 && absoluteSpeed() < 50.0f && D < 800.0f) behaviourState = FIRE;
     } else if (behaviourState == EVADE) {
         if (evadeAngle <= evadeProgress) {
@@ -185,7 +185,7 @@ void EnemyShip::stepWithoutContact(float F, float gap, float D) {
             evadeProgress = 0.0f;
             behaviourState = HALF_LOOP;
         } else {
-            const float s = 45.0f * F;
+            const float s = 45.0f * F * turnRate;
             turnBy(s);
             evadeProgress += s;
         }
@@ -202,7 +202,7 @@ void EnemyShip::stepWithoutContact(float F, float gap, float D) {
         } else {
             applySpeedRule(gap);
         }
-        const float s = 30.0f * F * loopRamp;
+        const float s = 30.0f * F * turnRate * loopRamp;
         turnBy(-s);
         loopProgress += s;
         if (loopRamp < 1.0f) loopRamp += 0.006f;
@@ -224,7 +224,7 @@ void EnemyShip::stepWithContact(float F, const SpaceObject* contact, const Vecto
         advanceAlongFlight(speed * F);
         adjustSpeed(2.0f, true);
     } else {
-        const float s = 45.0f * F;
+        const float s = 45.0f * F * turnRate;
         turnBy(s);
         evadeProgress += s;
     }

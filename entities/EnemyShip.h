@@ -47,6 +47,11 @@ public:
     unsigned hitsOnPlayer = 0;
     bool beamShown = false;      // the last update showed the beam: drawn after it
 
+    // How sharp this ship is, as numbers the steps use; the steps never
+    // change. The design's ship turns at 1 and fires on one draw in 501.
+    float turnRate = 1.0f;       // times every turn of the evasion, the half loop and the turn back
+    int fireOdds = 500;          // the pursuit fires on a 7 drawn from 0..fireOdds, at least 7
+
     // Progress of the current manoeuvre.
     bool evadePlanned = false;
     float evadeProgress = 0.0f;  // degrees

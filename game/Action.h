@@ -8,5 +8,6 @@ enum class Action {
     ThrottleUp, ThrottleDown, FullThrottle, FullStop, Straighten,
     Fire, Pause, View, DrawModels, DrawLists, DrawArrays, Shading, Stats, Help,
     MusicUp, MusicDown, EffectsUp, EffectsDown, MusicOnOff, Quit, Options,
+    SwitchSteering, Screenshot,
     Count
 };

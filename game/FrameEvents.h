@@ -12,7 +12,8 @@ struct FrameEvents {
     unsigned playerHits = 0;        // the enemy's shots that struck the player
     Vector3 shooter;                // where the enemy stood when it fired (with playerHits)
     unsigned rocksDestroyed = 0;
-    bool enemyDestroyed = false;    // paid, and sent back to a corner
+    bool enemyDestroyed = false;    // paid, and sent back to a corner (or gone, in a wave)
+    bool waveCleared = false;       // the wave's last ship destroyed: the bonus paid, the next wave in
     bool viewChanged = false;       // cockpit or outside view
     bool gameOver = false;          // power at zero or below after this step
 };

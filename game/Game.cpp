@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 
 namespace {
 
@@ -40,6 +42,10 @@ const Vector3 Game::START_POSITION(0, 0, 0), Game::START_DIRECTION(0, 0, -1), Ga
 Game::Game(TextureBank* bank, const SoundChoice& sound, bool graphics, const GameRules& r)
     : world(std::make_unique<World>(bank, sound)), rules(r) {
     world->graphics = graphics;
+    if (hasWaves()) {
+        world->rewards.enemiesReturn = false;
+        world->rewards.rockPoints = waves.tuning.rockPoints;
+    }
 }
 
 Game::~Game() {
@@ -103,14 +109,44 @@ void Game::populate() {
         w->displayListBase = glGenLists(LIST_COUNT);
         buildSharedGeometry();
     }
+    // Every rock of the field from one seed, the one the game is known by.
+    const std::optional<uint32_t> given = Asteroid::fieldSeed;
+    seed = given ? *given : static_cast<uint32_t>(std::time(nullptr));
     myShip = new MyShip("../bin/data/Ships/xwingPart1.ms3d", START_POSITION, START_DIRECTION, 13.0f, 1.0f,
                         Vector3(0.05f, 0.05f, 0.05f), 0.0f, 0.0f, 500.0f, w);
     laser = std::make_unique<Laser>();
     starField = std::make_unique<StarField>(myShip);
+    Asteroid::fieldSeed = seed;
     addRockField(Vector3(0, 0, 0));
-    enemyShip = new EnemyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, -300, -250), Vector3(0, 0, 1), 12.0f,
-                              5.0f, Vector3(0.05f, 0.05f, 0.05f), 100.0f, w);
+    Asteroid::fieldSeed = given;
+    if (hasWaves()) {
+        waves.enter(*w, *myShip);
+    } else {
+        new EnemyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, -300, -250), Vector3(0, 0, 1), 12.0f, 5.0f,
+                      Vector3(0.05f, 0.05f, 0.05f), 100.0f, w);
+    }
+    findEnemies();
     w->startMusic();
+}
+
+void Game::findEnemies() {
+    enemies.clear();
+    for (SpaceObject* object : world->objects) {
+        if (std::strcmp(object->getTypeName(), "EnemyShip") == 0) enemies.push_back(static_cast<EnemyShip*>(object));
+    }
+}
+
+const EnemyShip* Game::nearestEnemy() const {
+    const EnemyShip* nearest = nullptr;
+    float best = 0.0f;
+    for (const EnemyShip* enemy : enemies) {
+        const float d = (enemy->getPosition() - myShip->getPosition()).length();
+        if (!nearest || d < best) {
+            nearest = enemy;
+            best = d;
+        }
+    }
+    return nearest;
 }
 
 bool Game::fireShot() {
@@ -157,6 +193,7 @@ void Game::play(Action action, bool pressed, FrameEvents& events) {
     case Action::Straighten:
         ship.stopTurning();
         keySteering.forget();
+        aim.centre();
         break;
     case Action::View:
         ship.setOutsideView(ship.getOutsideView() == 0 ? 1 : 0);
@@ -183,25 +220,38 @@ FrameEvents Game::step(const InputRecord& input, float frameTime, uint32_t clock
         keySteering.forget();
         ship.addTurn(input.setYaw, input.setPitch);
     }
-    for (unsigned i = 0; i < input.turnCount; ++i) ship.addTurn(input.turns[i][0], input.turns[i][1]);
+    // Aiming, the pointer moves the mark; the keys and the stick still turn by rates.
+    const bool aims = rules.steering == Steering::Aim;
+    for (unsigned i = 0; i < input.turnCount; ++i) {
+        if (aims) aim.move(input.turns[i][0], input.turns[i][1]);
+        else ship.addTurn(input.turns[i][0], input.turns[i][1]);
+    }
     events.bounced = resolveCollisions(*world, ship, frameTime);
     keySteering.update(ship, frameTime);
     ship.yaw(2.0f * ship.getYawRate() * frameTime);
     ship.pitch(2.0f * ship.getPitchRate() * frameTime);
+    if (aims) aim.steer(ship, frameTime);
     // The stars draw from the same random numbers as the enemy, so their
     // renewal keeps its place in the frame's order.
     starField->renewRing();
     world->updateEnemyShips(frameTime);
+    // Every hit counted since the last step is told, however it was counted,
+    // before a ship that made one can leave the world.
+    for (EnemyShip* enemy : enemies) {
+        if (enemy->hitsOnPlayer == 0) continue;
+        events.playerHits += enemy->hitsOnPlayer;
+        enemy->hitsOnPlayer = 0;
+        events.shooter = enemy->getPosition();
+    }
     const World::Destroyed destroyed = world->removeDestroyed();
     events.rocksDestroyed = destroyed.rocks;
     events.enemyDestroyed = destroyed.enemies > 0;
-    // Every hit counted since the last step is told, however it was counted.
     events.shotsStruck = shotsThatStruck - struckTold;
     struckTold = shotsThatStruck;
-    if (enemyShip) {
-        events.playerHits = enemyShip->hitsOnPlayer - hitsTold;
-        hitsTold = enemyShip->hitsOnPlayer;
-        events.shooter = enemyShip->getPosition();
+    if (destroyed.enemies > 0) findEnemies();
+    if (hasWaves() && waves.clearIfDone(*world, ship, enemies)) {
+        events.waveCleared = true;
+        findEnemies();
     }
     events.gameOver = over();
     return events;

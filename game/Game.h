@@ -1,13 +1,16 @@
 #pragma once
 
+#include "AimMark.h"
 #include "FrameEvents.h"
 #include "GameRules.h"
 #include "InputRecord.h"
 #include "KeySteering.h"
+#include "Waves.h"
 #include "world/World.h"
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class EnemyShip;
 class Laser;
@@ -33,7 +36,8 @@ public:
     Game& operator=(const Game&) = delete;
 
     // The shared lists and arrays, the player's ship, laser, star field, the 26
-    // rocks and the enemy at its start; then the music.
+    // rocks and the enemy at its start (or, in a score attack, the first
+    // wave's ships at the field's corners); then the music.
     void populate();
 
     // The 26 rocks of the field, each moved by `offset`. The game places the
@@ -47,6 +51,7 @@ public:
     // and the destruction pass, in that order.
     FrameEvents step(const InputRecord& input, float frameTime, uint32_t clock);
     bool over() const;   // the player's power is gone
+    bool begun() const { return steps > 0; }   // a step has been taken
     // Play again: steering keys still held go on being held in the new game,
     // their part of the old ship's turn forgotten.
     void holdKeys(const KeySteering& old);
@@ -61,13 +66,19 @@ public:
 
     std::unique_ptr<World> world;
     MyShip* myShip = nullptr;          // owned by the world
-    EnemyShip* enemyShip = nullptr;    // owned by the world
+    std::vector<EnemyShip*> enemies;   // in the world's order, owned by it; renewed by every step
     std::unique_ptr<Laser> laser;
     std::unique_ptr<StarField> starField;
     float lastShotTime = 0.0f;         // milliseconds on the clock, 0 before the first shot
     unsigned shotsThatStruck = 0;      // the player's, for the crosshair's mark: no state of play
     KeySteering keySteering;           // the held steering keys' part of the turn rates
+    AimMark aim;                       // steering by aim: where the pointer points; centred otherwise
     const GameRules rules;
+    uint32_t seed = 0;                 // the random draws' seed the rocks were built with
+    Waves waves;                       // in play only when the mode is not classic
+    bool hasWaves() const { return rules.mode != Mode::Classic; }
+    // The enemy nearest the player's ship, or null when none is left.
+    const EnemyShip* nearestEnemy() const;
 
     // The box that holds the centres of the rocks of the field.
     static void fieldBounds(Vector3& low, Vector3& high);
@@ -79,10 +90,10 @@ private:
     void buildSharedGeometry();
     // A bound action of play pressed (true) or released, inside a step.
     void play(Action action, bool pressed, FrameEvents& events);
+    void findEnemies();
 
     uint32_t steps = 0;        // taken so far
     unsigned struckTold = 0;   // shotsThatStruck as the last step told it
-    unsigned hitsTold = 0;     // the enemy's hitsOnPlayer as the last step told it
     // The display lists bind this model's textures, so it lives as long as they do.
     std::unique_ptr<Ms3dModel> sharedGeometry;
 };

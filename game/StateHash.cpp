@@ -43,23 +43,33 @@ uint64_t stateHash(const Game& game) {
     h.number(ship.getPoints());
     h.number(ship.getYawRate());
     h.number(ship.getPitchRate());
+    // Only an aiming game has a mark: the design's games hash as they always did.
+    if (game.rules.steering == Steering::Aim) {
+        h.number(game.aim.x());
+        h.number(game.aim.y());
+    }
     for (const SpaceObject* object : game.world->objects) {
         h.number(object->getWorldId());
         h.vector(object->getPosition());
         h.vector(object->getDirection());
         h.number(object->getEnergy());
     }
-    if (const EnemyShip* enemy = game.enemyShip) {
+    for (const EnemyShip* enemy : game.enemies) {
         h.bytes(enemy->getFrame().m, sizeof enemy->getFrame().m);
         h.number(enemy->getSpeed());
         h.number(int32_t(enemy->behaviourState));
     }
+    if (game.hasWaves()) h.number(int32_t(game.waves.number()));
     return h.value;
 }
 
 std::string summaryLine(uint32_t frames, const Game& game) {
-    char line[160];
-    std::snprintf(line, sizeof line, "frames %" PRIu32 ", points %.0f, power %.0f, state %016" PRIx64, frames,
-                  double(game.myShip->getPoints()), double(std::max(game.myShip->getEnergy(), 0.0f)), stateHash(game));
+    char line[240];
+    int n = std::snprintf(line, sizeof line, "frames %" PRIu32 ", points %.0f, power %.0f, state %016" PRIx64, frames,
+                          double(game.myShip->getPoints()), double(std::max(game.myShip->getEnergy(), 0.0f)),
+                          stateHash(game));
+    if (game.hasWaves() && n > 0 && size_t(n) < sizeof line)
+        std::snprintf(line + n, sizeof line - size_t(n), ", mode %s, seed %" PRIu32 ", wave %u", modeName(game.rules.mode),
+                      game.seed, game.waves.number());
     return line;
 }

@@ -11,6 +11,7 @@ class Game;
 // play, however small, a different one.
 uint64_t stateHash(const Game& game);
 
-// "frames N, points P, power E, state HASH": how a recorded game and every
+// "frames N, points P, power E, state HASH", and for a score attack
+// ", mode M, seed S, wave W" after it: how a recorded game and every
 // replay or verification of it end, so the two can be compared.
 std::string summaryLine(uint32_t frames, const Game& game);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <system_error>
@@ -67,6 +68,53 @@ bool FileWriter::replace(const std::string& path, const std::string& text, std::
     std::string error;
     const bool ok = file.write(std::vector<uint8_t>(text.begin(), text.end()), why) && file.commit(why);
     if (!file.close(error) && ok) return why = error, false;
+    return ok;
+}
+
+bool FileWriter::create(const std::string& path, const std::vector<uint8_t>& bytes, std::string& why, bool& taken) {
+    taken = false;
+    struct stat info = {};
+    if (::lstat(path.c_str(), &info) == 0) {
+        taken = true;
+        return why = reason(EEXIST), false;
+    }
+    if (errno != ENOENT) return why = reason(errno), false;
+    const fs::path dir = fs::path(path).parent_path();
+    if (!makeFolders(dir)) return why = reason(errno), false;
+    std::string temporary = (dir / ("." + fs::path(path).filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return why = reason(errno), false;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    bool ok = true;
+    const auto fail = [&](int error) {
+        if (ok) why = reason(error);
+        ok = false;
+    };
+    for (size_t written = 0; ok && written < bytes.size();) {
+        errno = 0;
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) fail(n < 0 ? errno : ENOSPC);
+        else written += size_t(n);
+    }
+    if (ok && ::fsync(fd) != 0) fail(errno);
+    if (::close(fd) != 0) fail(errno);
+    // Put in place only where the name is still free: whatever took it
+    // meanwhile, a planted link included, stays as it was. A file system
+    // that cannot rename so is asked for a hard link, made on the same terms.
+    bool renamed = false, linked = false;
+    if (ok) {
+        renamed = ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0;
+        if (!renamed && (errno == EINVAL || errno == ENOSYS)) linked = ::link(temporary.c_str(), path.c_str()) == 0;
+        if (!renamed && !linked) {
+            taken = errno == EEXIST;
+            fail(errno);
+        }
+    }
+    if (!renamed) ::unlink(temporary.c_str());
+    if (ok) syncFolder(dir);
     return ok;
 }
 

@@ -27,6 +27,11 @@ public:
     // `text` into `path` atomically, with the old file's permissions; false
     // with the first failure's reason in `why`, the old file untouched.
     static bool replace(const std::string& path, const std::string& text, std::string& why);
+    // `bytes` into a new file at `path`, never over anything already there:
+    // written beside it under a name of its own, flushed, then put in place
+    // only if the name is still free. False with the reason in `why`, and
+    // `taken` set when the name was not free (a file, a link, anything).
+    static bool create(const std::string& path, const std::vector<uint8_t>& bytes, std::string& why, bool& taken);
 
     // A file written as it goes that takes the old one's place only once
     // committed: until then the old file is as it was, and a file never

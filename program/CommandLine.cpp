@@ -16,7 +16,8 @@ namespace {
 
 enum Option {
     HELP = 1000, VERSION, WINDOW, FULLSCREEN, MUTE, NO_MUSIC, NO_FRAME_CAP, SEED, DATA, CONFIG, RECORD, REPLAY,
-    FRAME_STATS, NO_START_SCREEN, CAPTURE, CAPTURE_EXIT, VERIFY
+    FRAME_STATS, NO_START_SCREEN, CAPTURE, CAPTURE_EXIT, VERIFY,
+    MODE, CHALLENGE
 };
 
 const option LONG_OPTIONS[] = {
@@ -37,6 +38,8 @@ const option LONG_OPTIONS[] = {
     {"capture", required_argument, nullptr, CAPTURE},
     {"capture-exit", no_argument, nullptr, CAPTURE_EXIT},
     {"verify", required_argument, nullptr, VERIFY},
+    {"mode", required_argument, nullptr, MODE},
+    {"challenge", required_argument, nullptr, CHALLENGE},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -83,16 +86,24 @@ std::string CommandLine::usage(const char* program) {
            "  --capture-exit  with --capture: exit after the last capture\n"
            "  --verify FILE   play a recorded game through without a window or a\n"
            "                  display, as fast as it goes, and print its summary line\n"
+           "  --mode MODE     classic (one enemy, as designed; the default), waves (a\n"
+           "                  score attack: each wave more ships, sharper) or daily\n"
+           "                  (the waves on the day's seed, the same for everyone)\n"
+           "  --challenge FILE  play the mode and seed of a recording (a friend's game),\n"
+           "                  its game flying beside yours as the ghost to beat; the\n"
+           "                  file is verified first\n"
            "  -h, --help      show this help and exit\n"
            "  --version       show the version and exit\n"
            "\n"
            "Keys:\n"
-           "  mouse           steer (the pointer sets turn rates)\n"
+           "  mouse           steer: by rates (the pointer sets turn rates), or with\n"
+           "                  steering = aim by a ring the ship turns onto\n"
+           "  s               switch the mouse's steering, aim or rates\n"
            "  left button     fire\n"
            "  a / y or z      throttle up / down\n"
            "  Page Up / Down  full throttle / full stop\n"
            "  arrow keys      steer while held\n"
-           "  c               straighten: both turn rates to zero\n"
+           "  c               straighten: both turn rates to zero; the ring to the crosshair\n"
            "  F1              frame rate and draw-mode lines on or off\n"
            "  F2              cockpit or outside view\n"
            "  F3, F4, F5      draw models directly, by display lists, by vertex arrays\n"
@@ -102,6 +113,8 @@ std::string CommandLine::usage(const char* program) {
            "  + / -, ] / [    music, effects volume up / down\n"
            "  m               music on or off\n"
            "  Enter           play again, on the game-over screen\n"
+           "  F12             screenshot into the pictures folder's spacefight/\n"
+           "  Tab             the next mode, on the start screen\n"
            "  o               options\n"
            "  Escape          quit\n"
            "\n"
@@ -114,6 +127,7 @@ void CommandLine::overrule(Settings& settings) const {
     if (options.window) settings.window = *options.window;
     if (options.frameCap) settings.frameCap = *options.frameCap;
     if (options.startScreen) settings.startScreen = *options.startScreen;
+    if (options.mode) settings.mode = *options.mode;
 }
 
 CommandLine CommandLine::parse(int argc, char** argv) {
@@ -181,6 +195,16 @@ CommandLine CommandLine::parse(int argc, char** argv) {
             break;
         }
         case CAPTURE_EXIT: result.options.captureExit = true; break;
+        case CHALLENGE:
+            if (*optarg == '\0') return fail("--challenge needs a file");
+            result.options.challengeFile = optarg;
+            break;
+        case MODE: {
+            Mode mode = Mode::Classic;
+            if (!modeFromName(optarg, mode)) return fail(std::string("invalid mode '") + optarg + "' (classic, waves or daily)");
+            result.options.mode = mode;
+            break;
+        }
         case ':': return fail(std::string("option '") + argv[optind - 1] + "' needs a value");
         default:
             // A long option given a value it does not take ("--window=1"):
@@ -214,6 +238,18 @@ CommandLine CommandLine::parse(int argc, char** argv) {
     // A replay's seed is the recording's: another would be ignored without a word.
     if (result.options.seed && !result.options.replayFile.empty())
         return fail("--seed and --replay do not go together");
+    // So are its mode, and the day's seed is the day's.
+    if (result.options.mode && !(result.options.replayFile.empty() && result.options.verifyFile.empty()))
+        return fail("--mode goes with neither --replay nor --verify: a recording keeps its mode");
+    // A challenge is the file's mode and seed, played by the player.
+    if (!result.options.challengeFile.empty()) {
+        if (result.options.mode) return fail("--challenge and --mode do not go together: the file has its mode");
+        if (result.options.seed) return fail("--challenge and --seed do not go together: the file has its seed");
+        if (!result.options.replayFile.empty() || !result.options.verifyFile.empty())
+            return fail("--challenge goes with neither --replay nor --verify");
+    }
+    if (result.options.mode == Mode::Daily && result.options.seed)
+        return fail("--seed and --mode daily do not go together: the day has its seed");
     // What the game would write over is looked at before anything starts: a
     // folder, a FIFO or a device in the place of a file is never written.
     std::vector<std::string> outputs = {result.options.recordFile, result.options.frameStatsFile};

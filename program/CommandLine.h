@@ -24,6 +24,8 @@ struct GameOptions {
     std::string frameStatsFile;          // --frame-stats: frame times and start-up as JSON at exit
     std::vector<std::pair<uint32_t, std::string>> captures;   // --capture N:PICTURE.png, with --replay
     bool captureExit = false;            // --capture-exit: end after the last capture
+    std::optional<Mode> mode;            // --mode: classic, waves or daily; unset: the settings say
+    std::string challengeFile;           // --challenge: a recording's mode and seed played, its game as the ghost
 };
 
 // GNU-style options (getopt_long). Parsing never exits: the result says

@@ -3,6 +3,7 @@
 #include "timing/FrameStats.h"
 #include "shell/view/Display.h"
 #include "entities/Asteroid.h"
+#include "game/DailySeed.h"
 #include "platform/BestScore.h"
 #include "platform/DataDirectory.h"
 #include "platform/ErrorReport.h"
@@ -59,6 +60,18 @@ int verify(const std::string& path) {
     return 0;
 }
 
+// A challenge file is played through first: a damaged one, or one whose
+// game is not the one it says, is refused before any window opens.
+bool readChallenge(const std::string& path, Recording& recording, Ghost& ghost) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (FileReader::readAsGiven(path, Recording::MAX_BYTES, bytes, error) && Recording::parse(bytes, recording, error) &&
+        ghost.challenge(recording, error))
+        return true;
+    std::fprintf(stderr, "spacefight: %s: %s\n", path.c_str(), error.c_str());
+    return false;
+}
+
 void writeFrameStats() {
     std::string why;
     if (stats.write(statsFile, why)) return;
@@ -100,7 +113,9 @@ int main(int argc, char** argv) {
     // A recording is read whole, and checked, before any window opens.
     const GameOptions& options = command.options;
     Asteroid::fieldSeed = options.seed;
+    scene.seed = options.seed;
     std::string error;
+    scene.rules.steering = controls.settings().steering;   // a replay's own rules replace them
     if (!options.replayFile.empty()) {
         if (!replay.load(options.replayFile, error)) {
             std::fprintf(stderr, "spacefight: %s: %s\n", options.replayFile.c_str(), error.c_str());
@@ -110,9 +125,19 @@ int main(int argc, char** argv) {
         scene.rules = replay.rules();
         for (const auto& [frame, file] : options.captures) replay.capture.add(frame, file);
         replay.capture.exitAfterLast(options.captureExit);
-    } else if (!options.recordFile.empty()) {
+    } else if (!options.challengeFile.empty()) {
+        Recording challenge;
+        if (!readChallenge(options.challengeFile, challenge, replay.ghost)) return 2;
+        window.screens.challengePoints = replay.ghost.finalPoints();
+        scene.rules.mode = challenge.rules.mode;
+        Asteroid::fieldSeed = scene.seed = challenge.seed;
+    } else {
+        scene.rules.mode = controls.settings().mode;
+        if (scene.rules.mode == Mode::Daily) Asteroid::fieldSeed = dailySeed(std::time(nullptr));
+    }
+    if (!options.recordFile.empty()) {
         // The random draws' seed is chosen now and kept, so new games replay too.
-        Asteroid::fieldSeed = options.seed ? *options.seed : static_cast<uint32_t>(std::time(nullptr));
+        if (!Asteroid::fieldSeed) Asteroid::fieldSeed = static_cast<uint32_t>(std::time(nullptr));
         if (!replay.record(options.recordFile, CommandLine::version(), *Asteroid::fieldSeed, scene.rules, error)) {
             std::fprintf(stderr, "spacefight: %s: %s\n", options.recordFile.c_str(), error.c_str());
             return 2;
@@ -129,6 +154,7 @@ int main(int argc, char** argv) {
     if (!replay.replaying()) {
         scene.bestScore = new BestScore(BestScore::defaultPath());
         scene.bestScore->load();
+        scene.openScores();
     }
     const Settings& settings = controls.settings();
     frames.clock.pacer().setEnabled(settings.frameCap);
@@ -149,6 +175,8 @@ int main(int argc, char** argv) {
     sound.enabled = !command.options.mute;
     sound.music = command.options.music;
     controls.applySoundLevels();
+    replay.ghost.show(settings.ghost);
+    replay.prepareGhost(scene.rules.mode);
     // A replay shows a game already begun. A player's first picture is the
     // start screen: it is shown before what it does not need is loaded.
     const bool onStart = settings.startScreen && !replay.replaying();
@@ -157,6 +185,7 @@ int main(int argc, char** argv) {
         window.openOnStart();   // the game controller and the signals too, once all is loaded
     } else {
         scene.build(sound);
+        replay.gameBuilt(*scene.game);
         controls.openGamepad();
         // A signal that came while loading is honoured by the first frame.
         TerminationSignal::loaded();

@@ -212,7 +212,7 @@ bool RecordingWriter::open(const std::string& name, const std::string& programVe
     path = name;
     failure = false;
     if (!file.open(path, why)) return false;
-    std::vector<uint8_t> header(Recording::MAGIC, Recording::MAGIC + 8);
+    header.assign(Recording::MAGIC, Recording::MAGIC + 8);
     putU16(header, Recording::FORMAT);
     const std::string version = programVersion.substr(0, 255);
     header.push_back(uint8_t(version.size()));
@@ -220,12 +220,19 @@ bool RecordingWriter::open(const std::string& name, const std::string& programVe
     putU32(header, seed);
     header.push_back(uint8_t(rules.mode));
     header.push_back(uint8_t(rules.steering));
-    put(header);
+    return true;
+}
+
+bool RecordingWriter::setRules(const GameRules& rules) {
+    if (header.size() < 2) return false;
+    header[header.size() - 2] = uint8_t(rules.mode);
+    header[header.size() - 1] = uint8_t(rules.steering);
     return true;
 }
 
 void RecordingWriter::frame(uint32_t clock, float frameTime, const InputRecord& input) {
     std::string why;
+    put({});   // the header first: the file put in place is never without one
     // The game plays: its recording takes the place of whatever stood there.
     if (file.isOpen() && !failure && !file.committed() && !file.commit(why)) fail(why);
     std::vector<uint8_t> out = {Recording::Entry::Frame};
@@ -265,7 +272,12 @@ void RecordingWriter::put(const std::vector<uint8_t>& bytes) {
     if (!file.isOpen() || failure) return;
     // To the system at once: a crash of the game loses nothing written.
     std::string why;
-    if (!file.write(bytes, why)) fail(why);
+    if (!header.empty()) {
+        const std::vector<uint8_t> first = std::move(header);
+        header.clear();
+        if (!file.write(first, why)) return fail(why);
+    }
+    if (!bytes.empty() && !file.write(bytes, why)) fail(why);
 }
 
 void RecordingWriter::fail(const std::string& why) {

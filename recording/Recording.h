@@ -69,6 +69,9 @@ public:
     // False with `why` when the file cannot be made (the one writer's rule).
     bool open(const std::string& path, const std::string& programVersion, uint32_t seed, const GameRules& rules,
               std::string& why);
+    // The rules change before the first frame (chosen on the start screen):
+    // the header, written with the first entry, says them. False once it is written.
+    bool setRules(const GameRules& rules);
     void frame(uint32_t clock, float frameTime, const InputRecord& input);
     void newGame();
     void checksum(uint32_t frame, uint64_t hash);
@@ -81,6 +84,7 @@ private:
     void put(const std::vector<uint8_t>& bytes);
     void fail(const std::string& why);
     FileWriter::Pending file;
+    std::vector<uint8_t> header;   // until the first entry: then written ahead of it
     std::string path;
     bool failure = false;
 };

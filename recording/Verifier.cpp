@@ -18,6 +18,7 @@ void Verifier::newGame() {
     next->populate();
     if (game) next->holdKeys(game->keySteering);
     game = std::move(next);
+    ++games;
 }
 
 bool Verifier::diverge() {
@@ -40,6 +41,7 @@ bool Verifier::run() {
         if (entry.kind != Recording::Entry::Frame || game->over()) return diverge();
         game->step(entry.input, entry.frameTime, entry.clock);
         ++played;
+        if (afterStep) afterStep(*game, games, entry.clock);
         const Recording::Entry* next = i + 1 < entries.size() ? &entries[i + 1] : nullptr;
         if (!next) break;
         const bool checksum = next->kind == Recording::Entry::Checksum && next->frame == played;

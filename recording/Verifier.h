@@ -3,6 +3,7 @@
 #include "Recording.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,10 @@ public:
     // The line a replay of the same file ends with.
     std::string summary() const;
 
+    // Called after every frame stepped, with the game, its number in the
+    // file (1 the first) and the frame's game clock (ms).
+    std::function<void(const Game&, unsigned, uint32_t)> afterStep;
+
 private:
     void newGame();
     bool diverge();
@@ -32,4 +37,5 @@ private:
     std::unique_ptr<Game> game;
     uint32_t played = 0;
     uint32_t diverged = 0;   // 0: none
+    unsigned games = 0;      // begun so far
 };

@@ -28,6 +28,7 @@ const char* const ACTION_NAMES[] = {
     "throttle_up", "throttle_down", "full_throttle", "full_stop", "straighten",
     "fire", "pause", "view", "draw_models", "draw_lists", "draw_arrays", "shading", "stats", "help",
     "music_up", "music_down", "effects_up", "effects_down", "music_on_off", "quit", "options",
+    "steering", "screenshot",
 };
 static_assert(sizeof ACTION_NAMES / sizeof *ACTION_NAMES == size_t(Action::Count), "a name for every action");
 
@@ -60,6 +61,8 @@ KeyBindings::KeyBindings() {
     set(Action::MusicOnOff, {'m'});
     set(Action::Quit, {ESCAPE});
     set(Action::Options, {'o'});
+    set(Action::SwitchSteering, {'s'});
+    set(Action::Screenshot, {keyF(12)});
 }
 
 Action KeyBindings::actionOf(Key key) const {
@@ -92,8 +95,12 @@ Action KeyBindings::bind(Action action, const std::vector<Key>& wanted) {
     for (Key k : newKeys) {
         const Action other = actionOf(k);
         if (other == Action::Count || other == action) continue;
+        // Escape, and "o" while the options have no key, stand for their
+        // actions without being bound to them: then no key changes hands.
         std::vector<Key>& theirs = keys[size_t(other)];
-        theirs.erase(std::find(theirs.begin(), theirs.end(), k));
+        const auto at = std::find(theirs.begin(), theirs.end(), k);
+        if (at == theirs.end()) continue;
+        theirs.erase(at);
         if (loser == Action::Count) loser = other;
     }
     // Only the first loser is given the keys, so no key ever does two actions.

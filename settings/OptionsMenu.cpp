@@ -5,7 +5,7 @@
 
 namespace {
 
-enum class Kind { Sensitivity, Percent, DeadZone, Switch, Mode, KeysPage };
+enum class Kind { Steering, Sensitivity, Percent, DeadZone, Switch, Mode, KeysPage };
 
 struct Entry {
     const char* label;
@@ -17,6 +17,7 @@ struct Entry {
 
 const Entry ENTRIES[] = {
     {"pointer sensitivity", Kind::Sensitivity, nullptr, nullptr, OptionsMenu::Pointer},
+    {"steering", Kind::Steering, nullptr, nullptr, OptionsMenu::Steering},
     {"invert pitch", Kind::Switch, nullptr, &Settings::invertPitch, OptionsMenu::Drawn},
     {"turn-rate marker", Kind::Switch, nullptr, &Settings::turnMarker, OptionsMenu::Drawn},
     {"music volume", Kind::Percent, &Settings::musicVolume, nullptr, OptionsMenu::Sound},
@@ -119,6 +120,9 @@ unsigned OptionsMenu::change(int direction) {
     case Kind::DeadZone: settings.*e.number = std::clamp(settings.*e.number + 5 * direction, 0, 90); break;
     case Kind::Switch:
     case Kind::Mode: settings.*e.flag = !(settings.*e.flag); break;
+    case Kind::Steering:
+        settings.steering = settings.steering == Steering::Aim ? Steering::Rates : Steering::Aim;
+        break;
     case Kind::KeysPage: return Nothing;
     }
     return e.change;
@@ -131,7 +135,8 @@ unsigned OptionsMenu::enter() {
             choice = 0;
             return Nothing;
         }
-        return ENTRIES[choice].kind == Kind::Switch || ENTRIES[choice].kind == Kind::Mode ? change(1) : Nothing;
+        const Kind kind = ENTRIES[choice].kind;
+        return kind == Kind::Switch || kind == Kind::Mode || kind == Kind::Steering ? change(1) : Nothing;
     }
     if (choice < size_t(Action::Count)) {
         waiting = true;
@@ -183,6 +188,7 @@ std::vector<std::string> OptionsMenu::lines() const {
             case Kind::DeadZone: value = std::to_string(settings.*e.number) + "%"; break;
             case Kind::Switch: value = settings.*e.flag ? "on" : "off"; break;
             case Kind::Mode: value = settings.window ? "window" : "full screen"; break;
+            case Kind::Steering: value = Settings::steeringName(settings.steering); break;
             case Kind::KeysPage: break;
             }
             line(i, e.label, value);

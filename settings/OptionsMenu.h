@@ -21,6 +21,7 @@ public:
         Drawn = 32,       // something read each frame (pitch, marker, overlays, dead zone)
         Keys = 64,        // a key binding
         Closed = 128,     // the screen is left: time to save the settings
+        Steering = 256,   // rates or aim: for the next game
     };
 
     explicit OptionsMenu(Settings& settings);

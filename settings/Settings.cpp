@@ -62,17 +62,19 @@ std::string decimalText(float f) {
 
 struct Field {
     const char* name;
-    enum Kind { Decimal, Whole, Switch, Mode } kind;
+    enum Kind { Decimal, Whole, Switch, Mode, GameMode, Steer } kind;
     float Settings::*decimal;
     int Settings::*whole;
     bool Settings::*flag;
     int low, high;
     const char* comment;   // in the example file
+    ::Mode Settings::*gameMode = nullptr;
 };
 
 const Field FIELDS[] = {
     {"pointer_sensitivity", Field::Decimal, &Settings::pointerSensitivity, nullptr, nullptr, 0, 0, "0.1 to 10"},
     {"invert_pitch", Field::Switch, nullptr, nullptr, &Settings::invertPitch, 0, 0, ""},
+    {"steering", Field::Steer, nullptr, nullptr, nullptr, 0, 0, "rates or aim"},
     {"turn_marker", Field::Switch, nullptr, nullptr, &Settings::turnMarker, 0, 0, "the turn rates shown about the crosshair"},
     {"effects_volume", Field::Whole, nullptr, &Settings::effectsVolume, nullptr, 0, 100, "percent"},
     {"music_volume", Field::Whole, nullptr, &Settings::musicVolume, nullptr, 0, 100, "percent"},
@@ -87,6 +89,8 @@ const Field FIELDS[] = {
     {"hit_flash", Field::Switch, nullptr, nullptr, &Settings::hitFlash, 0, 0, "the flash when the ship is hit"},
     {"dials", Field::Switch, nullptr, nullptr, &Settings::dials, 0, 0, "the speed and power dials"},
     {"field_arrow", Field::Switch, nullptr, nullptr, &Settings::fieldArrow, 0, 0, "the arrow back to the asteroid field"},
+    {"mode", Field::GameMode, nullptr, nullptr, nullptr, 0, 0, "classic, waves or daily", &Settings::mode},
+    {"ghost", Field::Switch, nullptr, nullptr, &Settings::ghost, 0, 0, "the best game of the mode flown beside yours"},
 };
 
 const Field* fieldNamed(const std::string& key) {
@@ -101,6 +105,10 @@ Action actionOfKey(const std::string& key) {
     return key.compare(0, 4, "key.") == 0 ? KeyBindings::actionNamed(key.substr(4)) : Action::Count;
 }
 
+}
+
+const char* Settings::steeringName(Steering s) {
+    return s == Steering::Aim ? "aim" : "rates";
 }
 
 std::string Settings::defaultPath() {
@@ -149,6 +157,8 @@ std::string Settings::valueText(const std::string& key) const {
         case Field::Whole: return std::to_string(this->*f->whole);
         case Field::Switch: return onOff(this->*f->flag);
         case Field::Mode: return this->*f->flag ? "window" : "fullscreen";
+        case Field::GameMode: return modeName(this->*f->gameMode);
+        case Field::Steer: return steeringName(steering);
         }
     }
     const Action action = actionOfKey(key);
@@ -171,6 +181,11 @@ std::string Settings::set(const std::string& key, const std::string& value) {
         case Field::Mode:
             if (value != "window" && value != "fullscreen") return bad("window or fullscreen");
             this->*f->flag = value == "window";
+            return "";
+        case Field::GameMode: return modeFromName(value, this->*f->gameMode) ? "" : bad(f->comment);
+        case Field::Steer:
+            if (value != "rates" && value != "aim") return bad(f->comment);
+            steering = value == "aim" ? Steering::Aim : Steering::Rates;
             return "";
         }
     }

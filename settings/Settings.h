@@ -1,6 +1,9 @@
 #pragma once
 
 #include "KeyBindings.h"
+#include "game/GameRules.h"
+
+#include "game/GameRules.h"
 
 #include <string>
 #include <vector>
@@ -11,6 +14,9 @@
 struct Settings {
     float pointerSensitivity = 1.0f;   // turn rate per pixel, times 1/1000
     bool invertPitch = false;          // pointer and keys: up turns down
+    // Rates: the pointer sets how fast the ship turns. Aim: the pointer moves
+    // a mark the ship turns onto. Every game of a run is played by one.
+    Steering steering = Steering::Rates;
     bool turnMarker = true;            // the turn rates shown about the crosshair
     int effectsVolume = 100;           // percent of the effects' own level
     int musicVolume = 100;             // percent of the music's own level
@@ -27,6 +33,13 @@ struct Settings {
     bool fieldArrow = true;            // outside the rocks' field: a line and an arrow back
     KeyBindings keys;
     bool musicOn = true;               // the music plays; the music key stops and starts it
+    // The game the start screen offers first: the last one chosen there.
+    Mode mode = Mode::Classic;
+    bool ghost = true;                 // the mode's best game flies beside the game played
+
+
+    // "rates" or "aim", as the file writes it.
+    static const char* steeringName(Steering steering);
 
     // $XDG_CONFIG_HOME/spacefight/settings.conf, or ~/.config/... without it.
     static std::string defaultPath();

@@ -11,6 +11,8 @@
 #include "platform/Pointer.h"
 #include "platform/SwapInterval.h"
 #include "platform/TerminationSignal.h"
+#include "shell/hud/Overlay.h"
+#include "assets/Font.h"
 #include "world/World.h"
 
 #include <GL/freeglut.h>
@@ -59,15 +61,17 @@ void GameWindow::carryOut(const ScreenEffects& effects, ScreenEvent cause) {
     if (effects.has(E::Fire)) controls.queueShot();   // fired in the next frame of play
     if (effects.has(E::NewGame)) {
         replay.newGame();
-        scene.startNewGame();   // built while the clock stands still
+        buildGame();   // built while the clock stands still
     }
     if (effects.has(E::SaveSettings)) {
         const std::string warning = controls.saveSettings();   // said the first time only
         if (!warning.empty()) reportWarning(warning);
     }
     if (effects.has(E::StopClock)) frames.clock.stop();
-    if (effects.has(E::OfferBest) && scene.bestScore && scene.game)
-        scene.bestScore->offer(std::llround(scene.game->myShip->getPoints()));
+    if (effects.has(E::OfferBest)) {
+        scene.gameOver();
+        if (scene.scorePlace == 0) replay.keepBest(scene.rules.mode);   // the next games' ghost
+    }
     if (effects.has(E::ShowPointer)) Pointer::show();
     if (effects.has(E::PlayBegins) && frames.stats) frames.stats->playBegins();
     if (effects.has(E::HidePointer)) {
@@ -83,8 +87,24 @@ void GameWindow::carryOut(const ScreenEffects& effects, ScreenEvent cause) {
         SwapInterval::holdTo(settings.frameCap ? frames.clock.pacer().framesPerSecond() : 0.0);
     }
     if (effects.has(E::Stats)) view.options.showStats = settings.showStats;
+    if (effects.has(E::Steering)) screens.sayOnOptions(chooseSteering());
     if (effects.has(E::Redraw)) glutPostRedisplay();
     if (effects.has(E::RestartClock)) frames.clock.restart();
+}
+
+void GameWindow::buildGame() {
+    replay.prepareGhost(scene.rules.mode);
+    scene.startNewGame();
+    replay.gameBuilt(*scene.game);
+}
+
+void GameWindow::nextMode() {
+    if (replay.mode() != Replay::Mode::Off || replay.ghost.challenged()) return;
+    Settings& settings = controls.settings();
+    settings.mode = Mode((uint8_t(settings.mode) + 1) % uint8_t(Mode::Count));
+    scene.chooseMode(settings.mode);
+    buildGame();
+    glutPostRedisplay();
 }
 
 bool GameWindow::takesKey(Key key) {
@@ -101,10 +121,65 @@ bool GameWindow::takesPadKey(Key key) {
     return taken;
 }
 
+std::string GameWindow::chooseSteering() {
+    GameRules rules = scene.rules;
+    rules.steering = controls.settings().steering;
+    const std::string name = std::string("steering: ") + Settings::steeringName(rules.steering);
+    const bool begun = scene.game && scene.game->begun();
+    // A replay plays by its file's rules, and a recorded run by its header's.
+    if (begun && replay.mode() == Replay::Mode::Recording) return name + " from the next start";
+    if (!replay.setRules(rules)) return name + " from the next start";
+    scene.rules = rules;
+    if (!begun) {
+        buildGame();   // before play begins, as a new mode is: the start screen says it
+        return "";
+    }
+    return scene.game->rules != rules ? name + " from the next game" : name;
+}
+
+bool GameWindow::takesWindowKey(Key k) {
+    Settings& settings = controls.settings();
+    switch (settings.keys.actionOf(k)) {
+    case Action::Screenshot: view.screenshot.ask(); break;
+    case Action::SwitchSteering: {
+        settings.steering = settings.steering == Steering::Aim ? Steering::Rates : Steering::Aim;
+        const std::string note = chooseSteering();
+        if (!note.empty()) controls.showStatus(note);
+        break;
+    }
+    default: return false;
+    }
+    glutPostRedisplay();   // a standing screen is drawn again: for the picture, or to say it
+    return true;
+}
+
+void GameWindow::takeScreenshot() {
+    const std::string said = view.screenshot.beforeSwap(view.width(), view.height());
+    if (said.empty()) return;
+    controls.showStatus(said);
+    if (said.compare(0, 6, "saved ") != 0) reportWarning(said);
+    if (screens.stands()) glutPostRedisplay();   // to say it
+}
+
+void GameWindow::drawStatus() {
+    const std::string* status = controls.statusLine();
+    statusShown = status != nullptr;
+    if (!status || !scene.font) return;
+    // Low on the picture, clear of the screens' own lines; never into the cockpit mask's stencil.
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_STENCIL_TEST);
+    const int half = 5 * int(status->size());   // font units: 640 x 480, glyphs 10 wide
+    Overlay::darkPanel((314 - half) * 8 / 5, 768 - 40 * 8 / 5, (326 + half) * 8 / 5, 768 - 12 * 8 / 5, 0.8f);
+    scene.font->print(320 - half, 18, *status, 0);
+    glPopAttrib();
+}
+
 void GameWindow::key(Key k, bool pressed) {
     if (pressed) {
         k = controls.heldName(k);
+        if (k == '\t' && screens.current() == Screen::Start) return nextMode();
         if (takesKey(k)) return controls.holdForScreens(k);
+        if (takesWindowKey(k)) return controls.holdForScreens(k);
         // Escape always closes the help, whatever Quit is bound to.
         if (k == ESCAPE && screens.current() == Screen::Help) return screenEvent(ScreenEvent::EscapeKey);
     }
@@ -155,6 +230,11 @@ void GameWindow::idle() {
         else drawScreen();
         return;
     }
+    // The status line's two seconds are over: the screen without it.
+    if (statusShown && !controls.statusLine()) {
+        statusShown = false;
+        glutPostRedisplay();
+    }
     // Nothing changes while play stands still: wait a little instead of drawing.
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }
@@ -169,6 +249,7 @@ void GameWindow::reshape(int width, int height) {
 void GameWindow::finishLoading() {
     if (scene.game) return;
     scene.finishBuilding();
+    replay.gameBuilt(*scene.game);
     screens.prepareKeptFrame();
     controls.openGamepad();
     TerminationSignal::loaded();
@@ -176,6 +257,7 @@ void GameWindow::finishLoading() {
 
 void GameWindow::show(bool ofPlay) {
     replay.capture.shown(replay.frames(), view.width(), view.height());
+    takeScreenshot();
     frames.show(ofPlay);
 }
 
@@ -186,6 +268,8 @@ void GameWindow::drawScreen() {
     // Before the first game the cockpit stands behind, as the game stands.
     if (screens.beforeFirstGame()) frames.drawStill();
     screens.draw(scene.game ? scene.game->myShip->getPoints() : 0.0f);
+    drawStatus();
+    if (screens.current() != Screen::GameOver) takeScreenshot();   // the game-over screen's in show()
     switch (screens.current()) {
     case Screen::Start:
         glutSwapBuffers();
@@ -220,7 +304,7 @@ void GameWindow::play() {
     if (controls.settings().hitFlash)
         for (unsigned i = 0; i < events.shotsStruck; ++i) game.world->playHitSound();
     controls.centerPointer();
-    frames.draw(game, now);
+    frames.draw(game, now, replay.ghost.now(now));
     const double mark = frames.stamp();
     const HudFrame overlays = {game,
                                view,
@@ -232,7 +316,8 @@ void GameWindow::play() {
                                scene.textures->slots[7],
                                controls.statusLine(),
                                events,
-                               now};
+                               now,
+                               replay.ghost.now(now)};
     frames.hud.update(overlays);
     logic += frames.stamp() - mark;
     // The game ends with this frame: its view, before the crosshair and the

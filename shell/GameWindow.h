@@ -39,6 +39,11 @@ public:
     void screenEvent(ScreenEvent event);
     // The program opens on the start screen rather than in play.
     void openOnStart();
+    // The start screen's next mode: its game built at once, and kept as the
+    // last chosen; not in a recording, a replay or a challenge, whose mode is the file's.
+    void nextMode();
+    // A new game is built, its ghost made ready before it and told of it after.
+    void buildGame();
     // Everything the screens asked for, in its order; `cause` tells a
     // signal's end from another.
     void carryOut(const ScreenEffects& effects, ScreenEvent cause);
@@ -66,6 +71,19 @@ private:
     // The options took the key (their effects carried out).
     bool takesKey(Key key);
     bool takesPadKey(Key key);
+    // The key does what the window does on every screen (a screenshot, the
+    // steering switched): done, and true.
+    bool takesWindowKey(Key key);
+    // The steering the settings now say, for the run: at once before its
+    // first frame of play (the first game made again with it), else from its
+    // next game; a recorded or replayed run keeps the one its file says. What
+    // to tell the player, or "" when the start screen shows it at once.
+    std::string chooseSteering();
+    // A picture is about to be shown: the screenshot asked for is taken, and
+    // the status line says what became of it.
+    void takeScreenshot();
+    // The status line over a standing screen or the game-over screen.
+    void drawStatus();
     // Shows the frame of play (or the game-over screen's picture), a capture taken first.
     void show(bool ofPlay);
     // A standing screen or the game-over screen, drawn and shown.
@@ -73,6 +91,8 @@ private:
     // The scene built whole and the game controller opened, if the start
     // screen's first picture was shown without them; signals honoured from then on.
     void finishLoading();
+
+    bool statusShown = false;   // a standing screen shows the status line: drawn again once it is gone
 };
 
 // The toolkit's callbacks, each handed to the window reached.

@@ -5,8 +5,15 @@
 #include "assets/ImageLoader.h"
 #include "assets/Sky.h"
 #include "assets/TextureBank.h"
+#include "entities/Asteroid.h"
+#include "entities/MyShip.h"
+#include "platform/BestScore.h"
+#include "platform/ScoreTable.h"
+#include "game/DailySeed.h"
 
+#include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -100,6 +107,40 @@ void Scene::decodePicturesAhead() {
     for (int i = 0; i < EXPLOSION_FRAMES; ++i) names.push_back(explosionFrame(i));
     names.push_back(Sky::TEXTURE);
     decoded = std::make_unique<ImageLoader>(std::move(names));
+}
+
+void Scene::chooseMode(Mode mode) {
+    rules.mode = mode;
+    Asteroid::fieldSeed = mode == Mode::Daily ? std::optional<uint32_t>(dailySeed(std::time(nullptr))) : seed;
+    if (scores) openScores();
+}
+
+void Scene::openScores() {
+    scorePlace = -1;
+    const std::string best = BestScore::defaultPath();
+    if (best.empty()) {
+        scores.reset();
+        return;
+    }
+    const std::string folder = best.substr(0, best.rfind('/') + 1);
+    const bool daily = rules.mode == Mode::Daily;
+    scores = std::make_unique<ScoreTable>(folder + "scores-" + modeName(rules.mode),
+                                          daily ? ScoreTable::dateOf(std::time(nullptr)) : "");
+    scores->load();
+    // The best score kept before there were tables is classic's best.
+    if (rules.mode == Mode::Classic && !scores->damaged() && scores->entries().empty() && bestScore &&
+        bestScore->best().value_or(0) > 0)
+        scores->offer({*bestScore->best(), 0, "-"});
+}
+
+void Scene::gameOver() {
+    if (!game) return;
+    const int64_t points = std::llround(game->myShip->getPoints());
+    if (bestScore && rules.mode == Mode::Classic) bestScore->offer(points);
+    if (scores) {
+        const unsigned wave = game->hasWaves() ? game->waves.number() : 0;
+        scorePlace = scores->offer({points, wave, ScoreTable::dateOf(std::time(nullptr))});
+    }
 }
 
 void Scene::startNewGame() {

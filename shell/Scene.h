@@ -3,13 +3,16 @@
 #include "game/GameRules.h"
 #include "world/World.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 class TextureBank;
 class Sky;
 class Font;
 class Game;
 class BestScore;
+class ScoreTable;
 class ImageLoader;
 
 // The one owner of what lives as long as the program (the pictures, the sky,
@@ -39,6 +42,17 @@ public:
     // played and to every new one.
     void setSoundLevels(int effectsVolume, int musicVolume, bool musicOn);
 
+    // The games from here on are played by `mode`, the next one built anew.
+    // The day's game takes the day's seed, the others the one given.
+    void chooseMode(Mode mode);
+
+    // The table of the mode's best games opened from the data folder (the
+    // day's, for the daily game); classic's starts from the kept best score.
+    void openScores();
+    // The game is over: its points offered to the best score (classic's) and
+    // to the mode's table, where `scorePlace` says where it went.
+    void gameOver();
+
     // Throws the current game away and starts another with the same sound
     // choice: every rock back, full power, no points, the enemy at its start.
     void startNewGame();
@@ -47,8 +61,11 @@ public:
     Sky* sky = nullptr;
     Font* font = nullptr;
     BestScore* bestScore = nullptr;   // the kept best points; null when not kept (a replay, a test)
+    std::unique_ptr<ScoreTable> scores;   // the mode's ten best; null when not kept
+    int scorePlace = -1;              // the last game's place in it, from 0; -1: none
     Game* game = nullptr;             // the game being played; null before the first is built
     GameRules rules;                  // every game of the run is played by them
+    std::optional<uint32_t> seed;     // the seed the player gave; unset: the calendar time
 
 private:
     // The sound choice kept (its levels as set before), the texture bank opened.

@@ -1,5 +1,7 @@
-// Guards the player's record: never lost to a race, a damaged file, a full disk or a lock that fails.
+// Guards the player's record: never lost to a race, a damaged file, a full disk or a lock that fails; the ten
+// best games of a mode kept alike, the new one placed, and the day's table the day's alone.
 #include "platform/BestScore.h"
+#include "platform/ScoreTable.h"
 #include "platform/FileWriter.h"
 #include "support/TestFiles.h"
 
@@ -195,4 +197,45 @@ TEST(BestScore, WrittenThroughALinkToItsFileAndNeverOverAnythingButAFile) {
     }
     EXPECT_TRUE(std::filesystem::is_fifo(dir.path("fifo")));
     EXPECT_EQ(filesIn(dir.path("")), 4u) << "no temporary left beside them";
+}
+
+TEST(ScoreTable, TenBestKeptInOrderAcrossGamesTheDamagedNeverWritten) {
+    TempDir dir;
+    const std::string file = dir.path("data/scores-waves");
+    ScoreTable first(file), second(file);
+    first.load();
+    second.load();   // both read an empty table; the second places after the first has written
+    EXPECT_EQ(first.offer({300, 3, "2026-12-07"}), 0);
+    EXPECT_EQ(second.offer({500, 5, "2026-12-08"}), 0);
+    EXPECT_EQ(second.offer({300, 2, "2026-12-08"}), 2) << "a tie goes below: the first to make it keeps its place";
+    for (int i = 0; i < 8; ++i) second.offer({100 + i, 1, "2026-12-08"});
+    EXPECT_EQ(second.offer({50, 1, "2026-12-08"}), -1) << "not among the ten";
+    EXPECT_EQ(second.offer({400, 4, "2026-12-08"}), 1);
+    ScoreTable again(file);
+    ASSERT_TRUE(again.load());
+    ASSERT_EQ(again.entries().size(), ScoreTable::PLACES);
+    EXPECT_EQ(again.entries()[0], (ScoreTable::Entry{500, 5, "2026-12-08"}));
+    EXPECT_EQ(again.entries()[2], (ScoreTable::Entry{300, 3, "2026-12-07"}));
+    EXPECT_EQ(again.entries()[9].points, 102);
+    EXPECT_EQ(filesIn(dir.path("data")), 1u);
+
+    // The day's table holds the day alone.
+    ScoreTable day(file, "2026-12-07");
+    ASSERT_TRUE(day.load());
+    ASSERT_EQ(day.entries().size(), 1u);
+    EXPECT_EQ(day.offer({10, 1, "2026-12-07"}), 1);
+
+    // Damage of every kind is said once and the file left exactly as it was.
+    for (const std::string& text : {std::string("500 5 2026-12-08\nfive 1 -\n"), std::string("1 1 -\n").append(size_t(11), 'x'),
+                                    std::string("1 1 -\n1 1 -\n1 1 -\n1 1 -\n1 1 -\n1 1 -\n1 1 -\n1 1 -\n1 1 -\n1 1 -\n1 1 -\n"),
+                                    std::string("1  1 -\n"), std::string("1 1 2026-1-08\n"), std::string(2000, '1')}) {
+        writeBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
+        ScoreTable damaged(file);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(damaged.load()) << text;
+        EXPECT_EQ(damaged.offer({900, 9, "2026-12-08"}), -1);
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("is damaged; it is left as it is"), std::string::npos);
+        EXPECT_TRUE(damaged.entries().empty());
+        EXPECT_EQ(readBytes(file), std::vector<uint8_t>(text.begin(), text.end()));
+    }
 }

@@ -39,7 +39,7 @@ TEST(Laser, AimedExactlyAtACentreStillHits) {
     EXPECT_EQ(laser.fire(ship, 0.1f, game.world.get()), 1);
 }
 
-TEST(Destruction, RocksExplodeAndLeaveTheirIdsToNewcomersTheEnemyComesBackAtACorner) {
+TEST(Destruction, RocksExplodeNewcomersTakeNoLivingIdTheEnemyComesBackAtACorner) {
     GameFixture game;
     MyShip* ship = game.addPlayer(Vector3(0, 0, 0), Vector3(0, 0, -1), 0.0f, 37.5f);
     Asteroid* a = game.addRock(Vector3(0, 0, -100));
@@ -60,10 +60,11 @@ TEST(Destruction, RocksExplodeAndLeaveTheirIdsToNewcomersTheEnemyComesBackAtACor
     // The large explosion sits twice the radius back towards the viewer, and stays put.
     EXPECT_FLOAT_EQ(game.world->explosions[0]->getAnchor().z, -80.0f);
     EXPECT_FALSE(game.world->explosions[0]->getOffset() != Vector3(0, 0, 0));
-    // Ids are counts, not serial numbers: a newcomer gets the id an older
-    // object still carries, and lookups find the older first.
+    // A newcomer after a destruction (a wave's ship) never takes the id an
+    // older object still carries: its hits and explosions find it, not that one.
     Asteroid* newer = game.addRock(Vector3(300, 0, 0));
-    EXPECT_EQ(newer->getWorldId(), 4);
+    EXPECT_EQ(newer->getWorldId(), 6);
+    EXPECT_EQ(game.world->findById(6), newer);
     EXPECT_EQ(game.world->findById(4), enemy);
     EXPECT_EQ(game.world->objectAt(3), newer);
     EXPECT_EQ(game.world->objectAt(4), nullptr);

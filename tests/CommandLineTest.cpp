@@ -46,6 +46,10 @@ TEST(CommandLine, EveryOptionIsTakenAndEveryMistakeAnsweredInTwoLines) {
         {{"--replay=x", "--capture=0:a.png"}, false, 2, "spacefight: invalid capture '0:a.png'"},
         {{"--replay=x", "--capture-exit"}, false, 2, "spacefight: --capture-exit needs --capture"},
         {{"--window=1"}, false, 2, "spacefight: option '--window' takes no value\n"},   // no byte of junk
+        {{"--mode=duel"}, false, 2, "spacefight: invalid mode 'duel' (classic, waves or daily)\n"},
+        {{"--mode=waves", "--verify=x"}, false, 2, "spacefight: --mode goes with neither --replay nor --verify"},
+        {{"--mode=daily", "--seed=3"}, false, 2, "spacefight: --seed and --mode daily do not go together"},
+        {{"--challenge=x", "--mode=waves"}, false, 2, "spacefight: --challenge and --mode do not go together"},
         // What is no file is never written over, and is said before any window opens.
         {{"--record", "/dev/full"}, false, 2, "spacefight: /dev/full: not a regular file; nothing is written there\n", 1},
         {{"--frame-stats", "/"}, false, 2, "spacefight: /: Is a directory; nothing is written there\n", 1},
@@ -80,4 +84,5 @@ TEST(CommandLine, EveryOptionIsTakenAndEveryMistakeAnsweredInTwoLines) {
     EXPECT_EQ(all.options.seed, 4294967295u);
     EXPECT_EQ(all.options.dataDir, "/d");
     EXPECT_EQ(parse({"--window", "--fullscreen"}).options.window, false);   // the last one counts
+    EXPECT_EQ(parse({"--mode", "waves"}).options.mode, Mode::Waves);
 }

@@ -1,4 +1,4 @@
-// Guards input becoming the frame's record and the screens it opens on: letters under Caps Lock or Ctrl, keys let go outside the window, volume keys while the music is off, the keys named on the screens, the start screen.
+// Guards input becoming the frame's record and the screens it opens on: letters under Caps Lock or Ctrl, keys let go outside the window, volume keys while the music is off, the keys named on the screens, the start screen, the steering key.
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
@@ -7,9 +7,12 @@
 #include "shell/input/Controls.h"
 #include "shell/screens/GameOverScreen.h"
 #include "shell/screens/PauseScreen.h"
+#include "shell/replay/Replay.h"
 #include "shell/screens/Screens.h"
 #include "support/GameFixtures.h"
 #include "support/ShellGame.h"
+#include "support/TestFiles.h"
+#include "recording/Recording.h"
 
 #include <GL/freeglut.h>
 #include <SDL2/SDL.h>
@@ -24,6 +27,7 @@ GameWindow& window = shellWindow();
 Controls& controls = window.controls;
 Scene& scene = window.scene;
 Screens& screens = window.screens;
+Replay& replay = window.replay;
 
 }
 
@@ -141,14 +145,14 @@ TEST(Controls, TheStartScreenHoldsTheGameUntilEnterAClickOrTheGamepadsStart) {
     };
     for (const auto& begin : ways) {
         window.openOnStart();
-        const Vector3 enemy = scene.game->enemyShip->getPosition(), ship = scene.game->myShip->getPosition();
+        const Vector3 enemy = scene.game->enemies.front()->getPosition(), ship = scene.game->myShip->getPosition();
         playFrames(20, now);
         keyDown('h', 0, 0);
         playFrames(2, now);
         keyDown('h', 0, 0);
         EXPECT_EQ(screens.current(), Screen::Start) << "the help closes back to the start screen";
         EXPECT_TRUE(Clock::isSuspended());
-        EXPECT_FALSE(scene.game->enemyShip->getPosition() != enemy);
+        EXPECT_FALSE(scene.game->enemies.front()->getPosition() != enemy);
         EXPECT_FALSE(scene.game->myShip->getPosition() != ship);
         begin();
         EXPECT_EQ(screens.current(), Screen::Playing);
@@ -157,4 +161,44 @@ TEST(Controls, TheStartScreenHoldsTheGameUntilEnterAClickOrTheGamepadsStart) {
         EXPECT_EQ(scene.game->lastShotTime, 0.0f) << "the click that begins fires nothing";
     }
     SDL_JoystickClose(pad);
+}
+
+// The steering key on the start screen: the first game and the recording's header take it. Pressed in play it
+// waits, and says for how long: a recording keeps one steering for the whole run.
+TEST(Controls, TheSteeringKeyTakesEffectBeforePlayAndLaterWaits) {
+    openShellGame(SIZE);
+    uint32_t now = 1000;
+    TempDir dir;
+    std::string error;
+    ASSERT_TRUE(replay.record(dir.path("run.sfr"), "test", 5, scene.rules, error)) << error;
+    startFreshGame(now);
+    window.openOnStart();
+    auto press = [] {
+        keyDown('s', 0, 0);
+        keyUp('s', 0, 0);
+    };
+    press();
+    EXPECT_EQ(StartScreen::lines(controls.settings())[11], "> aim: point the ring where you want to fly");
+    keyDown(13, 0, 0);
+    EXPECT_EQ(scene.game->rules.steering, Steering::Aim);
+    playFrames(2, now);
+    press();
+    EXPECT_EQ(scene.game->rules.steering, Steering::Aim);
+    EXPECT_EQ(scene.rules.steering, Steering::Aim) << "the recording's run keeps its steering";
+    ASSERT_NE(controls.statusLine(), nullptr);
+    EXPECT_EQ(*controls.statusLine(), "steering: rates from the next start");
+    replay.reset();
+    Recording read;
+    ASSERT_TRUE(Recording::parse(readBytes(dir.path("run.sfr")), read, error)) << error;
+    EXPECT_EQ(read.rules.steering, Steering::Aim);
+
+    // Unrecorded, the next game takes it.
+    press();
+    press();
+    EXPECT_EQ(*controls.statusLine(), "steering: rates from the next game");
+    startFreshGame(now);
+    EXPECT_EQ(scene.game->rules.steering, Steering::Rates);
+    controls.apply(Settings());
+    controls.showStatus("");
+    scene.rules = GameRules();
 }

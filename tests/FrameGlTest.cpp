@@ -145,10 +145,10 @@ TEST_F(FramePicture, EachOverlayDrawsInItsPlaceAndNowhereElse) {
         uint32_t now = 1000;
         startFreshGame(now);
         scene.game->myShip->setPosition(r.ship);
-        scene.game->enemyShip->setPosition(r.ship + Vector3(0, 2500, 2500));   // no real hit meanwhile
+        scene.game->enemies.front()->setPosition(r.ship + Vector3(0, 2500, 2500));   // no real hit meanwhile
         playFrames(31, now);
-        scene.game->enemyShip->setPosition(r.ship + r.enemy);
-        scene.game->enemyShip->hitsOnPlayer += r.enemyHits ? 1 : 0;
+        scene.game->enemies.front()->setPosition(r.ship + r.enemy);
+        scene.game->enemies.front()->hitsOnPlayer += r.enemyHits ? 1 : 0;
         scene.game->shotsThatStruck += r.playerHits ? 1 : 0;
         playFrames(1, now);
         return readPixels(0, 0, SIZE, SIZE);

@@ -12,16 +12,19 @@
 namespace {
 
 // A good recording: header, two frames (one with a shot and a turn), a checksum, a new game.
+// The steering is chosen after the file is opened, as on the start screen; once play began it stays.
 std::vector<uint8_t> goodFile(const TempDir& dir) {
     const std::string path = dir.path("good.sfr");
     {
         RecordingWriter writer;
         std::string why;
-        EXPECT_TRUE(writer.open(path, "1.0.0", 42, {Mode::Waves, Steering::Aim}, why)) << why;
+        EXPECT_TRUE(writer.open(path, "1.0.0", 42, {Mode::Waves, Steering::Rates}, why)) << why;
+        EXPECT_TRUE(writer.setRules({Mode::Waves, Steering::Aim}));
         InputRecord input;
         input.press(Action::Fire);
         input.addTurn(0.25f, -0.5f);
         writer.frame(1000, 0.014f, input);
+        EXPECT_FALSE(writer.setRules(GameRules()));
         writer.frame(1014, 0.014f, InputRecord());
         writer.checksum(2, 0x0123456789abcdefull);
         writer.newGame();

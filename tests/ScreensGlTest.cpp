@@ -53,7 +53,7 @@ void playToTheEnd() {
     for (unsigned i = 1; i < 6; ++i) world.objectAt(i)->setEnergy(0);
     world.removeDestroyed();
     scene.game->myShip->addPoints(240.0f);
-    scene.game->enemyShip->setPosition(Vector3(1500, 1500, -1500));
+    scene.game->enemies.front()->setPosition(Vector3(1500, 1500, -1500));
     scene.game->myShip->setEnergy(0);
     scene.game->lastShotTime = 1234.0f;
     window.screenEvent(ScreenEvent::PowerGone);
@@ -74,7 +74,7 @@ TEST_F(NewGame, EnterOnTheGameOverScreenStartsAFreshGameAndFreesTheOld) {
     EXPECT_EQ(scene.game->myShip->getEnergy(), 500.0f);
     EXPECT_EQ(scene.game->myShip->getPoints(), 0.0f);
     EXPECT_EQ(scene.game->lastShotTime, 0.0f);
-    EXPECT_FALSE(scene.game->enemyShip->getPosition() != Vector3(0, -300, -250));
+    EXPECT_FALSE(scene.game->enemies.front()->getPosition() != Vector3(0, -300, -250));
     EXPECT_EQ(scene.game->world->player, scene.game->myShip);
 
     // Enter during play changes nothing.
@@ -204,10 +204,11 @@ TEST_F(ScreensInPlay, TheHelpShowsTheKeysAsBound) {
     ASSERT_EQ(controls.settings().keys.bind(Action::Straighten, {'x'}), Action::Count);
     const std::vector<uint8_t> after = overlay();
     controls.apply(Settings());
-    // "straighten" is the ninth line of the left column: font rows 227..243 of
-    // 480 over the 192 picture rows from row 32.
-    const auto line = [](const std::vector<uint8_t>& rgb) {
-        return std::vector<uint8_t>(rgb.begin() + (32 + 223 * 192 / 480) * SIZE * 3, rgb.begin() + (32 + 248 * 192 / 480) * SIZE * 3);
+    // "straighten" is the ninth line of the left column, 16 font rows high,
+    // of 480 over the 192 picture rows from row 32.
+    const int bottom = HelpScreen::FIRST - 8 * HelpScreen::ROW, row = SIZE * 3;
+    const auto line = [&](const std::vector<uint8_t>& rgb) {
+        return std::vector<uint8_t>(rgb.begin() + (32 + (bottom - 4) * 192 / 480) * row, rgb.begin() + (32 + (bottom + 21) * 192 / 480) * row);
     };
     const int inLine = differingPixels(line(before), line(after), 20);
     EXPECT_GE(inLine, 4);   // "c" becomes "x": a few pixels at this size
@@ -230,7 +231,7 @@ TEST_F(ScreensInPlay, TheOptionsChangeTheMusicAtOnceAndKeepItInTheFileAsTheyClos
     keyDown('o', 0, 0);
     ASSERT_EQ(screens.current(), Screen::Options);
     controls.takeRecord();
-    for (int i = 0; i < 3; ++i) specialKeyDown(GLUT_KEY_DOWN, 0, 0);   // to the music volume
+    for (int i = 0; i < 4; ++i) specialKeyDown(GLUT_KEY_DOWN, 0, 0);   // to the music volume
     specialKeyDown(GLUT_KEY_LEFT, 0, 0);
     specialKeyUp(GLUT_KEY_LEFT, 0, 0);
     EXPECT_EQ(controls.settings().musicVolume, 90);

@@ -1,7 +1,9 @@
-// Guards the table of each event on each screen: no pause outliving the game, no stray shot, no frame over a wait.
+// Guards the table of each event on each screen: no pause outliving the game, no stray shot, no frame over a wait;
+// the game-over table of best games with the game just played marked, and the start screen's mode line.
 #include "shell/Scene.h"
 #include "shell/screens/Screens.h"
 #include "shell/view/View.h"
+#include "platform/ScoreTable.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -118,4 +120,18 @@ TEST(Screens, EachChangeAsksTheWindowForWhatItNeeds) {
     EXPECT_EQ(asks(ScreenEvent::EnterKey), F::NewGame | F::PlayBegins | F::RestartClock);
     EXPECT_EQ(asks(ScreenEvent::EscapeKey), unsigned(F::Quit));
     EXPECT_EQ(asks(ScreenEvent::WindowClosed), 0u);
+}
+
+TEST(GameOverScreen, TheTableMarksTheGameJustPlayedAndNamesWavesWhereTheModeHasThem) {
+    ScoreTable table("");
+    table.offer({500, 5, "2026-12-08"});   // no file: shown all the same
+    EXPECT_EQ(table.offer({240, 3, "2026-12-08"}), 1);
+    const std::vector<std::string> waves = GameOverScreen::tableLines(table, 1, true, true);
+    ASSERT_EQ(waves.size(), 3u);
+    EXPECT_EQ(waves[0], "Today's best games");
+    EXPECT_EQ(waves[1], "   1.     500  wave 5   2026-12-08");
+    EXPECT_EQ(waves[2], ">  2.     240  wave 3   2026-12-08");
+    EXPECT_EQ(GameOverScreen::tableLines(table, -1, false, false)[2], "   2.     240  2026-12-08");
+    // Each mode's line fits the start screen's panel.
+    for (Mode m : {Mode::Classic, Mode::Waves, Mode::Daily}) EXPECT_LE(StartScreen::modeLine(m).size(), 56u);
 }

@@ -43,6 +43,10 @@ TEST(Settings, EachLineSetsItsValueOrWarnsWithFileAndLine) {
         {"dials = off", "", [](const Settings& s) { return !s.dials && s.targetBox && s.fieldArrow; }},
         {"music_volume = 40", "", [](const Settings& s) { return s.musicVolume == 40; }},
         {"window_mode = window", "", [](const Settings& s) { return s.window; }},
+        {"steering = aim", "", [](const Settings& s) { return s.steering == Steering::Aim; }},
+        {"mode = daily", "", [](const Settings& s) { return s.mode == Mode::Daily; }},
+        {"mode = duel", "f:1: bad value 'duel' for mode (classic, waves or daily); keeping classic",
+         [](const Settings& s) { return s.mode == Mode::Classic; }},
         {"key.fire = space mouse1", "",
          [](const Settings& s) { return s.keys.actionOf(' ') == Action::Fire && s.keys.actionOf(BUTTON) == Action::Fire; }},
         {"# only a comment", "", [](const Settings&) { return true; }},
@@ -251,6 +255,12 @@ TEST(Settings, BindingATakenKeyExchangesAndEnterAndEscapeKeepTheirRoles) {
         keys.restoreDefaults();
         EXPECT_TRUE(keys == KeyBindings());
     }
+    // Found by fuzzing: with quit on "q" (the options on none), binding Escape ("o") erased past quit's keys.
+    KeyBindings moved;
+    moved.bind(Action::Quit, {'q'});
+    moved.bind(Action::Options, {});
+    EXPECT_EQ(moved.bind(Action::Pause, {ESCAPE, 'o'}), Action::Count);
+    EXPECT_EQ(moved.describe(Action::Quit) + ", " + moved.describe(Action::Pause), "q or escape, escape or o");
     for (Key k : {200, int('#')}) EXPECT_EQ(KeyBindings::keyNamed(KeyBindings::keyName(k)), k) << "written as read";
     EXPECT_EQ(KeyBindings::keyNamed("key13"), NO_KEY) << "Enter is never bound";
 }
@@ -264,11 +274,13 @@ TEST(Settings, TheOptionsMenuStepsBindsAndLeaves) {
         std::function<bool(const Settings&, const OptionsMenu&)> holds;
     } rows[] = {
         {{right, right}, OptionsMenu::Pointer, [](const Settings& s, const OptionsMenu&) { return s.pointerSensitivity == 1.4f; }},
-        {{down, down, down, left}, OptionsMenu::Sound,
-         [](const Settings& s, const OptionsMenu& m) { return s.musicVolume == 90 && m.lines()[4] == "> music volume          90%"; }},
+        {{down, right}, OptionsMenu::Steering,
+         [](const Settings& s, const OptionsMenu& m) { return s.steering == Steering::Aim && m.lines()[2] == "> steering              aim"; }},
+        {{down, down, down, down, left}, OptionsMenu::Sound,
+         [](const Settings& s, const OptionsMenu& m) { return s.musicVolume == 90 && m.lines()[5] == "> music volume          90%"; }},
         {{up, up, left, left, left}, OptionsMenu::Drawn, [](const Settings& s, const OptionsMenu&) { return !s.fieldArrow; }},
         {std::vector<Key>(20, right), OptionsMenu::Pointer, [](const Settings& s, const OptionsMenu&) { return s.pointerSensitivity == 10.0f; }},
-        {{down, down, down, down, down, down, left, left, left, left}, OptionsMenu::Drawn,
+        {{down, down, down, down, down, down, down, left, left, left, left}, OptionsMenu::Drawn,
          [](const Settings& s, const OptionsMenu&) { return s.deadZone == 0; }},
         // The keys page: pause is the eleventh action; h is help's, which takes p.
         {{up, ENTER, down, down, down, down, down, down, down, down, down, down, ENTER, 'H'}, OptionsMenu::Keys,

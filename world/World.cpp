@@ -62,7 +62,7 @@ World::~World() {
 int32_t World::add(SpaceObject* object) {
     objects.push_back(object);
     if (isType(object, "MyShip")) player = static_cast<MyShip*>(object);
-    return static_cast<int32_t>(objects.size());
+    return ++added;
 }
 
 SpaceObject* World::objectAt(unsigned index) const {
@@ -133,19 +133,25 @@ World::Destroyed World::removeDestroyed() {
         }
         const Vector3 at = x->getPosition() - player->getDirection() * (x->getRadius() * 2.0f);
         addExplosion(player, Vector3(0, 0, 0), at, x->getWorldId());
-        if (isType(x, "EnemyShip")) {
-            x->setEnergy(100);
+        const bool enemy = isType(x, "EnemyShip");
+        if (enemy) {
             player->setEnergy(static_cast<int>(player->getEnergy() + 80.0f));
             player->addPoints(80.0f);
+            ++destroyed.enemies;
+        }
+        if (enemy && rewards.enemiesReturn) {
+            x->setEnergy(100);
             float signs[3];
             for (float& s : signs) s = randomInRange(-1, 1) > 0 ? 1.0f : -1.0f;
             x->setPosition(Vector3(1500.0f * signs[0], 1500.0f * signs[1], 1500.0f * signs[2]));
-            ++destroyed.enemies;
             ++i;
         } else {
             objects.erase(objects.begin() + static_cast<long>(i));
             x->destroy();
-            ++destroyed.rocks;
+            if (!enemy) {
+                ++destroyed.rocks;
+                if (rewards.rockPoints != 0.0f) player->addPoints(rewards.rockPoints);
+            }
         }
         playSample(1);
     }

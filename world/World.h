@@ -38,7 +38,8 @@ public:
     World(const World&) = delete;
     World& operator=(const World&) = delete;
 
-    // Appends the object; returns the count afterwards, which becomes its id.
+    // Appends the object; returns its id: the count of objects ever added,
+    // so that no id is given twice once objects have left the world.
     int32_t add(SpaceObject* object);
     unsigned count() const { return static_cast<unsigned>(objects.size()); }
     SpaceObject* objectAt(unsigned index) const;   // null past the end
@@ -53,8 +54,15 @@ public:
     // out of energy, then advances the explosions; what it destroyed.
     struct Destroyed {
         unsigned rocks = 0;
-        unsigned enemies = 0;   // each paid and sent back to a corner
+        unsigned enemies = 0;   // each paid, and sent back to a corner or out of the world
     };
+    // What a destruction pays beyond the enemy's 80 points and power, and
+    // whether a destroyed enemy returns; the design's game is the default.
+    struct Rewards {
+        bool enemiesReturn = true;   // false: a destroyed enemy leaves the world
+        float rockPoints = 0.0f;     // points for each rock destroyed
+    };
+    Rewards rewards;
     Destroyed removeDestroyed();
     int addExplosion(Ship* viewer, const Vector3& offset, const Vector3& anchor, int32_t targetId);
     // The explosions' animation by the game clock, finished ones dropped; then,
@@ -86,6 +94,7 @@ public:
     std::array<std::array<float, ARRAY_FLOATS>, 3> asteroidArrays = {};   // one per rock shape
 
 private:
+    int32_t added = 0;    // objects ever added: the last id given
     SoundDevice sound;
     SoundChoice levels;   // the levels in force
     std::vector<SoundDevice::Sample> samples;   // in load order

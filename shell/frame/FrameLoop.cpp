@@ -3,6 +3,7 @@
 #include "game/Game.h"
 #include "shell/Scene.h"
 #include "timing/FrameStats.h"
+#include "shell/guides/GhostMark.h"
 #include "shell/view/View.h"
 #include "assets/Sky.h"
 #include "assets/StarField.h"
@@ -146,7 +147,7 @@ void FrameLoop::show(bool ofPlay) {
     clock.pace();
 }
 
-void FrameLoop::draw(Game& game, uint32_t now) {
+void FrameLoop::draw(Game& game, uint32_t now, const GhostTrack::Sample* ghost) {
     World& world = *game.world;
     MyShip& ship = *game.myShip;
     world.drawMode = view.options.renderMode;
@@ -158,6 +159,7 @@ void FrameLoop::draw(Game& game, uint32_t now) {
     else drawScene();
     game.starField->draw();
     if (game.showsBeam(now)) game.laser->draw(&ship);
-    if (game.enemyShip) game.enemyShip->drawBeam();
+    for (const EnemyShip* enemy : game.enemies) enemy->drawBeam();
+    if (ghost && GhostMark::apart(*ghost, ship.getPosition())) GhostMark::drawShape(*ghost);
     world.drawExplosions();
 }

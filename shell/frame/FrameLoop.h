@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recording/GhostTrack.h"
+
 #include "timing/FrameClock.h"
 #include "shell/hud/Hud.h"
 
@@ -28,7 +30,8 @@ public:
     FrameLoop(const Scene& scene, View& view);
 
     // The game as the step left it, from the cockpit or from behind, at game clock `now` (ms).
-    void draw(Game& game, uint32_t now);
+    // With the best game's ghost where it flies now, or none.
+    void draw(Game& game, uint32_t now, const GhostTrack::Sample* ghost = nullptr);
     // The cockpit and the sky as the game stands, before the first frame of
     // play: nothing is played, nothing moves.
     void drawStill();

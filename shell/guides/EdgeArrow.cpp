@@ -35,5 +35,7 @@ void EdgeArrow::pointTo(const CockpitView& view, const Vector3& target, Colour c
 
 void EdgeArrow::draw(const HudFrame& frame) {
     if (!frame.settings.enemyArrow || !CockpitView::fromCockpit(frame)) return;
-    pointTo(CockpitView::of(frame), frame.game.enemyShip->getPosition(), {1.0f, 0.3f, 0.2f});
+    // Among several, the one that matters first.
+    if (const EnemyShip* enemy = frame.game.nearestEnemy())
+        pointTo(CockpitView::of(frame), enemy->getPosition(), {1.0f, 0.3f, 0.2f});
 }

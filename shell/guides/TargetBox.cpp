@@ -53,7 +53,7 @@ void TargetBox::draw(const Placed& box, Font& font) {
 
 void TargetBox::draw(const HudFrame& frame) {
     if (!frame.settings.targetBox || !frame.font || !CockpitView::fromCockpit(frame)) return;
-    const EnemyShip& enemy = *frame.game.enemyShip;
-    draw(place(CockpitView::of(frame), frame.game.myShip->getPosition(), enemy.getPosition(), enemy.getRadius()),
-         *frame.font);
+    const CockpitView view = CockpitView::of(frame);
+    for (const EnemyShip* enemy : frame.game.enemies)
+        draw(place(view, frame.game.myShip->getPosition(), enemy->getPosition(), enemy->getRadius()), *frame.font);
 }

@@ -10,7 +10,7 @@ class Radar;
 // Everything drawn over a frame of play, in the order it is drawn: the
 // radar, the live dials, the head-up lines, the guides a new player gets
 // (target box, arrows to the enemy and back to the field, hit flash and
-// mark), the crosshair and the turn marker. A new overlay is one class and
+// mark), the crosshair, the turn marker and the aim's ring. A new overlay is one class and
 // one line in the list; each draws only where and while it belongs.
 class Hud {
 public:

@@ -7,6 +7,7 @@
 #include "entities/MyShip.h"
 
 #include <algorithm>
+#include <cmath>
 
 const char* HudLines::drawModeText(int mode) {
     switch (mode) {
@@ -29,6 +30,10 @@ void HudLines::draw(const HudFrame& frame) {
     // Below the fps line, which keeps its place.
     font->print(10, 135, "points: ", 0);
     font->printNumber(90, 135, ship.getPoints(), 0);
+    // Beside the points it counts towards.
+    if (frame.game.hasWaves()) font->print(200, 135, "wave " + std::to_string(frame.game.waves.number()), 0);
+    // The best game's points at the same moment, to race.
+    if (frame.ghost) font->print(290, 135, "ghost " + std::to_string(std::lround(frame.ghost->points)), 0);
     if (frame.view.options.showStats) {
         font->print(10, 155, frame.clock.fpsText(), 0);
         font->print(10, 227, drawModeText(frame.game.world->drawMode), 0);

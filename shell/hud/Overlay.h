@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+#include "recording/GhostTrack.h"
+
 #include <string>
 
 struct FrameEvents;
@@ -26,6 +28,7 @@ struct HudFrame {
     const std::string* status;    // the short line a volume key shows ("music 60%"), or null
     const FrameEvents& events;    // what the frame's step did
     uint32_t now;                 // the game clock in the frame, ms
+    const GhostTrack::Sample* ghost = nullptr;   // the best game's ghost at this frame, or none
 };
 
 // One thing drawn over a frame of play. The head-up display calls every

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/view/View.h"
 #include "platform/Clock.h"
@@ -79,7 +80,7 @@ bool isPlay(Action action) {
     switch (action) {
     case Action::Fire: case Action::Pause: case Action::Help: case Action::Quit: case Action::MusicUp:
     case Action::MusicDown: case Action::EffectsUp: case Action::EffectsDown: case Action::MusicOnOff:
-    case Action::Options:
+    case Action::Options: case Action::SwitchSteering: case Action::Screenshot:
         return false;
     default: return true;
     }
@@ -230,12 +231,15 @@ InputRecord Controls::takeRecord() {
 }
 
 const std::string* Controls::statusLine() const {
-    return Clock::monotonicMilliseconds() < statusUntil ? &statusText : nullptr;
+    return !statusText.empty() && Clock::monotonicMilliseconds() < statusUntil ? &statusText : nullptr;
 }
 
 void Controls::pointerAt(int x, int y) {
     const int cx = view.width() >> 1, cy = view.height() >> 1;
     if (x == cx && y == cy) return;   // the event the re-centring itself causes
     centerPointer();
-    pending.addTurn(float(x - cx) / pointerDivisor, float(y - cy) * (current.invertPitch ? -1.0f : 1.0f) / pointerDivisor);
+    // An aimed mark follows the hand, as any pointer does: no inversion.
+    const bool aims = scene.game && scene.game->rules.steering == Steering::Aim;
+    const float down = current.invertPitch && !aims ? -1.0f : 1.0f;
+    pending.addTurn(float(x - cx) / pointerDivisor, float(y - cy) * down / pointerDivisor);
 }

@@ -78,8 +78,10 @@ public:
     // The keys of a frame that change how the game is drawn, not the game.
     void applyDrawKeys(const InputRecord& input);
 
-    // The short line a volume key shows for two seconds, or null.
+    // The short line a volume key, the steering key or a screenshot shows
+    // for two seconds, or null.
     const std::string* statusLine() const;
+    void showStatus(const std::string& text);
 
 private:
     std::optional<ScreenEvent> act(Action action, bool pressed, bool playing);
@@ -90,7 +92,6 @@ private:
     // so a letter let go of with Ctrl down comes as a control character, and
     // "1" with Shift as "!".
     Key otherNameHeld(Key key) const;
-    void showStatus(const std::string& text);
     void changeVolume(int& percent, int step, const char* what);
 
     Scene& scene;

@@ -31,20 +31,9 @@ void FrameCapture::shown(uint32_t frame, int width, int height) {
             ++it;
             continue;
         }
-        // Rows packed tight, read from the buffer about to be shown.
-        std::vector<uint8_t> pixels(size_t(width) * size_t(height) * 3);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        glPixelStorei(GL_PACK_ALIGNMENT, 4);
-        // OpenGL's rows run bottom first, a PNG's top first.
-        std::vector<uint8_t> topDown(pixels.size());
-        const size_t row = size_t(width) * 3;
-        for (int y = 0; y < height; ++y)
-            std::memcpy(&topDown[size_t(y) * row], &pixels[size_t(height - 1 - y) * row], row);
         std::vector<uint8_t> png;
         std::string why = "cannot encode the picture";
-        if (!encodePng(width, height, 3, topDown, png) ||
+        if (!encodeShown(width, height, png) ||
             !FileWriter::replace(it->file, std::string(png.begin(), png.end()), why)) {
             std::fprintf(stderr, "spacefight: %s: cannot write the capture of frame %u (%s)\n", it->file.c_str(),
                          unsigned(frame), why.c_str());
@@ -58,6 +47,21 @@ void FrameCapture::shown(uint32_t frame, int width, int height) {
         GameDisplay::leaveGameMode();
         std::exit(0);   // the summary line follows, as at a replay's end
     }
+}
+
+bool FrameCapture::encodeShown(int width, int height, std::vector<uint8_t>& png) {
+    // Rows packed tight, read from the buffer about to be shown.
+    std::vector<uint8_t> pixels(size_t(width) * size_t(height) * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    // OpenGL's rows run bottom first, a PNG's top first.
+    std::vector<uint8_t> topDown(pixels.size());
+    const size_t row = size_t(width) * 3;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(&topDown[size_t(y) * row], &pixels[size_t(height - 1 - y) * row], row);
+    return encodePng(width, height, 3, topDown, png);
 }
 
 bool FrameCapture::allTaken() const {

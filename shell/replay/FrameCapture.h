@@ -23,6 +23,10 @@ public:
     // standard error. False when there was one.
     bool allTaken() const;
 
+    // The back buffer, about to be shown, as a PNG file's bytes (a screenshot's
+    // too); false when it cannot be encoded.
+    static bool encodeShown(int width, int height, std::vector<uint8_t>& png);
+
 private:
     struct Wanted {
         uint32_t frame;

@@ -4,6 +4,7 @@
 #include "game/StateHash.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileReader.h"
+#include "entities/Asteroid.h"
 #include "entities/MyShip.h"
 #include "platform/Clock.h"
 #include "platform/GameDisplay.h"
@@ -31,6 +32,11 @@ bool Replay::record(const std::string& path, const std::string& programVersion, 
     return true;
 }
 
+bool Replay::setRules(const GameRules& rules) {
+    if (current == Mode::Replaying) return false;
+    return current == Mode::Off || writer.setRules(rules);
+}
+
 bool Replay::load(const std::string& path, std::string& error) {
     std::vector<uint8_t> bytes;
     if (!FileReader::readAsGiven(path, Recording::MAX_BYTES, bytes, error)) return false;
@@ -49,6 +55,7 @@ InputRecord Replay::beginFrame(const InputRecord& player, FrameClock& frames, ui
     clock = Clock::milliseconds();
     if (current != Mode::Replaying) {
         if (current == Mode::Recording) writer.frame(clock, frames.frameTime(), player);
+        ghost.frame(clock, frames.frameTime(), player);
         return player;
     }
     const Recording::Entry* entry = next();
@@ -69,6 +76,7 @@ InputRecord Replay::beginFrame(const InputRecord& player, FrameClock& frames, ui
 
 void Replay::endFrame(const Game& game) {
     ++played;
+    if (current != Mode::Replaying) ghost.endFrame(game);
     if (current == Mode::Off) return;
     const bool due = played % CHECK_EVERY == 0;
     if (current == Mode::Recording) {
@@ -103,6 +111,22 @@ void Replay::divergeAt(uint32_t frame) {
 
 void Replay::newGame() {
     if (current == Mode::Recording) writer.newGame();
+}
+
+void Replay::prepareGhost(::Mode mode) {
+    if (replaying()) return;
+    ghost.prepare(Ghost::bestPath(mode), mode, mode == ::Mode::Daily ? Asteroid::fieldSeed : std::nullopt);
+}
+
+void Replay::gameBuilt(const Game& game) {
+    if (!replaying()) ghost.begin(game.seed, game.rules);
+}
+
+void Replay::keepBest(::Mode mode) {
+    const std::string path = Ghost::bestPath(mode);
+    std::string why;
+    if (replaying() || path.empty() || ghost.save(path, why)) return;
+    reportWarning("cannot keep the best game as a recording in " + path + ": " + why);
 }
 
 Replay::Met Replay::step(bool standing, bool gameOver) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/replay/FrameCapture.h"
+#include "shell/replay/Ghost.h"
 #include "recording/Recording.h"
 
 #include <cstdint>
@@ -31,6 +32,10 @@ public:
     bool replaying() const { return current == Mode::Replaying; }
     uint32_t seed() const { return recording.seed; }
     const GameRules& rules() const { return recording.rules; }
+    // Other rules for the run, chosen before its first frame of play (on the
+    // start screen): a recording's header says them. False once the header
+    // is written, or when replaying: the run keeps the rules it has.
+    bool setRules(const GameRules& rules);
 
     // The start of a frame of play: sets `clock`, the game clock of the
     // frame (ms), and when replaying drives `frames` with the frame time
@@ -72,8 +77,17 @@ public:
     bool ended() const { return over; }
     uint32_t divergedAt() const { return diverged; }
 
+    // The ghost of the next game made ready (before it is built), and told
+    // of the game once built: a replay has none, nor keeps its game.
+    void prepareGhost(::Mode mode);
+    void gameBuilt(const Game& game);
+    // The game just over is the best of its mode: kept as the next games' ghost.
+    void keepBest(::Mode mode);
+
     // Frames of the replay written as pictures (--capture).
     FrameCapture capture;
+    // The best game flown again beside this one, and this one kept as it goes.
+    Ghost ghost;
 
 private:
     const Recording::Entry* next() const;

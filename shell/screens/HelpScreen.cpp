@@ -3,10 +3,12 @@
 #include "shell/hud/Overlay.h"
 #include "settings/Settings.h"
 #include "shell/screens/ScreenFrame.h"
+#include "shell/screens/StartScreen.h"
 #include "shell/view/View.h"
 #include "assets/Font.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 void HelpScreen::draw(const ScreenFrame& frame) const {
@@ -28,15 +30,19 @@ void HelpScreen::draw(const ScreenFrame& frame) const {
         std::string name = KeyBindings::actionName(Action(a));
         std::replace(name.begin(), name.end(), '_', ' ');
         const std::string line = name + ": " + frame.settings.keys.describe(Action(a));
-        font->print(a < half ? 40 : 330, 395 - 21 * int(a % half), line, 0);
+        font->print(a < half ? 40 : 330, FIRST - ROW * int(a % half), line, 0);
     }
-    // Rows of 19 below the keys keep every line on the dark panel.
-    const int below = 395 - 21 * int(half) - 4;
-    const char* const notes[] = {"Enter: play again after the game is over   mouse: steer",
-                                 "No lead: the laser hits at once; aim at the box",
-                                 "Gamepad: left stick steers; right trigger throttle up,",
-                                 "left trigger down; A or right shoulder fires;",
-                                 "Start: pause, play again; Back: this help, held: options"};
-    for (int i = 0; i < 5; ++i) font->print(40, below - 19 * i, notes[i], 0);
+    // Rows below the keys keep every line on the dark panel.
+    const int below = FIRST - ROW * int(half) - 4;
+    const Settings& settings = frame.settings;
+    const std::string notes[] = {
+        "Mouse steering, " + settings.keys.describe(Action::SwitchSteering) + " switches:",
+        StartScreen::steeringLine(settings, Steering::Aim),
+        StartScreen::steeringLine(settings, Steering::Rates),
+        "Enter: play again   No lead: the laser hits at once",
+        "Gamepad: left stick steers, triggers throttle, A fires;",
+        "Start: pause, play again; Back: this help, held: options",
+    };
+    for (int i = 0; i < int(std::size(notes)); ++i) font->print(40, below - ROW * i, notes[i], 0);
     glPopAttrib();
 }

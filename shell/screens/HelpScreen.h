@@ -7,4 +7,7 @@ struct ScreenFrame;
 class HelpScreen {
 public:
     void draw(const ScreenFrame& frame) const;
+
+    // Font units (640 x 480, y up): the first row of keys, and rows of them.
+    static constexpr int FIRST = 400, ROW = 18;
 };

@@ -51,6 +51,7 @@ struct ScreenEffects {
         Stats = 1u << 11,         // ... the statistics lines
         Redraw = 1u << 12,        // a standing screen changed: draw it again
         RestartClock = 1u << 13,  // the next frame is measured from now, not across the wait
+        Steering = 1u << 15,      // ... the steering: the run takes it, or says when it will
     };
     unsigned what = 0;
     bool has(unsigned flag) const { return (what & flag) != 0; }

@@ -4,6 +4,7 @@
 
 class BestScore;
 class Font;
+class ScoreTable;
 struct Settings;
 
 // What a screen's picture is drawn from: handed in by the screens, never looked up.
@@ -13,4 +14,9 @@ struct ScreenFrame {
     const BestScore* bestScore;     // null when the best is not kept
     float points;                   // the game's points
     GLuint gameOverTexture;         // the game-over band
+    unsigned wave = 0;              // the score attack's wave in play; 0 in a classic game
+    const ScoreTable* scores = nullptr;   // the mode's ten best; null when not kept
+    int place = -1;                 // the game just over in it, from 0; -1: not among them
+    bool daily = false;             // the table is the day's
+    float challenge = -1.0f;        // a challenge's points to beat; below 0: no challenge
 };

@@ -1,5 +1,6 @@
 #include "Screens.h"
 
+#include "game/Game.h"
 #include "shell/Scene.h"
 #include "shell/screens/ScreenFrame.h"
 #include "shell/view/View.h"
@@ -184,11 +185,16 @@ ScreenEffects Screens::takeEffect(unsigned changed) {
     if (changed & OptionsMenu::Pointer) effects |= ScreenEffects::PointerScale;
     if (changed & OptionsMenu::FrameCap) effects |= ScreenEffects::FrameCap;
     if (changed & OptionsMenu::Stats) effects |= ScreenEffects::Stats;
+    if (changed & OptionsMenu::Steering) effects |= ScreenEffects::Steering;
     // The window is made once, as the game starts: a new one would lose the textures and lists.
     if (changed & OptionsMenu::Display) options.menu().say("window or full screen: from the next start");
     if (changed & OptionsMenu::Closed) effects |= handle(ScreenEvent::EscapeKey);
     else effects |= ScreenEffects::Redraw;
     return effects;
+}
+
+void Screens::sayOnOptions(const std::string& text) {
+    if (options.isOpen()) options.menu().say(text);
 }
 
 void Screens::keepView() {
@@ -215,8 +221,12 @@ template <class Picture> void Screens::drawOver(const Picture& picture, float po
     // may mark the stencil, or it would stay as a dark shape once play goes on.
     glPushAttrib(GL_ENABLE_BIT);
     glDisable(GL_STENCIL_TEST);
+    const Game* game = scene.game;
     const ScreenFrame frame = {settings, scene.font, scene.bestScore, points,
-                               scene.textures ? scene.textures->slots[9] : 0u};
+                               scene.textures ? scene.textures->slots[9] : 0u,
+                               game && game->hasWaves() ? game->waves.number() : 0u,
+                               scene.scores.get(), scene.scorePlace, scene.rules.mode == Mode::Daily,
+                               challengePoints};
     picture.draw(frame);
     glPopAttrib();
 }

@@ -74,6 +74,12 @@ public:
     // before the first game, over what the window drew behind it). `points`:
     // the game's.
     void draw(float points) const;
+    // A challenge's points to beat, said at the game's end; below 0: no challenge.
+    float challengePoints = -1.0f;
+
+    // A line on the options under their title until the next key, such as
+    // when a change waits for the next game.
+    void sayOnOptions(const std::string& text);
 
     // The frame of play being drawn, kept now to stand behind the game-over
     // screen: called where its view is drawn and its head-up display not yet.

@@ -9,8 +9,14 @@
 namespace {
 
 // Font units: 640 x 480 over the picture, y up, glyphs 10 wide and 16 high.
-constexpr int TOP = 420, ROW = 19, LEFT = 40;
+constexpr int TOP = 420, ROW = 18, LEFT = 40;
 
+}
+
+std::string StartScreen::steeringLine(const Settings& settings, Steering steering) {
+    const char* const said = steering == Steering::Aim ? "aim: point the ring where you want to fly"
+                                                       : "rates: mouse sets how fast you turn (diamond); c stops";
+    return (settings.steering == steering ? "> " : "  ") + std::string(said);
 }
 
 std::vector<std::string> StartScreen::lines(const Settings& settings) {
@@ -27,13 +33,23 @@ std::vector<std::string> StartScreen::lines(const Settings& settings) {
         "centre, ahead up; red: the enemy, pale: rocks;",
         "a stalk: above or below you.",
         "",
-        "steer: mouse or arrows   fire: " + key(Action::Fire),
-        "throttle: " + key(Action::ThrottleUp) + " up, " + key(Action::ThrottleDown) + " down   pause: " +
-            key(Action::Pause),
+        "Mouse steering, " + key(Action::SwitchSteering) + " switches (the arrows steer too):",
+        steeringLine(settings, Steering::Aim),
+        steeringLine(settings, Steering::Rates),
+        "fire: " + key(Action::Fire) + "   throttle: " + key(Action::ThrottleUp) + " up, " +
+            key(Action::ThrottleDown) + " down   pause: " + key(Action::Pause),
         "all keys: " + key(Action::Help) + "   options: " + key(Action::Options) + "   quit: " + key(Action::Quit),
-        "",
+        modeLine(settings.mode),
         "Enter or click to start",
     };
+}
+
+std::string StartScreen::modeLine(Mode mode) {
+    switch (mode) {
+    case Mode::Waves: return "game: waves - more ships each wave   Tab: next";
+    case Mode::Daily: return "game: daily - today's waves, for all   Tab: next";
+    default: return "game: classic - one enemy   Tab: next";
+    }
 }
 
 void StartScreen::draw(const ScreenFrame& frame) const {

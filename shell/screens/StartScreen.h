@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/GameRules.h"
+
 #include <string>
 #include <vector>
 
@@ -14,4 +16,9 @@ public:
     void draw(const ScreenFrame& frame) const;
     // The lines, top down; an empty one is a gap.
     static std::vector<std::string> lines(const Settings& settings);
+    // The mode the game will be played by, and the key to the next.
+    static std::string modeLine(Mode mode);
+    // One way of steering said in a line, marked when it is the one in use
+    // (the help says it too).
+    static std::string steeringLine(const Settings& settings, Steering steering);
 };

@@ -62,7 +62,7 @@ void drawScene(Sky& sky, Game& game, int mode) {
 void drawPassing(const GLuint* slots, Game& game) {
     const MyShip& ship = *game.myShip;
     game.laser->draw(&ship);
-    if (game.enemyShip) game.laser->draw(game.enemyShip);
+    if (!game.enemies.empty()) game.laser->draw(game.enemies.front());
     const Vector3 ahead = ship.getPosition() + ship.getDirection() * 60.0f;
     Explosion(Vector3(0, 0, 0), ahead, -1, slots, 0).draw(ship.getFrame().m);
     Explosion(Vector3(1, 1, 1), ahead, -1, slots, 0).draw(ship.getFrame().m);

@@ -2,6 +2,7 @@
 
 #include "shell/view/CockpitMask.h"
 #include "shell/view/CockpitPicture.h"
+#include "shell/view/Screenshot.h"
 
 // Where in the window the game draws, in window pixels from the lower left.
 struct Viewport {
@@ -45,6 +46,7 @@ public:
     CockpitMask mask;          // read once at start; empty without one
     CockpitPicture cockpit;
     DrawOptions options;
+    Screenshot screenshot;     // taken as the next picture is shown, when asked for
 
 private:
     int windowWidth = 0;

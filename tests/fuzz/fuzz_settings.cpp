@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (a & 8) changed.window = !changed.window;
     if (KeyBindings::keyNamed(KeyBindings::keyName(b)) == b) changed.keys.bind(Action(a % unsigned(Action::Count)), {b});
     if (a & 16) changed.keys.restoreDefaults();
+    if (a & 32) changed.steering = changed.steering == Steering::Aim ? Steering::Rates : Steering::Aim;
     Settings written;
     written.parse("f", SettingsFile::rewrite(text, settings, changed));
     if (written.example() != changed.example()) __builtin_trap();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Guards what a player sees and hears in the real program: the start screen, view, HUD lines, keys, pointer, pause, help, volume,
-# and the volume written back into the settings file at exit.
+# Guards what a player sees and hears in the real program: the start screen, screenshots, view, HUD lines, keys, pointer,
+# pause, help, volume, and the volume written back into the settings file at exit.
 # Usage: play_test.sh GAME_DIR BIN_DIR
 set -u
 game_dir=$1
@@ -39,6 +39,11 @@ sleep 1
 shot opening2
 check "the start screen says what to do" test "$(white_pixels opening 800x400+60+60)" -gt 3000
 check "nothing moves on the start screen" test "$(differing opening opening2 1024x768+0+0)" -lt 50
+# F12 twice within two seconds: two new pictures of the whole window where no desktop names another folder.
+xdotool key F12 sleep 1.2 key F12 sleep 1.2
+pictures=("$HOME"/Pictures/spacefight/spacefight-*.png)
+check "F12 twice: two pictures (${#pictures[@]})" test "${#pictures[@]}" -eq 2
+check "a screenshot is the window as a PNG" test "$(identify -format '%m %wx%h' "${pictures[0]}")" = "PNG 1024x768"
 xdotool key Return
 sleep 1
 

@@ -2,8 +2,8 @@
 # Guards record, replay and verify of the real program: the same summary line whatever the replaying player's
 # settings say, and with no display at all; a cut recording played to its last whole frame, a frame captured alike
 # on every run, damaged files refused first, a changed one diverging, a recording that cannot be written reported
-# with its own exit status, an old one kept until play begins, and output that cannot be written said and ending
-# with status 4.
+# with its own exit status, an old one kept until play begins, a score attack's line and the day's seed, and
+# a challenge refused or played, and output that cannot be written said and ending with status 4.
 # Usage: replay_test.sh GAME_DIR (on the test X server in DISPLAY)
 set -u
 game_dir=$1
@@ -44,6 +44,37 @@ env -u DISPLAY ./spacefight --verify "$work/game.sfr" >"$work/verified.txt" 2>>"
 check "verify, no display: status 0" test "$?" -eq 0
 check "verify: the same summary line ($(cat "$work/verified.txt"))" cmp -s "$work/recorded.txt" "$work/verified.txt"
 
+# A score attack: its line names the mode, the seed and the wave, the same recorded, replayed and verified;
+# the day's games share the day's seed.
+./spacefight --window --mute --no-start-screen --mode waves --seed 7 --record "$work/waves.sfr" \
+  >"$work/waves.txt" 2>>"$work/err.log" &
+pid=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' 2>/dev/null | head -n 1)
+xdotool windowactivate --sync "$window" 2>/dev/null
+xdotool key --delay 30 a a a a
+for i in 1 2 3 4; do xdotool mousemove --window "$window" $((500 + i * 6)) 390 click 1; sleep 0.3; done
+xdotool key Escape
+wait "$pid"; pid=
+check "waves: recorded ($(cat "$work/waves.txt"))" \
+  grep -qE '^frames [0-9]+, points [0-9]+, power [0-9]+, state [0-9a-f]{16}, mode waves, seed 7, wave [0-9]+$' "$work/waves.txt"
+./spacefight --window --mute --no-frame-cap --replay "$work/waves.sfr" >"$work/waves-replayed.txt" 2>>"$work/err.log"
+env -u DISPLAY ./spacefight --verify "$work/waves.sfr" >"$work/waves-verified.txt" 2>>"$work/err.log"
+check "waves: the same line replayed and verified" \
+  test "$(cat "$work/waves-replayed.txt")" = "$(cat "$work/waves.txt")" -a \
+  "$(cat "$work/waves-verified.txt")" = "$(cat "$work/waves.txt")"
+for run in 1 2; do
+  timeout 30 ./spacefight --window --mute --no-start-screen --mode daily --record "$work/daily-$run.sfr" \
+    >"$work/daily-$run.txt" 2>>"$work/err.log" &
+  pid=$!
+  timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' >/dev/null 2>&1
+  sleep 1
+  xdotool key Escape
+  wait "$pid"; pid=
+done
+check "daily: two games of the day on its seed ($(cat "$work/daily-1.txt"))" \
+  test "$(grep -o 'mode daily, seed [0-9]*' "$work/daily-1.txt")" = "mode daily, seed $(date -u +%Y%m%d)" -a \
+  "$(grep -o 'seed [0-9]*' "$work/daily-2.txt")" = "$(grep -o 'seed [0-9]*' "$work/daily-1.txt")"
+
 # The first 300 frames of the shipped minute (an older format), cut inside a frame and replayed
 # under an inverted pitch: every checksum matches, the cut is named, status 0.
 head -c 4000 "$(dirname "$0")/../../bench/one-minute.sfr" >"$work/minute-cut.sfr"
@@ -67,6 +98,28 @@ for way in --verify --replay; do
   check "$way of a changed recording: status 3 ($status), its frame named ($(cat "$work/changed.err"))" \
     test "$status" -eq 3 -a "$(cat "$work/changed.err")" = "replay diverged at frame 60"
 done
+
+# A challenge: a damaged file, or one that does not verify, refused with one line and status 2 before any window;
+# a good one plays its mode and seed.
+head -c 30 "$work/waves.sfr" >"$work/challenge-cut.sfr"
+while IFS='|' read -r name why; do
+  timeout 10 env -u DISPLAY ./spacefight --challenge "$work/$name" >/dev/null 2>"$work/refused.err"
+  status=$?
+  check "--challenge $name: status 2 ($status), one line ($(cat "$work/refused.err"))" \
+    test "$status" -eq 2 -a "$(cat "$work/refused.err")" = "spacefight: $work/$name: $why"
+done <<'TABLE'
+challenge-cut.sfr|truncated frame 1
+changed.sfr|diverges from its own record at frame 60
+TABLE
+./spacefight --window --mute --no-start-screen --challenge "$work/waves.sfr" --record "$work/challenged.sfr" \
+  >"$work/challenged.txt" 2>>"$work/err.log" &
+pid=$!
+timeout 30 xdotool search --sync --onlyvisible --name '^spacefight$' >/dev/null 2>&1
+sleep 1
+xdotool key Escape
+wait "$pid"; status=$?; pid=
+check "--challenge: plays the file's mode and seed ($(cat "$work/challenged.txt"))" \
+  test "$status" -eq 0 -a "$(grep -o 'mode waves, seed 7' "$work/challenged.txt")" = "mode waves, seed 7"
 
 # A frame captured on two runs: the same PNG byte for byte, and the program ends after it.
 for run in 1 2; do
