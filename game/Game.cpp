@@ -37,6 +37,8 @@ const Rock ROCKS[26] = {
 
 }
 
+const Vector3 Game::START_POSITION(0, 0, 0), Game::START_DIRECTION(0, 0, -1), Game::START_UP(0, 1, 0);
+
 Game::Game(TextureBank* bank, const SoundChoice& sound, bool graphics, const GameRules& r)
     : world(std::make_unique<World>(bank, sound)), rules(r) {
     world->graphics = graphics;
@@ -110,7 +112,7 @@ void Game::populate() {
     // Every rock of the field from one seed, the one the game is known by.
     const std::optional<uint32_t> given = Asteroid::fieldSeed;
     seed = given ? *given : static_cast<uint32_t>(std::time(nullptr));
-    myShip = new MyShip("../bin/data/Ships/xwingPart1.ms3d", Vector3(0, 0, 0), Vector3(0, 0, -1), 13.0f, 1.0f,
+    myShip = new MyShip("../bin/data/Ships/xwingPart1.ms3d", START_POSITION, START_DIRECTION, 13.0f, 1.0f,
                         Vector3(0.05f, 0.05f, 0.05f), 0.0f, 0.0f, 500.0f, w);
     laser = std::make_unique<Laser>();
     starField = std::make_unique<StarField>(myShip);

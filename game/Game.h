@@ -82,6 +82,9 @@ public:
 
     // The box that holds the centres of the rocks of the field.
     static void fieldBounds(Vector3& low, Vector3& high);
+    // Where the player's ship starts and where it looks: the view of a game
+    // about to begin, before one is built.
+    static const Vector3 START_POSITION, START_DIRECTION, START_UP;
 
 private:
     void buildSharedGeometry();

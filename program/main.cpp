@@ -177,13 +177,19 @@ int main(int argc, char** argv) {
     controls.applySoundLevels();
     replay.ghost.show(settings.ghost);
     replay.prepareGhost(scene.rules.mode);
-    scene.build(sound);
-    replay.gameBuilt(*scene.game);
-    controls.openGamepad();
-    // A replay shows a game already begun.
-    if (settings.startScreen && !replay.replaying()) window.openOnStart();
-    // A signal that came while loading is honoured by the first frame.
-    TerminationSignal::loaded();
+    // A replay shows a game already begun. A player's first picture is the
+    // start screen: it is shown before what it does not need is loaded.
+    const bool onStart = settings.startScreen && !replay.replaying();
+    if (onStart) {
+        scene.buildFirstPicture(sound);
+        window.openOnStart();   // the game controller and the signals too, once all is loaded
+    } else {
+        scene.build(sound);
+        replay.gameBuilt(*scene.game);
+        controls.openGamepad();
+        // A signal that came while loading is honoured by the first frame.
+        TerminationSignal::loaded();
+    }
     glutMainLoop();
     return 0;
 }

@@ -24,6 +24,7 @@ develop=(
   build-essential dpkg-dev debhelper lintian   # the Debian packages (scripts/package.sh)
   git                                  # the tracked files of a checkout, for the packages
   libbenchmark-dev gnuplot-nox         # the benchmarks: game-logic microbenchmarks, frame-time plots
+  heaptrack                            # what the heap holds over long play (scripts/soak.sh's growth)
 )
 
 case "${1:-}" in

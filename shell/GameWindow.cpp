@@ -241,7 +241,18 @@ void GameWindow::idle() {
 
 void GameWindow::reshape(int width, int height) {
     fitView(view, width, height);
+    // The first comes at start-up, or once the start screen's picture is shown.
+    if (scene.game) screens.prepareKeptFrame();
     screenEvent(ScreenEvent::Resize);
+}
+
+void GameWindow::finishLoading() {
+    if (scene.game) return;
+    scene.finishBuilding();
+    replay.gameBuilt(*scene.game);
+    screens.prepareKeptFrame();
+    controls.openGamepad();
+    TerminationSignal::loaded();
 }
 
 void GameWindow::show(bool ofPlay) {
@@ -252,6 +263,8 @@ void GameWindow::show(bool ofPlay) {
 
 void GameWindow::drawScreen() {
     if (screens.current() == Screen::Back) return;
+    // A screen asked for before the start screen's first picture needs it all.
+    if (screens.current() != Screen::Start) finishLoading();
     // Before the first game the cockpit stands behind, as the game stands.
     if (screens.beforeFirstGame()) frames.drawStill();
     screens.draw(scene.game ? scene.game->myShip->getPoints() : 0.0f);
@@ -261,7 +274,9 @@ void GameWindow::drawScreen() {
     case Screen::Start:
         glutSwapBuffers();
         if (frames.stats) frames.stats->pictureShown();
-        warmup.afterPicture();   // while the player reads
+        // While the player reads: what the picture did not need, then the pipelines of play.
+        finishLoading();
+        warmup.afterPicture();
         break;
     case Screen::GameOver: show(false); break;   // paced like play
     default: glutSwapBuffers(); break;
@@ -274,6 +289,7 @@ void GameWindow::play() {
     // Back from a stall (a stopped process, a machine that slept): the time
     // away is not flown.
     if (!replay.replaying() && frames.clock.stalled()) screenEvent(ScreenEvent::ClockStall);
+    finishLoading();   // play begun before the start screen's first picture was shown
     // The frame's input, game clock and frame time: the player's, or a replay's.
     uint32_t now = 0;
     const InputRecord input = replay.beginFrame(controls.takeRecord(), frames.clock, now);

@@ -88,6 +88,9 @@ private:
     void show(bool ofPlay);
     // A standing screen or the game-over screen, drawn and shown.
     void drawScreen();
+    // The scene built whole and the game controller opened, if the start
+    // screen's first picture was shown without them; signals honoured from then on.
+    void finishLoading();
 
     bool statusShown = false;   // a standing screen shows the status line: drawn again once it is gone
 };

@@ -30,6 +30,7 @@ struct StartupTexture {
     const char* file;
     int slot;
 };
+// The cockpit's first: the start screen stands on it.
 const StartupTexture STARTUP_TEXTURES[] = {
     {"../bin/data/cockpit/cockpit.bmp", 6}, {"../bin/data/cockpit/dials.bmp", 7}, {"../bin/data/cockpit/CrossHair.bmp", 8},
     {"../bin/data/div/GameOver.bmp", 9},    {"../bin/oberf2k2.bmp", 10},
@@ -44,10 +45,11 @@ std::string explosionFrame(int i) {
 
 }
 
-void Scene::loadTextures() {
-    textures = new TextureBank();
-    textures->decoded = decoded.get();
-    for (const StartupTexture& texture : STARTUP_TEXTURES) textures->loadTexture(texture.file, texture.slot);
+void Scene::loadTextures(bool firstPictureLoaded) {
+    for (const StartupTexture& texture : STARTUP_TEXTURES) {
+        if (firstPictureLoaded && &texture == &STARTUP_TEXTURES[0]) continue;
+        textures->loadTexture(texture.file, texture.slot);
+    }
     for (int i = 0; i < EXPLOSION_FRAMES; ++i) textures->loadTexture(explosionFrame(i), FIRST_EXPLOSION_SLOT + i);
 }
 
@@ -58,17 +60,41 @@ void Scene::setSoundLevels(int effectsVolume, int musicVolume, bool musicOn) {
     if (game) game->world->setSoundLevels(sound);
 }
 
-void Scene::build(const SoundChoice& choice) {
+void Scene::beginBuilding(const SoundChoice& choice) {
     // The levels set before the scene was built stay.
     const SoundChoice levels = sound;
     sound = choice;
     sound.effectsVolume = levels.effectsVolume;
     sound.musicVolume = levels.musicVolume;
     sound.musicOn = levels.musicOn;
-    loadTextures();
+    textures = new TextureBank();
+    textures->decoded = decoded.get();
+}
+
+void Scene::build(const SoundChoice& choice) {
+    beginBuilding(choice);
+    loadTextures(false);
     game = new Game(textures, sound, true, rules);
     sky = new Sky(textures);
     font = new Font();
+    buildGame();
+}
+
+void Scene::buildFirstPicture(const SoundChoice& choice) {
+    beginBuilding(choice);
+    textures->loadTexture(STARTUP_TEXTURES[0].file, STARTUP_TEXTURES[0].slot);
+    sky = new Sky(textures);
+    font = new Font();
+}
+
+void Scene::finishBuilding() {
+    if (game) return;
+    loadTextures(true);
+    game = new Game(textures, sound, true, rules);
+    buildGame();
+}
+
+void Scene::buildGame() {
     game->populate();
     // What was decoded ahead and not asked for goes now.
     textures->decoded = nullptr;

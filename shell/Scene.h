@@ -30,6 +30,13 @@ public:
     // font, shared display lists and vertex arrays, the player's ship, laser,
     // star field, 26 asteroids and the enemy ship.
     void build(const SoundChoice& sound = SoundChoice());
+    // The same in two steps, for a player whose first picture is the start
+    // screen: what that picture needs (the cockpit picture, the sky, the
+    // font), then, once it is shown, the rest (the other textures, the
+    // sound, the models and the objects, the music). The second does
+    // nothing once the game is built.
+    void buildFirstPicture(const SoundChoice& sound);
+    void finishBuilding();
 
     // The player's volumes and music switch, applied to the game being
     // played and to every new one.
@@ -61,7 +68,11 @@ public:
     std::optional<uint32_t> seed;     // the seed the player gave; unset: the calendar time
 
 private:
-    void loadTextures();
+    // The sound choice kept (its levels as set before), the texture bank opened.
+    void beginBuilding(const SoundChoice& choice);
+    // All but the first picture's, when it has them already.
+    void loadTextures(bool firstPictureLoaded);
+    void buildGame();
 
     SoundChoice sound;
     std::unique_ptr<ImageLoader> decoded;   // the start-up pictures, until the textures take them

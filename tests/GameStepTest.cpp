@@ -1,6 +1,7 @@
 // Guards the game stepped alone, with no window: the stick over held arrows, keys held into a new game; the
 // score attack's waves, what they pay and how sharp their ships are; the day's seed; the game kept as it goes
-// verifying as a challenge, and its ghost changing nothing of the game played after it; steering by aim.
+// verifying as a challenge, and its ghost changing nothing of the game played after it; steering by aim; the
+// start's view.
 #include "entities/Asteroid.h"
 #include "entities/EnemyShip.h"
 #include "entities/MyShip.h"
@@ -243,4 +244,15 @@ TEST(Ghost, AKeptGameVerifiesAndItsGhostChangesNothingOfTheNextGame) {
     EXPECT_EQ(track.at(699 * 14 + 5)->elapsed, 699u * 14);
     EXPECT_FALSE(track.at(1u << 30)->position != game->myShip->getPosition());
     EXPECT_EQ(track.finalPoints(), game->myShip->getPoints());
+}
+
+// The start screen's first picture is drawn before any game is built, from
+// the view its ship will start with: a ship placed elsewhere would make the
+// picture jump once the game is there.
+TEST(GameStep, TheStartViewIsTheNewShips) {
+    const auto game = headlessGame();
+    const MyShip& ship = *game->myShip;
+    EXPECT_FALSE(ship.getPosition() != Game::START_POSITION);
+    EXPECT_FALSE(ship.getDirection() != Game::START_DIRECTION);
+    EXPECT_FALSE(ship.getFrame().column(1) != Game::START_UP);
 }

@@ -107,7 +107,7 @@ void FrameLoop::drawScene() {
 }
 
 void FrameLoop::drawStill() {
-    const MyShip& ship = *scene.game->myShip;
+    const MyShip* ship = scene.game ? scene.game->myShip : nullptr;
     glDisable(GL_SCISSOR_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
@@ -116,7 +116,10 @@ void FrameLoop::drawStill() {
     glPushMatrix();
     view.cockpit.paintWhole(scene.textures->slots[6]);
     glPopMatrix();
-    const Vector3 p = ship.getPosition(), f = ship.getDirection(), u = ship.getFrame().column(1);
+    // Before the game is built (the start screen's first picture), the view its ship starts with.
+    const Vector3 p = ship ? ship->getPosition() : Game::START_POSITION;
+    const Vector3 f = ship ? ship->getDirection() : Game::START_DIRECTION;
+    const Vector3 u = ship ? ship->getFrame().column(1) : Game::START_UP;
     gluLookAt(p.x, p.y, p.z, p.x + f.x, p.y + f.y, p.z + f.z, u.x, u.y, u.z);
     glStencilFunc(GL_NOTEQUAL, 1, 1);
     // The sky alone: drawing the rocks or the stars would turn them, and

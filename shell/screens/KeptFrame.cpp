@@ -4,30 +4,26 @@
 
 #include <GL/gl.h>
 
-#include <cstddef>
+void KeptFrame::prepare(const Viewport& area) {
+    if (prepared || area.width <= 0 || area.height <= 0) return;
+    // Whatever the back buffer holds: only the storage is wanted, its pages
+    // written, so that they count from now on.
+    prepared = copy.save(area);
+    copy.forget();
+}
 
 void KeptFrame::capture(const Viewport& area) {
-    const int w = area.width, h = area.height;
-    if (w <= 0 || h <= 0) {
-        forget();
-        return;
-    }
-    width = w;
-    height = h;
-    pixels.assign(std::size_t(w) * std::size_t(h) * 3, 0);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(area.x, area.y, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    whole.clear();
+    if (!copy.save(area)) return;
+    whole.push_back({0, 0, area.width, area.height});
 }
 
 void KeptFrame::forget() {
-    pixels.clear();
-    pixels.shrink_to_fit();
-    width = height = 0;
+    copy.forget();
 }
 
-void KeptFrame::draw(const Viewport& area, int windowWidth, int windowHeight) const {
-    glPushAttrib(GL_ENABLE_BIT | GL_VIEWPORT_BIT | GL_TRANSFORM_BIT | GL_PIXEL_MODE_BIT | GL_SCISSOR_BIT);
+void KeptFrame::draw(const Viewport& area) const {
+    glPushAttrib(GL_ENABLE_BIT | GL_VIEWPORT_BIT | GL_TRANSFORM_BIT | GL_SCISSOR_BIT | GL_TEXTURE_BIT);
     glDisable(GL_STENCIL_TEST);
     glDisable(GL_SCISSOR_TEST);
     glDisable(GL_DEPTH_TEST);
@@ -35,24 +31,10 @@ void KeptFrame::draw(const Viewport& area, int windowWidth, int windowHeight) co
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glClear(GL_COLOR_BUFFER_BIT);
-    if (!pixels.empty() && windowWidth > 0 && windowHeight > 0 && area.width > 0 && area.height > 0) {
-        glViewport(0, 0, windowWidth, windowHeight);
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadIdentity();
-        glOrtho(0, windowWidth, 0, windowHeight, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        glLoadIdentity();
-        glRasterPos2i(area.x, area.y);
-        glPixelZoom(float(area.width) / float(width), float(area.height) / float(height));
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glDrawPixels(width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        glPixelZoom(1.0f, 1.0f);
-        glPopMatrix();
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
+    if (!empty() && area.width > 0 && area.height > 0) {
+        // The picture's units over the picture's area now: stretched with it.
+        glViewport(area.x, area.y, area.width, area.height);
+        copy.restore(whole, whole[0].x1, whole[0].y1);
     }
     glPopAttrib();
 }

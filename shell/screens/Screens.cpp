@@ -201,6 +201,10 @@ void Screens::keepView() {
     kept.capture(view.viewport());
 }
 
+void Screens::prepareKeptFrame() {
+    kept.prepare(view.viewport());
+}
+
 void Screens::reset() {
     screen = Screen::Playing;
     under.clear();
@@ -212,7 +216,7 @@ bool Screens::beforeFirstGame() const {
 }
 
 template <class Picture> void Screens::drawOver(const Picture& picture, float points) const {
-    if (!beforeFirstGame()) kept.draw(view.viewport(), view.width(), view.height());
+    if (!beforeFirstGame()) kept.draw(view.viewport());
     // A screen's picture is no part of the cockpit mask: nothing it draws
     // may mark the stencil, or it would stay as a dark shape once play goes on.
     glPushAttrib(GL_ENABLE_BIT);

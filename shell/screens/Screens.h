@@ -84,6 +84,9 @@ public:
     // The frame of play being drawn, kept now to stand behind the game-over
     // screen: called where its view is drawn and its head-up display not yet.
     void keepView();
+    // The kept frame's storage for the viewport's size, made now: at
+    // start-up, not in the first pause or game over.
+    void prepareKeptFrame();
 
     // The process is ending (exit called, from anywhere): the window's close
     // callback that the toolkit's clean-up calls must not quit a second time.

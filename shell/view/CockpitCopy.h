@@ -24,8 +24,8 @@ public:
     // kept, where the copy fails (too large a texture for the driver).
     bool save(const Viewport& area);
     // Puts the pieces (rectangles of a maskWidth x maskHeight picture laid
-    // over the viewport) back from the copy; false if nothing is kept. The
-    // viewport must be the one saved: a new one means a new copy.
+    // over the viewport) back from the copy; false if nothing is kept. Texel
+    // for pixel over the viewport saved; over another it is stretched.
     // Leaves depth and stencil testing on and texturing off, as the
     // cockpit's own painting does.
     bool restore(const std::vector<PictureRect>& pieces, int maskWidth, int maskHeight) const;
