@@ -1,6 +1,6 @@
 // Guards the controller (SDL virtual): the dead zone, one shot a press, throttle steps, Back held for the options, arrows once a push, and pulled out mid-flight.
 #include "platform/Gamepad.h"
-#include "shell/input/GamepadInput.h"
+#include "platform/GamepadInput.h"
 #include "support/GameFixtures.h"
 
 #include <SDL2/SDL.h>

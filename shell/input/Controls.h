@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Gamepad.h"
-#include "shell/input/GamepadInput.h"
+#include "platform/GamepadInput.h"
 #include "shell/screens/ScreenEvent.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
