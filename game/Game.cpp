@@ -39,8 +39,8 @@ const Rock ROCKS[26] = {
 
 const Vector3 Game::START_POSITION(0, 0, 0), Game::START_DIRECTION(0, 0, -1), Game::START_UP(0, 1, 0);
 
-Game::Game(TextureBank* bank, const SoundChoice& sound, bool graphics, const GameRules& r)
-    : world(std::make_unique<World>(bank, sound)), rules(r) {
+Game::Game(TextureBank* bank, const SoundChoice& sound, bool graphics, const GameRules& r, const WaveTuning& tuning)
+    : world(std::make_unique<World>(bank, sound)), rules(r), waves(tuning) {
     world->graphics = graphics;
     if (hasWaves()) {
         world->rewards.enemiesReturn = false;

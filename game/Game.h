@@ -29,8 +29,10 @@ public:
     // Opens the world (and with it the sound). The rest comes in populate(),
     // so the first start can keep its order: world, sky, font, then the objects.
     // Without graphics (a game stepped without a window) no model, texture or
-    // display list is made and the objects are bare spheres.
-    Game(TextureBank* bank, const SoundChoice& sound, bool graphics = true, const GameRules& rules = GameRules());
+    // display list is made and the objects are bare spheres. The score
+    // attack's numbers are the game's own unless a trial of others hands them.
+    Game(TextureBank* bank, const SoundChoice& sound, bool graphics = true, const GameRules& rules = GameRules(),
+         const WaveTuning& tuning = WaveTuning());
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
