@@ -9,13 +9,16 @@ class World;
 
 // The numbers of the score attack. Each wave's ships are sharper than the
 // last's by `sharpening`, up to `sharpest` times the design's ship: they turn
-// faster and fire more often, by the same steps.
+// faster and fire more often, by the same steps. Played by stand-ins
+// (bench/WaveTrial), these end a new player's game in wave 3 or 4 and a good
+// one's about wave 8; ships only a tenth sharper a wave, up to twice, let the
+// good one play on past wave 14, since every kill pays back eight hits.
 struct WaveTuning {
     float bonusPoints = 50.0f;   // per wave number, for clearing it
     float bonusPower = 50.0f;    // for clearing a wave
     float rockPoints = 10.0f;    // for each rock destroyed
-    float sharpening = 1.1f;     // a wave's sharpness over the last one's
-    float sharpest = 2.0f;       // times the design's turn rate and firing odds
+    float sharpening = 1.8f;     // a wave's sharpness over the last one's
+    float sharpest = 4.0f;       // times the design's turn rate and firing odds: wave 4 on
 };
 
 // The waves of a score attack: wave n brings n + 1 enemy ships, each at a

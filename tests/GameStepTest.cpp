@@ -164,8 +164,8 @@ TEST(Waves, EachBringsAShipMoreSharperToALimitAndClearingOnePays) {
     EXPECT_FLOAT_EQ(ship.getEnergy(), power + 80.0f + 50.0f);
     ASSERT_EQ(game->waves.number(), 2u);
     ASSERT_EQ(game->enemies.size(), 3u);
-    EXPECT_FLOAT_EQ(game->enemies[0]->turnRate, 1.1f);
-    EXPECT_EQ(game->enemies[0]->fireOdds, 455);
+    EXPECT_FLOAT_EQ(game->enemies[0]->turnRate, 1.8f);
+    EXPECT_EQ(game->enemies[0]->fireOdds, 278);
 
     // Up to wave 8's nine ships: each enters alone at its place (two at one
     // place would stand still for good), with an id no other object carries.
@@ -182,9 +182,10 @@ TEST(Waves, EachBringsAShipMoreSharperToALimitAndClearingOnePays) {
             EXPECT_NE(other->getWorldId(), game->enemies[i]->getWorldId());
         }
     }
-    EXPECT_NEAR(game->waves.sharpness(8), 1.949f, 0.001f);
-    EXPECT_EQ(game->waves.sharpness(9), 2.0f);
-    EXPECT_EQ(game->waves.sharpness(40), 2.0f);
+    EXPECT_NEAR(game->waves.sharpness(3), 3.24f, 0.001f);
+    EXPECT_EQ(game->waves.sharpness(4), 4.0f);
+    EXPECT_EQ(game->waves.sharpness(40), 4.0f);
+    EXPECT_EQ(game->enemies[0]->fireOdds, 125);
 }
 
 TEST(DailySeed, OneSeedFromMidnightToMidnightUtc) {
