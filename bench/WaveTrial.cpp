@@ -39,11 +39,12 @@ struct Hand {
     float cruise;       // the speed held with the throttle
 };
 
-// A new player: a quarter second late, a slow and shaky hand, clicking at
-// anything near the crosshair. A good one: a tenth of a second, quick and
-// steady, clicking only on target.
-Hand newPlayer{"new", 18, 4.0f, 1.5f, 0.05f, 0.12f, 18, 10.0f};
-Hand goodPlayer{"good", 7, 10.0f, 4.0f, 0.012f, 0.035f, 8, 20.0f};
+// A new player: a third of a second late, a slow hand whose aim wanders
+// about 8 degrees, clicking at anything near the crosshair three or four
+// times a second. A good one: a fifth of a second, quicker, 3 degrees,
+// clicking only on target six times a second, faster through the field.
+Hand newPlayer{"new", 25, 3.0f, 1.0f, 0.15f, 0.2f, 20, 10.0f};
+Hand goodPlayer{"good", 13, 6.0f, 3.0f, 0.05f, 0.06f, 12, 20.0f};
 
 struct Result {
     unsigned wave;
@@ -136,7 +137,7 @@ float median(std::vector<float> v) {
 int main(int argc, char** argv) {
     WaveTuning tuning;
     unsigned seeds = 12, first = 1;
-    float minutes = 20.0f;
+    float minutes = 15.0f;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
         const float value = std::strtof(argv[i + 1], nullptr);
