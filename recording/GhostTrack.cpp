@@ -19,9 +19,16 @@ bool GhostTrack::play(const Recording& recording, std::string& error) {
         const MyShip& ship = *game.myShip;
         const Matrix4& frame = ship.getFrame();
         samples.push_back({clock - first, ship.getPosition(), frame.column(2).normalized(),
-                           frame.column(1).normalized(), ship.getPoints()});
+                           frame.column(1).normalized(), ship.getPoints(), game.over()});
     };
     const bool played = verifier.run();
+    // A frame past its last the recorded game is over, even one quit before its end.
+    if (!samples.empty()) {
+        const uint32_t frame = samples.size() > 1 ? samples.back().elapsed - samples[samples.size() - 2].elapsed : 1;
+        samples.push_back(samples.back());
+        samples.back().elapsed += std::max<uint32_t>(frame, 1);
+        samples.back().gone = true;
+    }
     Asteroid::fieldSeed = seed;
     if (!played) {
         samples.clear();

@@ -20,6 +20,7 @@ public:
         Vector3 forward;        // unit, the ship's nose
         Vector3 up;             // unit
         float points = 0.0f;
+        bool gone = false;      // its game had ended: the points stand, the ship flies no more
     };
 
     // Plays the recording's first game; false with `error` when the file

@@ -243,6 +243,9 @@ TEST(Ghost, AKeptGameVerifiesAndItsGhostChangesNothingOfTheNextGame) {
     ASSERT_NE(track.at(0), nullptr);
     EXPECT_EQ(track.at(0)->elapsed, 0u);
     EXPECT_EQ(track.at(699 * 14 + 5)->elapsed, 699u * 14);
+    EXPECT_FALSE(track.at(699 * 14)->gone);
+    // Past its end the recorded game is over: its points stand, its ship is not drawn frozen there.
+    EXPECT_TRUE(track.at(1u << 30)->gone);
     EXPECT_FALSE(track.at(1u << 30)->position != game->myShip->getPosition());
     EXPECT_EQ(track.finalPoints(), game->myShip->getPoints());
 }

@@ -160,6 +160,6 @@ void FrameLoop::draw(Game& game, uint32_t now, const GhostTrack::Sample* ghost) 
     game.starField->draw();
     if (game.showsBeam(now)) game.laser->draw(&ship);
     for (const EnemyShip* enemy : game.enemies) enemy->drawBeam();
-    if (ghost && GhostMark::apart(*ghost, ship.getPosition())) GhostMark::drawShape(*ghost);
+    if (ghost && !ghost->gone && GhostMark::apart(*ghost, ship.getPosition())) GhostMark::drawShape(*ghost);
     world.drawExplosions();
 }

@@ -17,7 +17,7 @@ bool GhostMark::apart(const GhostTrack::Sample& ghost, const Vector3& eye) {
 }
 
 void GhostMark::draw(const HudFrame& frame) {
-    if (!frame.ghost || !CockpitView::fromCockpit(frame)) return;
+    if (!frame.ghost || frame.ghost->gone || !CockpitView::fromCockpit(frame)) return;
     if (!apart(*frame.ghost, frame.game.myShip->getPosition())) return;
     const CockpitView::Seen seen = CockpitView::of(frame).see(frame.ghost->position);
     if (!seen.inView) return;
