@@ -132,6 +132,10 @@ TEST(GameOverScreen, TheTableMarksTheGameJustPlayedAndNamesWavesWhereTheModeHasT
     EXPECT_EQ(waves[1], "   1.     500  wave 5   2026-12-08");
     EXPECT_EQ(waves[2], ">  2.     240  wave 3   2026-12-08");
     EXPECT_EQ(GameOverScreen::tableLines(table, -1, false, false)[2], "   2.     240  2026-12-08");
-    // Each mode's line fits the start screen's panel.
-    for (Mode m : {Mode::Classic, Mode::Waves, Mode::Daily}) EXPECT_LE(StartScreen::modeLine(m).size(), 56u);
+    // Each mode's start screen fits its panel.
+    Settings settings;
+    for (Mode m : {Mode::Classic, Mode::Waves, Mode::Daily}) {
+        settings.mode = m;
+        for (const std::string& line : StartScreen::lines(settings)) EXPECT_LE(line.size(), 56u) << line;
+    }
 }

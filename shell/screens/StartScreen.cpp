@@ -25,7 +25,8 @@ std::vector<std::string> StartScreen::lines(const Settings& settings) {
     return {
         "S P A C E F I G H T",
         "",
-        "Destroy the enemy ship: 80 points and 80 power each.",
+        settings.mode == Mode::Classic ? "Destroy the enemy ship: 80 points and 80 power each."
+                                       : "Each ship: 80 points and 80 power; a cleared wave, more.",
         "Touching rocks and the enemy's laser cost power;",
         "the game ends when your power is gone.",
         "",
