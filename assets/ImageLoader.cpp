@@ -1,14 +1,23 @@
 #include "ImageLoader.h"
 
 #include "TextureBank.h"
+#include "TextureScale.h"
 
 #include <algorithm>
 
 ImageLoader::ImageLoader(std::vector<std::string> fileNames)
     : names(std::move(fileNames)), images(names.size()), taken(names.size(), false) {
-    // The worker writes only `images`, which nobody reads until it is joined.
+    // The worker writes `images[i]` alone until it counts it ready.
     worker = std::thread([this] {
-        for (size_t i = 0; i < names.size(); ++i) images[i] = TextureBank::readBmp(names[i]);
+        for (size_t i = 0; i < names.size(); ++i) {
+            std::unique_ptr<RgbImage> image = TextureBank::readBmp(names[i]);
+            if (image && !TextureScale::hasPowerOfTwoSides(*image))
+                image = std::make_unique<RgbImage>(TextureScale::toPowerOfTwoSides(*image));
+            std::lock_guard<std::mutex> hold(lock);
+            images[i] = std::move(image);
+            ready = i + 1;
+            done.notify_all();
+        }
     });
 }
 
@@ -23,8 +32,9 @@ bool ImageLoader::holds(const std::string& fileName) const {
 
 std::unique_ptr<RgbImage> ImageLoader::take(const std::string& fileName) {
     if (!holds(fileName)) return nullptr;
-    if (worker.joinable()) worker.join();
     const size_t i = static_cast<size_t>(std::find(names.begin(), names.end(), fileName) - names.begin());
+    std::unique_lock<std::mutex> hold(lock);
+    done.wait(hold, [&] { return ready > i; });
     taken[i] = true;
     return std::move(images[i]);
 }

@@ -102,10 +102,12 @@ void Scene::buildGame() {
 }
 
 void Scene::decodePicturesAhead() {
-    std::vector<std::string> names;
-    for (const StartupTexture& texture : STARTUP_TEXTURES) names.push_back(texture.file);
+    // In the order they are asked for: the first picture's (the cockpit's,
+    // then the sky's) are ready while the rest are still being read.
+    std::vector<std::string> names = {STARTUP_TEXTURES[0].file, Sky::TEXTURE};
+    for (const StartupTexture& texture : STARTUP_TEXTURES)
+        if (&texture != &STARTUP_TEXTURES[0]) names.push_back(texture.file);
     for (int i = 0; i < EXPLOSION_FRAMES; ++i) names.push_back(explosionFrame(i));
-    names.push_back(Sky::TEXTURE);
     decoded = std::make_unique<ImageLoader>(std::move(names));
 }
 
