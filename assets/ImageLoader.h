@@ -3,6 +3,7 @@
 #include "RgbImage.h"
 
 #include <condition_variable>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -16,9 +17,11 @@
 // picture as soon as it is ready. Each image can be taken once.
 class ImageLoader {
 public:
-    // Starts decoding at once. The names are the game's own ("../bin/..."),
-    // so the data folder must have been found before.
-    explicit ImageLoader(std::vector<std::string> fileNames);
+    // Starts decoding the first `first` at once; the others once one of them
+    // is asked for, so that they never take the processor from the drawing
+    // of what needs only the first. The names are the game's own
+    // ("../bin/..."), so the data folder must have been found before.
+    explicit ImageLoader(std::vector<std::string> fileNames, size_t first = SIZE_MAX);
     ~ImageLoader();
     ImageLoader(const ImageLoader&) = delete;
     ImageLoader& operator=(const ImageLoader&) = delete;
@@ -34,7 +37,10 @@ private:
     std::vector<std::unique_ptr<RgbImage>> images;   // by the index of its name
     std::vector<bool> taken;
     std::mutex lock;
-    std::condition_variable done;
+    std::condition_variable done;   // told of each image ready, of the rest wanted and of the end
     size_t ready = 0;   // images[0, ready) are the worker's no longer
+    size_t first;
+    bool restWanted = false;
+    bool stopping = false;
     std::thread worker;
 };

@@ -73,7 +73,8 @@ TEST(TextureBank, TexturesKeepTheirPixelsAndPicturesDecodedAheadMakeWhatADirectR
     EXPECT_EQ(textureRgb(direct.createTgaTexture(dir.path("grey.tga"))),
               (std::vector<uint8_t>{10, 10, 10, 80, 80, 80, 160, 160, 160, 240, 240, 240}));
 
-    ImageLoader loader({dir.path("square.bmp"), dir.path("odd.bmp"), dir.path("missing.bmp")});
+    // The first decoded at once, the others once one of them is asked for.
+    ImageLoader loader({dir.path("square.bmp"), dir.path("odd.bmp"), dir.path("missing.bmp")}, 1);
     TextureBank ahead;
     ahead.decoded = &loader;
     for (TextureBank* bank : {&ahead, &direct}) {
