@@ -33,8 +33,18 @@ else
   frames=${1:-600}
   rounds=${2:-2}
 fi
-xvfb=(xvfb-run -a)
-[ -n "${SPACEFIGHT_BENCH_SERVER:-}" ] && xvfb=(xvfb-run -n "$SPACEFIGHT_BENCH_SERVER")
+# A server named by number is waited for: the last one's may still be going away.
+xvfb() {
+  if [ -z "${SPACEFIGHT_BENCH_SERVER:-}" ]; then
+    xvfb-run -a "$@"
+    return
+  fi
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X$SPACEFIGHT_BENCH_SERVER-lock" ] || break
+    sleep 0.1
+  done
+  xvfb-run -n "$SPACEFIGHT_BENCH_SERVER" "$@"
+}
 bash "$root/scripts/install-deps.sh"
 dir="$root/build/release"
 cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -61,7 +71,7 @@ resize_at=12   # seconds after the start: 900x700, bars beside the picture and i
 # The game under its own X server, its window resized at a fixed time.
 play() {
   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" XDG_CONFIG_HOME="$settings_home" \
-    "${xvfb[@]}" -s "-screen 0 1024x768x24" bash -c '
+    xvfb -s "-screen 0 1024x768x24" bash -c '
       "$@" >/dev/null & pid=$!
       sleep '"$resize_at"'
       xdotool search --name "^spacefight$" windowsize 900 700 >/dev/null 2>&1
@@ -70,7 +80,7 @@ play() {
 # The start of a replay alone: stopped by a signal once it plays.
 replay_start() {
   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" XDG_CONFIG_HOME="$settings_home" \
-    "${xvfb[@]}" -s "-screen 0 1024x768x24" bash -c '
+    xvfb -s "-screen 0 1024x768x24" bash -c '
       "$@" >/dev/null & pid=$!
       sleep 2
       kill -TERM "$pid"
@@ -78,7 +88,7 @@ replay_start() {
 }
 if ! $startup_only; then
 
-"${xvfb[@]}" -s "-screen 0 1024x768x24" "$dir/bench/frame_bench" --frames "$frames" --rounds "$rounds" \
+xvfb -s "-screen 0 1024x768x24" "$dir/bench/frame_bench" --frames "$frames" --rounds "$rounds" \
   --json "$out/results.json" --table "$out/results.md" --series "$out/series"
 "$dir/bench/logic_bench" --benchmark_min_time=0.3 --benchmark_out="$out/logic.json" \
   --benchmark_out_format=json | tee "$out/logic.txt"
@@ -116,7 +126,7 @@ floor_ratio=$(awk -F'|' '$2 ~ /clear \+ swap/ { printf "%.2f", $7 / $5 }' "$out/
 : >"$out/program.dat"
 for r in $(seq "$program_rounds"); do
   for mode in sound mute; do
-    "${xvfb[@]}" -s "-screen 0 1024x768x24" "$dir/bench/empty_window" "$out/empty-$mode-$r.json"
+    xvfb -s "-screen 0 1024x768x24" "$dir/bench/empty_window" "$out/empty-$mode-$r.json"
     flags=(--no-frame-cap --replay "$root/bench/one-minute.sfr" --frame-stats "$out/program-$mode-$r.json")
     [ "$mode" = mute ] && flags+=(--mute)
     play "$prefix/bin/spacefight" "${flags[@]}"
@@ -177,7 +187,7 @@ fi
 # prepared meanwhile), Escape 5 s later; the empty program started in the same round.
 player() {
   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" XDG_CONFIG_HOME="$settings_home" \
-    "${xvfb[@]}" -s "-screen 0 1024x768x24" bash -c '
+    xvfb -s "-screen 0 1024x768x24" bash -c '
       "$@" >/dev/null & pid=$!
       sleep 2
       xdotool search --name "^spacefight$" key Return >/dev/null 2>&1
@@ -193,7 +203,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
   echo "|---|---|---|---|---|---|---|---|---|"
 } >"$out/startup.md"
 for r in $(seq "$program_rounds"); do
-  "${xvfb[@]}" -s "-screen 0 1024x768x24" "$dir/bench/empty_window" "$out/empty-player-$r.json"
+  xvfb -s "-screen 0 1024x768x24" "$dir/bench/empty_window" "$out/empty-player-$r.json"
   player "$prefix/bin/spacefight" --frame-stats "$out/player-$r.json"
   replay_start "$prefix/bin/spacefight" --replay "$root/bench/one-minute.sfr" --frame-stats "$out/replay-start-$r.json"
   f="$out/player-$r.json"
