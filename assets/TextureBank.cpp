@@ -1,6 +1,7 @@
 #include "TextureBank.h"
 
 #include "BmpDecoder.h"
+#include "TextureScale.h"
 #include "TgaImage.h"
 #include "platform/DataDirectory.h"
 
@@ -25,34 +26,27 @@ TextureBank::~TextureBank() {
     if (!freeNames.empty()) glDeleteTextures(static_cast<GLsizei>(freeNames.size()), freeNames.data());
 }
 
-namespace {
-
-bool powerOfTwo(int32_t n) {
-    return n > 0 && (n & (n - 1)) == 0;
-}
-
-}
-
 void TextureBank::loadTexture(const std::string& fileName, int slot) {
-    const std::unique_ptr<RgbImage> image =
+    std::unique_ptr<RgbImage> image =
         decoded && decoded->holds(fileName) ? decoded->take(fileName) : readBmp(fileName);
     if (!image) return;
+    // These textures are minified linearly, never from a mipmap, so level 0
+    // is the only level ever sampled: a picture whose sides are not powers
+    // of two is scaled to sides that are, with the texels GLU's mipmaps give
+    // that level (done ahead where the picture was decoded ahead).
+    if (!TextureScale::hasPowerOfTwoSides(*image))
+        image = std::make_unique<RgbImage>(TextureScale::toPowerOfTwoSides(*image));
     glGenTextures(1, &slots[slot]);
     // Stays in force for every later upload; the packed model textures rely on it.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glBindTexture(GL_TEXTURE_2D, slots[slot]);
-    // These textures are minified linearly, never from a mipmap, so level 0
-    // is the only level ever sampled. A picture whose sides are powers of two
-    // that the driver takes is level 0 as it stands; any other is scaled by GLU
-    // as it makes its mipmaps, and only GLU's scaling gives that level its
-    // exact texels.
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-    if (powerOfTwo(image->width) && powerOfTwo(image->height) && image->width <= largest &&
-        image->height <= largest) {
+    if (image->width <= largest && image->height <= largest) {
         glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
                      image->pixels.data());
     } else {
+        // Larger than the driver takes: GLU halves it until it fits.
         gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image->width, image->height, GL_RGB, GL_UNSIGNED_BYTE,
                           image->pixels.data());
     }

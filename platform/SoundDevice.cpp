@@ -2,36 +2,36 @@
 
 #include "FileReader.h"
 
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
+#include "SdlLibrary.h"
 
 SoundDevice::~SoundDevice() {
     close();
 }
 
 bool SoundDevice::open(int rate, int channels) {
+    if (!SdlLibrary::open()) return false;
     // SDL's own handlers would turn Ctrl+C and kill into an event nobody reads;
     // the game handles both itself.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl.SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     sdlStarted = true;
-    if (Mix_OpenAudio(rate, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
-    Mix_Init(MIX_INIT_MP3 | MIX_INIT_MOD);
-    startedAt.assign(static_cast<size_t>(Mix_AllocateChannels(channels)), 0);
+    if (sdl.Mix_OpenAudio(rate, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
+    sdl.Mix_Init(MIX_INIT_MP3 | MIX_INIT_MOD);
+    startedAt.assign(static_cast<size_t>(sdl.Mix_AllocateChannels(channels)), 0);
     opened = true;
     return true;
 }
 
 void SoundDevice::close() {
     if (opened) {
-        Mix_HaltChannel(-1);
-        Mix_HaltMusic();
-        Mix_CloseAudio();
-        Mix_Quit();
+        sdl.Mix_HaltChannel(-1);
+        sdl.Mix_HaltMusic();
+        sdl.Mix_CloseAudio();
+        sdl.Mix_Quit();
         opened = false;
     }
     if (sdlStarted) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
         sdlStarted = false;
     }
 }
@@ -42,21 +42,21 @@ SoundDevice::Sample SoundDevice::loadSample(const std::string& path) {
     std::string why;
     if (!FileReader::read(path, FileReader::SOUND, bytes, why) || bytes.empty()) return nullptr;
     // Decoded whole here: the bytes are not needed afterwards.
-    return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
+    return sdl.Mix_LoadWAV_RW(sdl.SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
 }
 
 void SoundDevice::freeSample(Sample sample) {
     if (!sample) return;
     for (size_t channel = 0; channel < startedAt.size(); ++channel) {
-        if (Mix_GetChunk(int(channel)) == sample) Mix_HaltChannel(int(channel));
+        if (sdl.Mix_GetChunk(int(channel)) == sample) sdl.Mix_HaltChannel(int(channel));
     }
-    Mix_FreeChunk(sample);
+    sdl.Mix_FreeChunk(sample);
 }
 
 int SoundDevice::playing(Sample sample) const {
     int count = 0;
     for (size_t channel = 0; channel < startedAt.size(); ++channel) {
-        if (Mix_Playing(int(channel)) && Mix_GetChunk(int(channel)) == sample) ++count;
+        if (sdl.Mix_Playing(int(channel)) && sdl.Mix_GetChunk(int(channel)) == sample) ++count;
     }
     return count;
 }
@@ -66,12 +66,12 @@ void SoundDevice::play(Sample sample, int maxPlaybacks) {
     int oldest = -1;
     if (playing(sample) >= maxPlaybacks) {
         for (size_t channel = 0; channel < startedAt.size(); ++channel) {
-            if (!Mix_Playing(int(channel)) || Mix_GetChunk(int(channel)) != sample) continue;
+            if (!sdl.Mix_Playing(int(channel)) || sdl.Mix_GetChunk(int(channel)) != sample) continue;
             if (oldest < 0 || startedAt[channel] < startedAt[size_t(oldest)]) oldest = int(channel);
         }
-        Mix_HaltChannel(oldest);
+        sdl.Mix_HaltChannel(oldest);
     }
-    const int channel = Mix_PlayChannel(oldest, sample, 0);
+    const int channel = sdl.Mix_PlayChannel(oldest, sample, 0);
     if (channel >= 0) startedAt[size_t(channel)] = ++starts;
 }
 
@@ -81,31 +81,31 @@ SoundDevice::Music SoundDevice::loadMusic(const std::string& path) {
     std::string why;
     if (!FileReader::read(path, FileReader::MUSIC, bytes, why) || bytes.empty()) return nullptr;
     // The music may be read from as it plays: its bytes live as long as it.
-    const Music music = Mix_LoadMUS_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
+    const Music music = sdl.Mix_LoadMUS_RW(sdl.SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
     if (music) musicBytes[music] = std::move(bytes);
     return music;
 }
 
 void SoundDevice::freeMusic(Music music) {
     if (!music) return;
-    Mix_FreeMusic(music);
+    sdl.Mix_FreeMusic(music);
     musicBytes.erase(music);
 }
 
 void SoundDevice::setMusicVolume(int volume) {
-    if (opened) Mix_VolumeMusic(volume * MIX_MAX_VOLUME / 256);
+    if (opened) sdl.Mix_VolumeMusic(volume * MIX_MAX_VOLUME / 256);
 }
 
 void SoundDevice::setEffectsVolume(int percent) {
-    if (opened) Mix_Volume(-1, percent * MIX_MAX_VOLUME / 100);
+    if (opened) sdl.Mix_Volume(-1, percent * MIX_MAX_VOLUME / 100);
 }
 
 void SoundDevice::pauseMusic(bool paused) {
     if (!opened) return;
-    if (paused) Mix_PauseMusic();
-    else Mix_ResumeMusic();
+    if (paused) sdl.Mix_PauseMusic();
+    else sdl.Mix_ResumeMusic();
 }
 
 void SoundDevice::playMusicLooping(Music music) {
-    if (opened && music) Mix_PlayMusic(music, -1);
+    if (opened && music) sdl.Mix_PlayMusic(music, -1);
 }

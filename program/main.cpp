@@ -160,6 +160,7 @@ int main(int argc, char** argv) {
     frames.clock.pacer().setEnabled(settings.frameCap);
     window.view.options.showStats = settings.showStats;
     scene.decodePicturesAhead();
+    readMaskAhead();
     // Our options are read; the toolkit gets the program name alone.
     int toolkitArgc = 1;
     if (!initDisplay(toolkitArgc, argv, settings.window)) return 1;

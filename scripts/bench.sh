@@ -11,21 +11,84 @@
 # program-frames.png (every frame of the sound rounds over the minute),
 # startup.md (the player's path: the start screen's first picture against the
 # empty program's, Enter pressed 2 s after the start and the frames of play
-# after it), threads.md (llvmpipe's thread count: 1, 2 and unset).
+# after it; beside it the replay's first frame, started in the same round),
+# threads.md (llvmpipe's thread count: 1, 2 and unset).
 #   scripts/bench.sh [FRAMES] [ROUNDS]    defaults: 600 frames, 2 rounds
+#   scripts/bench.sh --startup [ROUNDS]   startup.md alone (default 3 rounds)
+# Each X server is one xvfb-run finds free, or the one numbered
+# $SPACEFIGHT_BENCH_SERVER where several people share the machine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-frames=${1:-600}
-rounds=${2:-2}
+startup_only=false
+if [ "${1:-}" = --startup ]; then
+  startup_only=true
+  shift
+fi
+frames=600
+rounds=2
+program_rounds=3
+if $startup_only; then
+  program_rounds=${1:-3}
+else
+  frames=${1:-600}
+  rounds=${2:-2}
+fi
+# A server named by number is waited for: the last one's may still be going away.
+xvfb() {
+  if [ -z "${SPACEFIGHT_BENCH_SERVER:-}" ]; then
+    xvfb-run -a "$@"
+    return
+  fi
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X$SPACEFIGHT_BENCH_SERVER-lock" ] || break
+    sleep 0.1
+  done
+  xvfb-run -n "$SPACEFIGHT_BENCH_SERVER" "$@"
+}
 bash "$root/scripts/install-deps.sh"
 dir="$root/build/release"
 cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$dir" -j "$(nproc)" --target frame_bench logic_bench empty_window assets spacefight >/dev/null
+targets=(empty_window assets spacefight)
+$startup_only || targets+=(frame_bench logic_bench)
+cmake --build "$dir" -j "$(nproc)" --target "${targets[@]}" >/dev/null
 out="$root/build/bench"
 mkdir -p "$out/series"
 rm -f "$out"/series/*.dat
+# The real program, installed as a player has it.
+prefix="$out/installed"
+rm -rf "$prefix"
+cmake --install "$dir" --prefix "$prefix" >/dev/null
+field() { sed -n "s/.*\"$2\": \([0-9.]*\).*/\1/p" "$1"; }
+median3() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
+# One interval a line, in the order shown.
+intervals() { sed -n 's/.*"intervals_ms": \[\(.*\)\].*/\1/p' "$1" | tr ',' '\n'; }
+# Frames longer than twice the 70 Hz period.
+slow() { intervals "$1" | awk '$1 > 28.6 { n++ } END { print n + 0 }'; }
+# The game's own defaults: a developer's settings file must not change what is measured.
+settings_home=$(mktemp -d)
+trap 'rm -rf "$settings_home"' EXIT
+resize_at=12   # seconds after the start: 900x700, bars beside the picture and its copy made again
+# The game under its own X server, its window resized at a fixed time.
+play() {
+  SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" XDG_CONFIG_HOME="$settings_home" \
+    xvfb -s "-screen 0 1024x768x24" bash -c '
+      "$@" >/dev/null & pid=$!
+      sleep '"$resize_at"'
+      xdotool search --name "^spacefight$" windowsize 900 700 >/dev/null 2>&1
+      wait "$pid"' play "$@"
+}
+# The start of a replay alone: stopped by a signal once it plays.
+replay_start() {
+  SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" XDG_CONFIG_HOME="$settings_home" \
+    xvfb -s "-screen 0 1024x768x24" bash -c '
+      "$@" >/dev/null & pid=$!
+      sleep 2
+      kill -TERM "$pid"
+      wait "$pid" || true' replay_start "$@"
+}
+if ! $startup_only; then
 
-xvfb-run -a -s "-screen 0 1024x768x24" "$dir/bench/frame_bench" --frames "$frames" --rounds "$rounds" \
+xvfb -s "-screen 0 1024x768x24" "$dir/bench/frame_bench" --frames "$frames" --rounds "$rounds" \
   --json "$out/results.json" --table "$out/results.md" --series "$out/series"
 "$dir/bench/logic_bench" --benchmark_min_time=0.3 --benchmark_out="$out/logic.json" \
   --benchmark_out_format=json | tee "$out/logic.txt"
@@ -53,40 +116,17 @@ set arrow from 0,8.33 to 100,8.33 nohead dashtype 2 lc rgb "gray40"
 set label "120 fps" at 1,8.9 tc rgb "gray40"
 plot $(IFS=,; echo "${plots[*]}")
 GNUPLOT
-# The real program, installed as a player has it, on the shipped minute of play.
-prefix="$out/installed"
-rm -rf "$prefix"
-cmake --install "$dir" --prefix "$prefix" >/dev/null
+# The real program on the shipped minute of play.
 # The bare clear + swap of the frame benchmark in this same run: the machine's own tail.
 floor_ratio=$(awk -F'|' '$2 ~ /clear \+ swap/ { printf "%.2f", $7 / $5 }' "$out/results.md")
-field() { sed -n "s/.*\"$2\": \([0-9.]*\).*/\1/p" "$1"; }
-median3() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
-# One interval a line, in the order shown.
-intervals() { sed -n 's/.*"intervals_ms": \[\(.*\)\].*/\1/p' "$1" | tr ',' '\n'; }
-# Frames longer than twice the 70 Hz period.
-slow() { intervals "$1" | awk '$1 > 28.6 { n++ } END { print n + 0 }'; }
-program_rounds=3
-# The game's own defaults: a developer's settings file must not change what is measured.
-settings_home=$(mktemp -d)
-trap 'rm -rf "$settings_home"' EXIT
-resize_at=12   # seconds after the start: 900x700, bars beside the picture and its copy made again
 {
   echo "| real program, one-minute replay | frames | median ms | p90 ms | p99 ms | max ms | p99 / median | floor's p99 / median | frames > 28.6 ms | start-up ms | empty program ms | start-up / empty |"
   echo "|---|---|---|---|---|---|---|---|---|---|---|---|"
 } >"$out/program.md"
 : >"$out/program.dat"
-# The game under its own X server, its window resized at a fixed time.
-play() {
-  SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" XDG_CONFIG_HOME="$settings_home" \
-    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-      "$@" >/dev/null & pid=$!
-      sleep '"$resize_at"'
-      xdotool search --name "^spacefight$" windowsize 900 700 >/dev/null 2>&1
-      wait "$pid"' play "$@"
-}
 for r in $(seq "$program_rounds"); do
   for mode in sound mute; do
-    xvfb-run -a -s "-screen 0 1024x768x24" "$dir/bench/empty_window" "$out/empty-$mode-$r.json"
+    xvfb -s "-screen 0 1024x768x24" "$dir/bench/empty_window" "$out/empty-$mode-$r.json"
     flags=(--no-frame-cap --replay "$root/bench/one-minute.sfr" --frame-stats "$out/program-$mode-$r.json")
     [ "$mode" = mute ] && flags+=(--mute)
     play "$prefix/bin/spacefight" "${flags[@]}"
@@ -141,12 +181,13 @@ set arrow from graph 0, first 28.6 to graph 1, first 28.6 nohead dashtype 2 lw 2
 set label "28.6 ms: two 70 Hz periods" at graph 0.82, first 31 tc rgb "red"
 plot $(IFS=,; echo "${plots[*]}")
 GNUPLOT
+fi
 # The player's path: the start screen on, as a new player has it, at the
 # game's own frame cap. Enter 2 s after the start (the pipelines of play are
 # prepared meanwhile), Escape 5 s later; the empty program started in the same round.
 player() {
   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null XDG_DATA_HOME="$out/home" XDG_CONFIG_HOME="$settings_home" \
-    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    xvfb -s "-screen 0 1024x768x24" bash -c '
       "$@" >/dev/null & pid=$!
       sleep 2
       xdotool search --name "^spacefight$" key Return >/dev/null 2>&1
@@ -156,18 +197,26 @@ player() {
 }
 first_play() { sed -n 's/.*"first_play_ms": \([-0-9.]*\).*/\1/p' "$1"; }
 largest() { intervals "$1" | sort -g | tail -1; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 {
-  echo "| player's path, round | first picture ms | empty program ms | first picture / empty | first frame of play ms | largest interval after ms | frames > 28.6 ms |"
-  echo "|---|---|---|---|---|---|---|"
+  echo "| player's path, round | first picture ms | empty program ms | first picture / empty | first frame of play ms | largest interval after ms | frames > 28.6 ms | replay's first frame ms | replay / empty |"
+  echo "|---|---|---|---|---|---|---|---|---|"
 } >"$out/startup.md"
 for r in $(seq "$program_rounds"); do
-  xvfb-run -a -s "-screen 0 1024x768x24" "$dir/bench/empty_window" "$out/empty-player-$r.json"
+  xvfb -s "-screen 0 1024x768x24" "$dir/bench/empty_window" "$out/empty-player-$r.json"
   player "$prefix/bin/spacefight" --frame-stats "$out/player-$r.json"
+  replay_start "$prefix/bin/spacefight" --replay "$root/bench/one-minute.sfr" --frame-stats "$out/replay-start-$r.json"
   f="$out/player-$r.json"
   first=$(field "$f" startup_ms)
   empty=$(field "$out/empty-player-$r.json" startup_ms)
-  echo "| $r | $first | $empty | $(awk -v a="$first" -v b="$empty" 'BEGIN { printf "%.2f", a / b }') | $(first_play "$f") | $(largest "$f") | $(slow "$f") |" >>"$out/startup.md"
+  replay=$(field "$out/replay-start-$r.json" startup_ms)
+  echo "| $r | $first | $empty | $(ratio "$first" "$empty") | $(first_play "$f") | $(largest "$f") | $(slow "$f") | $replay | $(ratio "$replay" "$empty") |" >>"$out/startup.md"
 done
+if $startup_only; then
+  echo "Wrote $out/startup.md (load average $(cut -d' ' -f1-3 /proc/loadavg))"
+  cat "$out/startup.md"
+  exit 0
+fi
 # llvmpipe's thread count, each setting in turn: the replay uncapped with
 # sound for the frames, the player's path for the start-up.
 {

@@ -102,11 +102,14 @@ void Scene::buildGame() {
 }
 
 void Scene::decodePicturesAhead() {
-    std::vector<std::string> names;
-    for (const StartupTexture& texture : STARTUP_TEXTURES) names.push_back(texture.file);
+    // In the order they are asked for: the first picture's (the cockpit's,
+    // then the sky's) at once, the rest once the first is asked for.
+    std::vector<std::string> names = {STARTUP_TEXTURES[0].file, Sky::TEXTURE};
+    const size_t firstPicture = names.size();
+    for (const StartupTexture& texture : STARTUP_TEXTURES)
+        if (&texture != &STARTUP_TEXTURES[0]) names.push_back(texture.file);
     for (int i = 0; i < EXPLOSION_FRAMES; ++i) names.push_back(explosionFrame(i));
-    names.push_back(Sky::TEXTURE);
-    decoded = std::make_unique<ImageLoader>(std::move(names));
+    decoded = std::make_unique<ImageLoader>(std::move(names), firstPicture);
 }
 
 void Scene::chooseMode(Mode mode) {

@@ -7,12 +7,24 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include <future>
+
 
 namespace {
 const char* const GAME_MODE = "1024x768:32@70";
 // The toolkit does not know the token "hw=1" and warns of it on every start.
 const char* const DISPLAY_STRING = "rgb double depth stencil";
 const char* const MASK_PATH = "../bin/data/cockpit/cockpitMask.bmp";
+
+std::future<CockpitMask> maskAhead;
+}
+
+void readMaskAhead() {
+    maskAhead = std::async(std::launch::async, [] {
+        CockpitMask mask;
+        mask.load(MASK_PATH);
+        return mask;
+    });
 }
 
 bool initDisplay(int& argc, char** argv, bool windowed) {
@@ -53,7 +65,8 @@ bool initGraphicsState(View& view) {
     glEnable(GL_LIGHTING);
     glEnable(GL_COLOR_MATERIAL);
 
-    view.mask.load(MASK_PATH);
+    if (maskAhead.valid()) view.mask = maskAhead.get();
+    else view.mask.load(MASK_PATH);
     return true;
 }
 

@@ -4,7 +4,12 @@
 bool initDisplay(int& argc, char** argv, bool windowed);
 class View;
 
-// The fixed state, the light, and the cockpit mask read into the view.
+// Starts reading the cockpit mask, and working out its stencil and its
+// rectangles, on a thread of its own while the display opens. Needs the data folder.
+void readMaskAhead();
+
+// The fixed state, the light, and the cockpit mask read into the view (the
+// one read ahead, if it was).
 bool initGraphicsState(View& view);
 
 // The window is now this size: clears it, draws into its largest centred
