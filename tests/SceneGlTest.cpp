@@ -14,6 +14,8 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 constexpr int SIZE = 256;
@@ -138,6 +140,47 @@ TEST(Explosions, FramesRunAt40MsAndSmallOnesRideOnTheirTarget) {
     game.world->advanceExplosions();
     EXPECT_FLOAT_EQ(game.world->explosions[0]->getAnchor().x, 10.0f);
     EXPECT_FLOAT_EQ(game.world->explosions[1]->getAnchor().x, 0.0f);
+}
+
+// Blended only over the pixels its lit texels reach, a fireball is the same
+// picture, to the byte, as blended whole: large and small, turned, partly out
+// of view and reaching behind the eye, over a background it adds to.
+TEST(Explosions, CroppedToTheirLitTexelsTheyShowTheSamePicture) {
+    openGlWindow(SIZE, SIZE);
+    TextureBank bank;
+    const int frames[] = {0, 20, 40};
+    for (int frame : frames) {
+        bank.loadTexture("../bin/data/explosion/ex" + std::to_string(100 + frame).substr(1) + ".bmp",
+                         Explosion::FIRST_SLOT + frame);
+    }
+    EXPECT_GT(bank.litAreas[Explosion::FIRST_SLOT].s0, 0.1f) << "the first frame is lit about its middle only";
+    const float c = std::cos(0.6f), s = std::sin(0.6f);
+    const float turned[16] = {c, 0, -s, 0, 0, 1, 0, 0, s, 0, c, 0, 0, 0, 0, 1};
+    struct Placing {
+        Vector3 offset, anchor;
+    } placings[] = {{{0, 0, 0}, {0, 0, -40}}, {{0, 0, 1}, {1, -1, -6}}, {{0, 0, 0}, {30, 10, -30}}, {{0.01f, 0, 0}, {0, 0, -1.5f}}};
+    for (int frame : frames) {
+        for (const Placing& p : placings) {
+            std::vector<uint8_t> pictures[3];
+            for (int way = 0; way < 3; ++way) {
+                camera(0.0);
+                glClearColor(0.3f, 0.2f, 0.4f, 1.0f);
+                glClear(GL_COLOR_BUFFER_BIT);
+                if (way == 2) {   // the background alone
+                    pictures[2] = readPixels(0, 0, SIZE, SIZE);
+                    break;
+                }
+                Explosion e(p.offset, p.anchor, -1, bank.slots.data(), 0, way == 0 ? bank.litAreas.data() : nullptr);
+                e.advanceAnimation(frame * Explosion::FRAME_DURATION);
+                e.draw(turned);
+                pictures[way] = readPixels(0, 0, SIZE, SIZE);
+            }
+            EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+            EXPECT_GT(differingPixels(pictures[1], pictures[2], 0), 0) << "frame " << frame << " at " << p.anchor.x;
+            EXPECT_EQ(differingPixels(pictures[0], pictures[1], 0), 0) << "frame " << frame << " at " << p.anchor.x;
+        }
+    }
+    glClearColor(0, 0, 0, 1);
 }
 
 TEST(FontDrawing, TextLandsInItsGlyphBoxes) {
