@@ -20,7 +20,8 @@ bool scissorFor(const TextureBank::LitArea& area, GLint box[4]) {
     double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
     for (const float s : {area.s0, area.s1}) {
         for (const float t : {area.t0, area.t1}) {
-            const double object[4] = {-HALF_WIDTH + 2.0 * HALF_WIDTH * s, -HALF_HEIGHT + 2.0 * HALF_HEIGHT * t, PLANE_Z, 1.0};
+            const double object[4] = {-HALF_WIDTH + 2.0 * HALF_WIDTH * s, -HALF_HEIGHT + 2.0 * HALF_HEIGHT * t,
+                                      PLANE_Z, 1.0};
             double eye[4], clip[4];
             for (int r = 0; r < 4; ++r) {
                 eye[r] = 0.0;

@@ -158,7 +158,8 @@ TEST(Explosions, CroppedToTheirLitTexelsTheyShowTheSamePicture) {
     const float turned[16] = {c, 0, -s, 0, 0, 1, 0, 0, s, 0, c, 0, 0, 0, 0, 1};
     struct Placing {
         Vector3 offset, anchor;
-    } placings[] = {{{0, 0, 0}, {0, 0, -40}}, {{0, 0, 1}, {1, -1, -6}}, {{0, 0, 0}, {30, 10, -30}}, {{0.01f, 0, 0}, {0, 0, -1.5f}}};
+    } placings[] = {
+        {{0, 0, 0}, {0, 0, -40}}, {{0, 0, 1}, {1, -1, -6}}, {{0, 0, 0}, {30, 10, -30}}, {{0.01f, 0, 0}, {0, 0, -1.5f}}};
     for (int frame : frames) {
         for (const Placing& p : placings) {
             std::vector<uint8_t> pictures[3];
