@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TextureBank.h"
 #include "entities/Vector3.h"
 
 #include <GL/gl.h>
@@ -17,7 +18,11 @@ public:
 
     // `now` (milliseconds on the tick clock) starts the first frame, so the
     // animation begins at frame 0 and runs its 2.08 s whatever the clock reads.
-    Explosion(const Vector3& offset, const Vector3& anchor, int32_t targetId, const GLuint* slots, uint32_t now);
+    // With the slots' lit areas, each frame is drawn only over the window's
+    // pixels where its picture is not black: its additive blend leaves every
+    // other pixel's colour as it was, so the picture is the same.
+    Explosion(const Vector3& offset, const Vector3& anchor, int32_t targetId, const GLuint* slots, uint32_t now,
+              const TextureBank::LitArea* areas = nullptr);
 
     bool advanceAnimation(int32_t elapsedMs);
     bool isFinished() const { return finished; }
@@ -34,6 +39,7 @@ public:
 private:
     bool finished = false;
     const GLuint* frameTextures;   // the bank's slots, not owned
+    const TextureBank::LitArea* litAreas;   // beside them, or null: each frame drawn whole
     Vector3 anchor;
     Vector3 offset;
     int32_t elapsed = 0;           // milliseconds since the animation (re)started

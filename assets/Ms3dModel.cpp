@@ -106,6 +106,7 @@ bool Ms3dModel::parse(const std::vector<uint8_t>& bytes) {
     triangles = std::move(newTriangles);
     meshes = std::move(newMeshes);
     materials = std::move(newMaterials);
+    gatherCorners();
     return true;
 }
 

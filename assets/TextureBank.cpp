@@ -7,6 +7,8 @@
 
 #include <GL/glu.h>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 std::unique_ptr<RgbImage> TextureBank::readBmp(const std::string& fileName) {
@@ -24,6 +26,37 @@ TextureBank::~TextureBank() {
         if (name != 0) glDeleteTextures(1, &name);
     }
     if (!freeNames.empty()) glDeleteTextures(static_cast<GLsizei>(freeNames.size()), freeNames.data());
+}
+
+namespace {
+
+// The rows bottom first, as uploaded: row 0 is t's texel 0.
+TextureBank::LitArea litAreaOf(const RgbImage& image) {
+    int x0 = image.width, y0 = image.height, x1 = -1, y1 = -1;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const uint8_t* p = &image.pixels[(size_t(y) * size_t(image.width) + size_t(x)) * 3];
+            if ((p[0] | p[1] | p[2]) == 0) continue;
+            x0 = std::min(x0, x);
+            x1 = std::max(x1, x);
+            y0 = std::min(y0, y);
+            y1 = std::max(y1, y);
+        }
+    }
+    TextureBank::LitArea area;
+    if (x1 < 0) {
+        area.s1 = area.t1 = 0.0f;   // black throughout
+        return area;
+    }
+    // A linear fetch at s reads texels floor(s w - 1/2) and the next one.
+    const float w = float(image.width), h = float(image.height);
+    area.s0 = std::max(0.0f, (float(x0) - 1.5f) / w);
+    area.s1 = std::min(1.0f, (float(x1) + 2.5f) / w);
+    area.t0 = std::max(0.0f, (float(y0) - 1.5f) / h);
+    area.t1 = std::min(1.0f, (float(y1) + 2.5f) / h);
+    return area;
+}
+
 }
 
 void TextureBank::loadTexture(const std::string& fileName, int slot) {
@@ -45,8 +78,10 @@ void TextureBank::loadTexture(const std::string& fileName, int slot) {
     if (image->width <= largest && image->height <= largest) {
         glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
                      image->pixels.data());
+        litAreas[size_t(slot)] = litAreaOf(*image);
     } else {
         // Larger than the driver takes: GLU halves it until it fits.
+        litAreas[size_t(slot)] = LitArea();   // its texels are GLU's, not known here
         gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image->width, image->height, GL_RGB, GL_UNSIGNED_BYTE,
                           image->pixels.data());
     }

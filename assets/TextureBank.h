@@ -17,6 +17,14 @@
 // a new game does not pile up the old game's rock surfaces.
 class TextureBank {
 public:
+    // Where a slot's texture is not black, in texture coordinates, widened
+    // by the reach of the linear filter and a texel more: a fragment whose
+    // coordinates lie outside samples black only. The whole texture where
+    // that is not known.
+    struct LitArea {
+        float s0 = 0.0f, t0 = 0.0f, s1 = 1.0f, t1 = 1.0f;
+    };
+
     TextureBank() = default;
     virtual ~TextureBank();
     TextureBank(const TextureBank&) = delete;
@@ -34,6 +42,7 @@ public:
     static std::unique_ptr<RgbImage> readBmp(const std::string& fileName);
 
     std::array<GLuint, 100> slots = {};   // 0 until loaded
+    std::array<LitArea, 100> litAreas = {};   // one a slot
     ImageLoader* decoded = nullptr;       // pictures decoded ahead, if any
 
 private:

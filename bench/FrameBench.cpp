@@ -4,7 +4,8 @@
 // frame at a time, so every run flies and draws the same frames.
 //
 // Usage: frame_bench [--frames N] [--rounds N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]
-//                    [--only CONFIGURATION]   one configuration by name, e.g. under perf
+//                    [--only CONFIGURATION]...   configurations by name, e.g. one under perf, or two
+//                                                to set side by side in the same rounds
 
 #include "entities/Asteroid.h"
 #include "entities/EnemyShip.h"
@@ -51,7 +52,7 @@ struct Options {
     std::string json = "results.json";
     std::string table = "results.md";
     std::string series;   // a folder for one frame-time file per configuration; empty: none
-    std::string only;     // one configuration's name, for profiling it; empty: all
+    std::vector<std::string> only;   // the configurations' names to run; empty: all
 };
 
 struct Config {
@@ -258,7 +259,7 @@ bool parse(int argc, char** argv, Options& o) {
         } else if (a == "--series" && hasValue) {
             o.series = argv[++i];
         } else if (a == "--only" && hasValue) {
-            o.only = argv[++i];
+            o.only.push_back(argv[++i]);
         } else {
             return false;
         }
@@ -349,7 +350,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::fputs("usage: frame_bench [--frames N>=10] [--rounds N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]\n"
-                   "                   [--only CONFIGURATION]\n",
+                   "                   [--only CONFIGURATION]...\n",
                    stderr);
         return 2;
     }
@@ -402,7 +403,8 @@ int main(int argc, char** argv) {
         for (int scale : options.scales) {
             for (const Config& config : configs) {
                 if (scale != 1 && config.name != "cockpit, display lists") continue;
-                if (!options.only.empty() && config.name != options.only) continue;
+                const std::vector<std::string>& only = options.only;
+                if (!only.empty() && std::find(only.begin(), only.end(), config.name) == only.end()) continue;
                 Summary s = run(config, scale, options.frames);
                 if (round == 0) {
                     results.push_back(s);

@@ -14,6 +14,8 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 constexpr int SIZE = 256;
@@ -46,6 +48,57 @@ TEST(AsteroidDrawing, AllThreeDrawModesShowTheSamePicture) {
     for (int mode = 1; mode < 3; ++mode) {
         EXPECT_LT(differingPixels(pictures[0], pictures[mode], 8), SIZE * SIZE / 200) << "mode " << mode;
     }
+}
+
+// A model drawn from its gathered corners is the same picture, to the byte,
+// as the same model given vertex by vertex, and leaves the same normal and
+// texture coordinate current for what is drawn after it: the ship's two
+// parts, the second multiplied over the first as the ships draw them, and a
+// rock, seen whole and cut by the near plane and the view's edge.
+TEST(ModelDrawing, CornersDrawTheSamePictureAsVertexByVertex) {
+    openGlWindow(SIZE, SIZE);
+    Ms3dModel hull, detail, rock;
+    ASSERT_TRUE(hull.load("../bin/data/Ships/xwingPart1.ms3d"));
+    ASSERT_TRUE(detail.load("../bin/data/ships/xwingPart2.ms3d"));
+    ASSERT_TRUE(rock.load("../bin/data/asteroids/ast2.ms3d"));
+    for (Ms3dModel* model : {&hull, &detail, &rock}) model->reloadTextures("");
+    struct Pose {
+        float distance, yaw, pitch, shift;
+    } poses[] = {{30, 200, 20, 0}, {9, 130, -35, 6}, {3, 10, 60, -1}};
+    for (const Pose& pose : poses) {
+        std::vector<uint8_t> pictures[2];
+        std::vector<GLfloat> current[2];
+        for (int way = 0; way < 2; ++way) {
+            camera(0.0);
+            glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);   // as the game lights, highlights and all
+            const auto draw = [&](Model& m) { way == 0 ? m.draw() : m.drawVertexByVertex(); };
+            glPushMatrix();
+            glTranslatef(pose.shift, 0, -pose.distance);
+            glRotatef(pose.yaw, 0, 1, 0);
+            glRotatef(pose.pitch, 1, 0, 0);
+            glPushMatrix();
+            glScalef(0.05f, 0.05f, 0.05f);
+            draw(hull);
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_DST_COLOR, GL_ZERO);
+            draw(detail);
+            glDisable(GL_BLEND);
+            glPopMatrix();
+            glTranslatef(4, -3, 0);
+            glScalef(0.08f, 0.08f, 0.08f);
+            draw(rock);
+            glPopMatrix();
+            pictures[way] = readPixels(0, 0, SIZE, SIZE);
+            current[way].resize(8);
+            glGetFloatv(GL_CURRENT_NORMAL, current[way].data());
+            glGetFloatv(GL_CURRENT_TEXTURE_COORDS, current[way].data() + 3);
+            current[way][7] = glIsEnabled(GL_TEXTURE_2D);
+        }
+        EXPECT_GT(countPixels(pictures[1], SIZE, isLit), SIZE * SIZE / 50) << "at " << pose.distance;
+        EXPECT_EQ(differingPixels(pictures[0], pictures[1], 0), 0) << "at " << pose.distance;
+        EXPECT_EQ(current[0], current[1]) << "at " << pose.distance;
+    }
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 0);
 }
 
 TEST(RenderPass, ObjectsOutOfViewAreNotDrawnButStillTumble) {
@@ -87,6 +140,48 @@ TEST(Explosions, FramesRunAt40MsAndSmallOnesRideOnTheirTarget) {
     game.world->advanceExplosions();
     EXPECT_FLOAT_EQ(game.world->explosions[0]->getAnchor().x, 10.0f);
     EXPECT_FLOAT_EQ(game.world->explosions[1]->getAnchor().x, 0.0f);
+}
+
+// Blended only over the pixels its lit texels reach, a fireball is the same
+// picture, to the byte, as blended whole: large and small, turned, partly out
+// of view and reaching behind the eye, over a background it adds to.
+TEST(Explosions, CroppedToTheirLitTexelsTheyShowTheSamePicture) {
+    openGlWindow(SIZE, SIZE);
+    TextureBank bank;
+    const int frames[] = {0, 20, 40};
+    for (int frame : frames) {
+        bank.loadTexture("../bin/data/explosion/ex" + std::to_string(100 + frame).substr(1) + ".bmp",
+                         Explosion::FIRST_SLOT + frame);
+    }
+    EXPECT_GT(bank.litAreas[Explosion::FIRST_SLOT].s0, 0.1f) << "the first frame is lit about its middle only";
+    const float c = std::cos(0.6f), s = std::sin(0.6f);
+    const float turned[16] = {c, 0, -s, 0, 0, 1, 0, 0, s, 0, c, 0, 0, 0, 0, 1};
+    struct Placing {
+        Vector3 offset, anchor;
+    } placings[] = {
+        {{0, 0, 0}, {0, 0, -40}}, {{0, 0, 1}, {1, -1, -6}}, {{0, 0, 0}, {30, 10, -30}}, {{0.01f, 0, 0}, {0, 0, -1.5f}}};
+    for (int frame : frames) {
+        for (const Placing& p : placings) {
+            std::vector<uint8_t> pictures[3];
+            for (int way = 0; way < 3; ++way) {
+                camera(0.0);
+                glClearColor(0.3f, 0.2f, 0.4f, 1.0f);
+                glClear(GL_COLOR_BUFFER_BIT);
+                if (way == 2) {   // the background alone
+                    pictures[2] = readPixels(0, 0, SIZE, SIZE);
+                    break;
+                }
+                Explosion e(p.offset, p.anchor, -1, bank.slots.data(), 0, way == 0 ? bank.litAreas.data() : nullptr);
+                e.advanceAnimation(frame * Explosion::FRAME_DURATION);
+                e.draw(turned);
+                pictures[way] = readPixels(0, 0, SIZE, SIZE);
+            }
+            EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+            EXPECT_GT(differingPixels(pictures[1], pictures[2], 0), 0) << "frame " << frame << " at " << p.anchor.x;
+            EXPECT_EQ(differingPixels(pictures[0], pictures[1], 0), 0) << "frame " << frame << " at " << p.anchor.x;
+        }
+    }
+    glClearColor(0, 0, 0, 1);
 }
 
 TEST(FontDrawing, TextLandsInItsGlyphBoxes) {

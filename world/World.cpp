@@ -161,7 +161,8 @@ World::Destroyed World::removeDestroyed() {
 
 int World::addExplosion(Ship*, const Vector3& offset, const Vector3& anchor, int32_t targetId) {
     explosions.push_back(std::make_unique<Explosion>(offset, anchor, targetId,
-                                                     textureBank ? textureBank->slots.data() : nullptr, now));
+                                                     textureBank ? textureBank->slots.data() : nullptr, now,
+                                                     textureBank ? textureBank->litAreas.data() : nullptr));
     return static_cast<int>(explosions.size()) - 1;
 }
 
