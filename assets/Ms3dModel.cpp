@@ -106,7 +106,6 @@ bool Ms3dModel::parse(const std::vector<uint8_t>& bytes) {
     triangles = std::move(newTriangles);
     meshes = std::move(newMeshes);
     materials = std::move(newMaterials);
-    gatherCorners();
     return true;
 }
 

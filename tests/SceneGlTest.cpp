@@ -50,57 +50,6 @@ TEST(AsteroidDrawing, AllThreeDrawModesShowTheSamePicture) {
     }
 }
 
-// A model drawn from its gathered corners is the same picture, to the byte,
-// as the same model given vertex by vertex, and leaves the same normal and
-// texture coordinate current for what is drawn after it: the ship's two
-// parts, the second multiplied over the first as the ships draw them, and a
-// rock, seen whole and cut by the near plane and the view's edge.
-TEST(ModelDrawing, CornersDrawTheSamePictureAsVertexByVertex) {
-    openGlWindow(SIZE, SIZE);
-    Ms3dModel hull, detail, rock;
-    ASSERT_TRUE(hull.load("../bin/data/Ships/xwingPart1.ms3d"));
-    ASSERT_TRUE(detail.load("../bin/data/ships/xwingPart2.ms3d"));
-    ASSERT_TRUE(rock.load("../bin/data/asteroids/ast2.ms3d"));
-    for (Ms3dModel* model : {&hull, &detail, &rock}) model->reloadTextures("");
-    struct Pose {
-        float distance, yaw, pitch, shift;
-    } poses[] = {{30, 200, 20, 0}, {9, 130, -35, 6}, {3, 10, 60, -1}};
-    for (const Pose& pose : poses) {
-        std::vector<uint8_t> pictures[2];
-        std::vector<GLfloat> current[2];
-        for (int way = 0; way < 2; ++way) {
-            camera(0.0);
-            glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);   // as the game lights, highlights and all
-            const auto draw = [&](Model& m) { way == 0 ? m.draw() : m.drawVertexByVertex(); };
-            glPushMatrix();
-            glTranslatef(pose.shift, 0, -pose.distance);
-            glRotatef(pose.yaw, 0, 1, 0);
-            glRotatef(pose.pitch, 1, 0, 0);
-            glPushMatrix();
-            glScalef(0.05f, 0.05f, 0.05f);
-            draw(hull);
-            glEnable(GL_BLEND);
-            glBlendFunc(GL_DST_COLOR, GL_ZERO);
-            draw(detail);
-            glDisable(GL_BLEND);
-            glPopMatrix();
-            glTranslatef(4, -3, 0);
-            glScalef(0.08f, 0.08f, 0.08f);
-            draw(rock);
-            glPopMatrix();
-            pictures[way] = readPixels(0, 0, SIZE, SIZE);
-            current[way].resize(8);
-            glGetFloatv(GL_CURRENT_NORMAL, current[way].data());
-            glGetFloatv(GL_CURRENT_TEXTURE_COORDS, current[way].data() + 3);
-            current[way][7] = glIsEnabled(GL_TEXTURE_2D);
-        }
-        EXPECT_GT(countPixels(pictures[1], SIZE, isLit), SIZE * SIZE / 50) << "at " << pose.distance;
-        EXPECT_EQ(differingPixels(pictures[0], pictures[1], 0), 0) << "at " << pose.distance;
-        EXPECT_EQ(current[0], current[1]) << "at " << pose.distance;
-    }
-    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 0);
-}
-
 TEST(RenderPass, ObjectsOutOfViewAreNotDrawnButStillTumble) {
     openGlWindow(SIZE, SIZE);
     GameFixture game;
