@@ -132,6 +132,7 @@ TEST(GameOverScreen, TheTableMarksTheGameJustPlayedAndNamesWavesWhereTheModeHasT
     EXPECT_EQ(waves[1], "   1.     500  wave 5   2026-12-08");
     EXPECT_EQ(waves[2], ">  2.     240  wave 3   2026-12-08");
     EXPECT_EQ(GameOverScreen::tableLines(table, -1, false, false)[2], "   2.     240  2026-12-08");
+    EXPECT_EQ(GameOverScreen::tableLines(table, -1, false, false)[0], "Best games: classic");
     // Each mode's start screen fits its panel.
     Settings settings;
     for (Mode m : {Mode::Classic, Mode::Waves, Mode::Daily}) {

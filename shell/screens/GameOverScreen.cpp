@@ -60,7 +60,7 @@ std::string GameOverScreen::verdict(float points, float toBeat) {
 }
 
 std::vector<std::string> GameOverScreen::tableLines(const ScoreTable& table, int place, bool waves, bool daily) {
-    std::vector<std::string> lines = {daily ? "Today's best games" : waves ? "Best games: waves" : "Best games"};
+    std::vector<std::string> lines = {daily ? "Today's best games" : waves ? "Best games: waves" : "Best games: classic"};
     const auto& entries = table.entries();
     for (size_t i = 0; i < entries.size(); ++i) {
         const ScoreTable::Entry& e = entries[i];
