@@ -8,40 +8,33 @@
 constexpr uint32_t CHECK_EVERY = 60;   // frames between the hashes a recording holds
 
 void Ghost::begin(uint32_t seed, const GameRules& rules) {
-    kept = Recording();
-    kept.seed = seed;
-    kept.rules = rules;
+    keptSeed = seed;
+    keptRules = rules;
+    keptEntries.clear();
+    keptEntries.shrink_to_fit();   // a long game's bytes are not held through the next
     keptFrames = 0;
+    checkedLast = false;
     firstClock.reset();
 }
 
 void Ghost::frame(uint32_t clock, float frameTime, const InputRecord& input) {
     if (!firstClock) firstClock = clock;
-    Recording::Entry entry;
-    entry.clock = clock;
-    entry.frameTime = frameTime;
-    entry.input = input;
-    kept.entries.push_back(entry);
+    Recording::encodeFrame(keptEntries, clock, frameTime, input);
     ++keptFrames;
+    checkedLast = false;
 }
 
 void Ghost::endFrame(const Game& game) {
     if (keptFrames == 0 || (keptFrames % CHECK_EVERY != 0 && !game.over())) return;
-    if (!kept.entries.empty() && kept.entries.back().kind == Recording::Entry::Checksum) return;
-    Recording::Entry check;
-    check.kind = Recording::Entry::Checksum;
-    check.frame = keptFrames;
-    check.hash = stateHash(game);
-    kept.entries.push_back(check);
+    if (checkedLast) return;
+    Recording::encodeChecksum(keptEntries, keptFrames, stateHash(game));
+    checkedLast = true;
 }
 
 bool Ghost::save(const std::string& path, std::string& why) const {
     RecordingWriter writer;
-    if (!writer.open(path, "", kept.seed, kept.rules, why)) return false;
-    for (const Recording::Entry& e : kept.entries) {
-        if (e.kind == Recording::Entry::Frame) writer.frame(e.clock, e.frameTime, e.input);
-        else writer.checksum(e.frame, e.hash);
-    }
+    if (!writer.open(path, "", keptSeed, keptRules, why)) return false;
+    if (!keptEntries.empty()) writer.entries(keptEntries);   // no frame: nothing is put in place
     if (!writer.close()) return why = "cannot write it", false;
     return true;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Game;
 
@@ -47,8 +48,13 @@ public:
     static std::string bestPath(Mode mode);
 
 private:
-    Recording kept;            // the game in play
+    // The game in play, its entries as a file holds them: kept as records
+    // it would take half a megabyte a minute.
+    uint32_t keptSeed = 0;
+    GameRules keptRules;
+    std::vector<uint8_t> keptEntries;
     uint32_t keptFrames = 0;
+    bool checkedLast = false;   // the last entry kept is a hash
     std::optional<uint32_t> firstClock;   // the game in play's first frame
     GhostTrack track;
     bool challenging = false;

@@ -230,12 +230,8 @@ bool RecordingWriter::setRules(const GameRules& rules) {
     return true;
 }
 
-void RecordingWriter::frame(uint32_t clock, float frameTime, const InputRecord& input) {
-    std::string why;
-    put({});   // the header first: the file put in place is never without one
-    // The game plays: its recording takes the place of whatever stood there.
-    if (file.isOpen() && !failure && !file.committed() && !file.commit(why)) fail(why);
-    std::vector<uint8_t> out = {Recording::Entry::Frame};
+void Recording::encodeFrame(std::vector<uint8_t>& out, uint32_t clock, float frameTime, const InputRecord& input) {
+    out.push_back(Entry::Frame);
     putU32(out, clock);
     putFloat(out, frameTime);
     out.push_back(input.eventCount);
@@ -253,7 +249,27 @@ void RecordingWriter::frame(uint32_t clock, float frameTime, const InputRecord& 
         putFloat(out, input.turns[i][0]);
         putFloat(out, input.turns[i][1]);
     }
-    put(out);
+}
+
+void Recording::encodeChecksum(std::vector<uint8_t>& out, uint32_t frame, uint64_t hash) {
+    out.push_back(Entry::Checksum);
+    putU32(out, frame);
+    putU32(out, uint32_t(hash));
+    putU32(out, uint32_t(hash >> 32));
+}
+
+void RecordingWriter::frame(uint32_t clock, float frameTime, const InputRecord& input) {
+    std::vector<uint8_t> out;
+    Recording::encodeFrame(out, clock, frameTime, input);
+    entries(out);
+}
+
+void RecordingWriter::entries(const std::vector<uint8_t>& encoded) {
+    std::string why;
+    put({});   // the header first: the file put in place is never without one
+    // The game plays: its recording takes the place of whatever stood there.
+    if (file.isOpen() && !failure && !file.committed() && !file.commit(why)) fail(why);
+    put(encoded);
 }
 
 void RecordingWriter::newGame() {
@@ -261,10 +277,8 @@ void RecordingWriter::newGame() {
 }
 
 void RecordingWriter::checksum(uint32_t frame, uint64_t hash) {
-    std::vector<uint8_t> out = {Recording::Entry::Checksum};
-    putU32(out, frame);
-    putU32(out, uint32_t(hash));
-    putU32(out, uint32_t(hash >> 32));
+    std::vector<uint8_t> out;
+    Recording::encodeChecksum(out, frame, hash);
     put(out);
 }
 

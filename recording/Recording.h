@@ -51,6 +51,11 @@ struct Recording {
     // Two new games, or two checksums, without a frame between them are
     // damage: so no entry costs more than a frame's bytes in memory.
     static bool parse(const std::vector<uint8_t>& bytes, Recording& out, std::string& error);
+
+    // An entry as the file holds it, appended to `out`: a frame's is some
+    // twelve bytes where the record in memory is over a hundred.
+    static void encodeFrame(std::vector<uint8_t>& out, uint32_t clock, float frameTime, const InputRecord& input);
+    static void encodeChecksum(std::vector<uint8_t>& out, uint32_t frame, uint64_t hash);
 };
 
 // Writes a recording as the game goes: each entry reaches the file before the
@@ -75,6 +80,8 @@ public:
     void frame(uint32_t clock, float frameTime, const InputRecord& input);
     void newGame();
     void checksum(uint32_t frame, uint64_t hash);
+    // Entries already encoded, frames among them, as the calls above write them.
+    void entries(const std::vector<uint8_t>& encoded);
     bool isOpen() const { return file.isOpen(); }
     // The first write, flush or close that failed was reported once as a
     // warning naming the file and the reason; nothing more is written.
