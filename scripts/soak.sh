@@ -16,6 +16,8 @@ xvfb=$!
 pid=
 trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display
+# Its own settings and data folders: a soak never reads or writes the user's.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 sleep 1
 cd "$root/build/game"
 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null ./spacefight --no-start-screen >"$work/out.log" 2>"$work/err.log" &
