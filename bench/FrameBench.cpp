@@ -6,6 +6,8 @@
 // Usage: frame_bench [--frames N] [--rounds N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]
 //                    [--only CONFIGURATION]...   configurations by name, e.g. one under perf, or two
 //                                                to set side by side in the same rounds
+//                    [--hashes FILE]   a hash of every tenth picture shown, one a line: a change
+//                                      meant to keep the picture diffs alike before and after
 
 #include "entities/Asteroid.h"
 #include "entities/EnemyShip.h"
@@ -24,6 +26,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -53,6 +56,7 @@ struct Options {
     std::string table = "results.md";
     std::string series;   // a folder for one frame-time file per configuration; empty: none
     std::vector<std::string> only;   // the configurations' names to run; empty: all
+    std::string hashes;   // a file for a hash of every tenth picture shown; empty: none
 };
 
 struct Config {
@@ -130,9 +134,26 @@ void bringWave(unsigned wave) {
     }
 }
 
+// The picture just shown, as one FNV-1a hash: two builds that hash alike
+// over a run drew the same bytes. It is read from the back buffer after the
+// swap, which Mesa's software driver keeps as it was; the read slows the
+// frames after it, so a run with hashes is for pictures, not for times.
+std::string shownPictureHash() {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    std::vector<unsigned char> pixels(size_t(viewport[2]) * size_t(viewport[3]) * 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(viewport[0], viewport[1], viewport[2], viewport[3], GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    uint64_t hash = 1469598103934665603ull;
+    for (unsigned char c : pixels) hash = (hash ^ c) * 1099511628211ull;
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
 // A fresh game on a fresh clock, flown by a fixed script: throttle to 20, a
 // slow turn, a shot every second, power topped up so the game never ends.
-Summary run(const Config& config, int scale, int frames) {
+Summary run(const Config& config, int scale, int frames, std::ostream* hashes) {
     Clock::setTo(1000);
     window.scene.rules.mode = config.wave > 0 ? Mode::Waves : Mode::Classic;
     window.scene.startNewGame();
@@ -171,6 +192,7 @@ Summary run(const Config& config, int scale, int frames) {
         displayFrame();
         const double total = millisecondsSince(start);
         if (enters) s.entry = total;
+        if (hashes && i % 10 == 0) *hashes << config.name << " " << scale << " " << i << " " << shownPictureHash() << "\n";
         if (i % 8 == 0) pump();
         if (i < warmUp) continue;
         s.times.push_back(total);
@@ -258,6 +280,8 @@ bool parse(int argc, char** argv, Options& o) {
             o.table = argv[++i];
         } else if (a == "--series" && hasValue) {
             o.series = argv[++i];
+        } else if (a == "--hashes" && hasValue) {
+            o.hashes = argv[++i];
         } else if (a == "--only" && hasValue) {
             o.only.push_back(argv[++i]);
         } else {
@@ -350,7 +374,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::fputs("usage: frame_bench [--frames N>=10] [--rounds N] [--scales 1,4,16] [--json FILE] [--table FILE] [--series DIR]\n"
-                   "                   [--only CONFIGURATION]...\n",
+                   "                   [--only CONFIGURATION]... [--hashes FILE]\n",
                    stderr);
         return 2;
     }
@@ -398,6 +422,14 @@ int main(int argc, char** argv) {
     // a while slows all of them alike; each round flies the same frames.
     std::vector<Summary> results;
     Summary floor;
+    std::ofstream hashes;
+    if (!options.hashes.empty()) {
+        hashes.open(options.hashes);
+        if (!hashes) {
+            std::fprintf(stderr, "frame_bench: cannot write %s\n", options.hashes.c_str());
+            return 1;
+        }
+    }
     for (int round = 0; round < options.rounds; ++round) {
         size_t index = 0;
         for (int scale : options.scales) {
@@ -405,7 +437,7 @@ int main(int argc, char** argv) {
                 if (scale != 1 && config.name != "cockpit, display lists") continue;
                 const std::vector<std::string>& only = options.only;
                 if (!only.empty() && std::find(only.begin(), only.end(), config.name) == only.end()) continue;
-                Summary s = run(config, scale, options.frames);
+                Summary s = run(config, scale, options.frames, hashes.is_open() ? &hashes : nullptr);
                 if (round == 0) {
                     results.push_back(s);
                 } else {
