@@ -240,14 +240,23 @@ void GameWindow::idle() {
 }
 
 void GameWindow::reshape(int width, int height) {
-    fitView(view, width, height);
+    // The stencil masks what shows behind the cockpit: before the start
+    // screen's backdrop there is nothing to mask.
+    fitView(view, width, height, !scene.firstPictureOnly());
     // The first comes at start-up, or once the start screen's picture is shown.
     if (scene.game) screens.prepareKeptFrame();
     screenEvent(ScreenEvent::Resize);
 }
 
+void GameWindow::buildBackdrop() {
+    if (!scene.firstPictureOnly()) return;
+    scene.buildBackdrop();
+    fillStencil(view);
+}
+
 void GameWindow::finishLoading() {
     if (scene.game) return;
+    buildBackdrop();
     scene.finishBuilding();
     replay.gameBuilt(*scene.game);
     screens.prepareKeptFrame();
@@ -261,10 +270,23 @@ void GameWindow::show(bool ofPlay) {
     frames.show(ofPlay);
 }
 
+void GameWindow::showFirstPicture() {
+    // Nothing was drawn yet, and the backdrop comes in the next picture: the
+    // words stand on black.
+    glClear(GL_COLOR_BUFFER_BIT);
+    screens.drawStartWords();
+    drawStatus();
+    glutSwapBuffers();
+    if (frames.stats) frames.stats->pictureShown();
+    buildBackdrop();
+}
+
 void GameWindow::drawScreen() {
     if (screens.current() == Screen::Back) return;
     // A screen asked for before the start screen's first picture needs it all.
     if (screens.current() != Screen::Start) finishLoading();
+    // Words that can be read come first; the whole screen follows at once.
+    if (scene.firstPictureOnly()) showFirstPicture();
     // Before the first game the cockpit stands behind, as the game stands.
     if (screens.beforeFirstGame()) frames.drawStill();
     screens.draw(scene.game ? scene.game->myShip->getPoints() : 0.0f);

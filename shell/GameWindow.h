@@ -88,6 +88,14 @@ private:
     void show(bool ofPlay);
     // A standing screen or the game-over screen, drawn and shown.
     void drawScreen();
+    // The start screen's first picture: its words alone, on black, shown
+    // before anything they do not need is loaded; what the screen stands on
+    // (the cockpit picture, the sky, the mask's stencil) is made ready after
+    // it, for the start screen drawn whole right away.
+    void showFirstPicture();
+    // The cockpit picture, the sky and the mask's stencil, if the start
+    // screen's first picture was shown without them.
+    void buildBackdrop();
     // The scene built whole and the game controller opened, if the start
     // screen's first picture was shown without them; signals honoured from then on.
     void finishLoading();

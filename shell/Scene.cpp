@@ -45,9 +45,9 @@ std::string explosionFrame(int i) {
 
 }
 
-void Scene::loadTextures(bool firstPictureLoaded) {
+void Scene::loadTextures(bool backdropLoaded) {
     for (const StartupTexture& texture : STARTUP_TEXTURES) {
-        if (firstPictureLoaded && &texture == &STARTUP_TEXTURES[0]) continue;
+        if (backdropLoaded && &texture == &STARTUP_TEXTURES[0]) continue;
         textures->loadTexture(texture.file, texture.slot);
     }
     for (int i = 0; i < EXPLOSION_FRAMES; ++i) textures->loadTexture(explosionFrame(i), FIRST_EXPLOSION_SLOT + i);
@@ -82,13 +82,18 @@ void Scene::build(const SoundChoice& choice) {
 
 void Scene::buildFirstPicture(const SoundChoice& choice) {
     beginBuilding(choice);
+    font = new Font();
+}
+
+void Scene::buildBackdrop() {
+    if (sky) return;
     textures->loadTexture(STARTUP_TEXTURES[0].file, STARTUP_TEXTURES[0].slot);
     sky = new Sky(textures);
-    font = new Font();
 }
 
 void Scene::finishBuilding() {
     if (game) return;
+    buildBackdrop();
     loadTextures(true);
     game = new Game(textures, sound, true, rules);
     buildGame();
@@ -102,14 +107,14 @@ void Scene::buildGame() {
 }
 
 void Scene::decodePicturesAhead() {
-    // In the order they are asked for: the first picture's (the cockpit's,
-    // then the sky's) at once, the rest once the first is asked for.
+    // In the order they are asked for: what the start screen stands on (the
+    // cockpit's, then the sky's) at once, the rest once the first is asked for.
     std::vector<std::string> names = {STARTUP_TEXTURES[0].file, Sky::TEXTURE};
-    const size_t firstPicture = names.size();
+    const size_t backdrop = names.size();
     for (const StartupTexture& texture : STARTUP_TEXTURES)
         if (&texture != &STARTUP_TEXTURES[0]) names.push_back(texture.file);
     for (int i = 0; i < EXPLOSION_FRAMES; ++i) names.push_back(explosionFrame(i));
-    decoded = std::make_unique<ImageLoader>(std::move(names), firstPicture);
+    decoded = std::make_unique<ImageLoader>(std::move(names), backdrop);
 }
 
 void Scene::chooseMode(Mode mode) {

@@ -30,13 +30,18 @@ public:
     // font, shared display lists and vertex arrays, the player's ship, laser,
     // star field, 26 asteroids and the enemy ship.
     void build(const SoundChoice& sound = SoundChoice());
-    // The same in two steps, for a player whose first picture is the start
-    // screen: what that picture needs (the cockpit picture, the sky, the
-    // font), then, once it is shown, the rest (the other textures, the
-    // sound, the models and the objects, the music). The second does
-    // nothing once the game is built.
+    // The same in steps, for a player whose first picture is the start
+    // screen: what that picture needs (the font: its words alone), then,
+    // once it is shown, what the start screen stands on (the cockpit picture
+    // and the sky), then the rest (the other textures, the sound, the models
+    // and the objects, the music). Each later step does nothing once done,
+    // and the last takes the one before first if it was not taken.
     void buildFirstPicture(const SoundChoice& sound);
+    void buildBackdrop();
     void finishBuilding();
+    // The start screen's first picture is built and what it stands on not
+    // yet: that picture shows its words alone, and nothing needs the mask's stencil.
+    bool firstPictureOnly() const { return font && !sky; }
 
     // The player's volumes and music switch, applied to the game being
     // played and to every new one.
@@ -70,8 +75,8 @@ public:
 private:
     // The sound choice kept (its levels as set before), the texture bank opened.
     void beginBuilding(const SoundChoice& choice);
-    // All but the first picture's, when it has them already.
-    void loadTextures(bool firstPictureLoaded);
+    // All but the backdrop's, when it has them already.
+    void loadTextures(bool backdropLoaded);
     void buildGame();
 
     SoundChoice sound;

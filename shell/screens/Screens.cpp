@@ -231,6 +231,14 @@ template <class Picture> void Screens::drawOver(const Picture& picture, float po
     glPopAttrib();
 }
 
+void Screens::drawStartWords() const {
+    struct Words {
+        const StartScreen& screen;
+        void draw(const ScreenFrame& frame) const { screen.drawWords(frame); }
+    };
+    drawOver(Words{start}, 0.0f);
+}
+
 void Screens::draw(float points) const {
     switch (screen) {
     case Screen::Start: drawOver(start, points); break;

@@ -74,6 +74,9 @@ public:
     // before the first game, over what the window drew behind it). `points`:
     // the game's.
     void draw(float points) const;
+    // The start screen's words alone, over black: its first picture, drawn
+    // with the fewest kinds of drawing the renderer must prepare.
+    void drawStartWords() const;
     // A challenge's points to beat, said at the game's end; below 0: no challenge.
     float challengePoints = -1.0f;
 

@@ -59,6 +59,11 @@ void StartScreen::draw(const ScreenFrame& frame) const {
     const int bottom = TOP - ROW * int(text.size());
     Overlay::darkPanel(LEFT * 1024 / 640 - 16, (480 - TOP - 24) * 768 / 480, (640 - LEFT) * 1024 / 640 + 16,
                        (480 - bottom + 4) * 768 / 480, 0.8f);
+    drawWords(frame);
+}
+
+void StartScreen::drawWords(const ScreenFrame& frame) const {
+    const std::vector<std::string> text = lines(frame.settings);
     if (!frame.font) return;
     for (size_t i = 0; i < text.size(); ++i) {
         const std::string& line = text[i];

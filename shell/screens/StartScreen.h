@@ -13,7 +13,11 @@ struct ScreenFrame;
 // to begin, over the cockpit as the game stands.
 class StartScreen {
 public:
+    // The dark panel, then the words over it.
     void draw(const ScreenFrame& frame) const;
+    // The words alone: over black, the panel would not show (a blue of 10 in
+    // 255), and leaving it out leaves one kind of drawing to prepare.
+    void drawWords(const ScreenFrame& frame) const;
     // The lines, top down; an empty one is a gap.
     static std::vector<std::string> lines(const Settings& settings);
     // The mode the game will be played by, and the key to the next.

@@ -70,28 +70,39 @@ bool initGraphicsState(View& view) {
     return true;
 }
 
-void fitView(View& view, int width, int height) {
+void fitView(View& view, int width, int height, bool withStencil) {
     // Everything, the bars beside or above the picture included, starts black.
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    // The clear erased the cockpit picture too: the view paints it again.
     view.resize(width, height);
     const Viewport& area = view.viewport();
     glViewport(area.x, area.y, area.width, area.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(-3.0, 3.0, -3.0, 3.0, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glStencilFunc(GL_ALWAYS, 1, 1);
-    glStencilOp(GL_REPLACE, GL_REPLACE, GL_REPLACE);
-    // The clear above erased the cockpit picture too: the view paints it again.
-    view.mask.drawStencil(area);
-    // Nothing drawn later may mark the mask: a screen's letters drawn before
-    // the next frame of play would stay in it as dark shapes.
-    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
-
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
     gluPerspective(80.0, 4.0 / 3.0, 1.0, 5000.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    glStencilFunc(GL_ALWAYS, 1, 1);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    if (withStencil) fillStencil(view);
+}
+
+void fillStencil(const View& view) {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(-3.0, 3.0, -3.0, 3.0, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glStencilFunc(GL_ALWAYS, 1, 1);
+    glStencilOp(GL_REPLACE, GL_REPLACE, GL_REPLACE);
+    view.mask.drawStencil(view.viewport());
+    // Nothing drawn later may mark the mask: a screen's letters drawn before
+    // the next frame of play would stay in it as dark shapes.
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
 }

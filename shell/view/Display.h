@@ -13,6 +13,10 @@ void readMaskAhead();
 bool initGraphicsState(View& view);
 
 // The window is now this size: clears it, draws into its largest centred
-// 4:3 area from then on, refills the stencil buffer with the cockpit mask
-// and sets the 80-degree perspective.
-void fitView(View& view, int width, int height);
+// 4:3 area from then on, sets the 80-degree perspective and refills the
+// stencil buffer with the cockpit mask, or leaves it clear for fillStencil
+// to fill when nothing drawn yet needs it.
+void fitView(View& view, int width, int height, bool withStencil = true);
+// The cockpit mask drawn into the stencil buffer over the viewport (1 where
+// the cockpit covers the picture); the matrices are left as found.
+void fillStencil(const View& view);

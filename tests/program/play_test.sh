@@ -39,6 +39,10 @@ sleep 1
 shot opening2
 check "the start screen says what to do" test "$(white_pixels opening 800x400+60+60)" -gt 3000
 check "nothing moves on the start screen" test "$(differing opening opening2 1024x768+0+0)" -lt 50
+# Its first picture is the words alone, on black; the start screen then stands on the cockpit picture.
+$IM "$bin_dir/data/cockpit/cockpit.bmp" "$work/picture.png"
+dash="1024x150+0+618"
+check "the start screen stands on the cockpit picture" test "$(differing opening picture "$dash")" -lt 5000
 # F12 twice within two seconds: two new pictures of the whole window where no desktop names another folder.
 xdotool key F12 sleep 1.2 key F12 sleep 1.2
 pictures=("$HOME"/Pictures/spacefight/spacefight-*.png)
@@ -64,8 +68,6 @@ check "released, the arrow key's turn stops" test "$(differing arrow1 arrow2 100
 
 shot start
 # Where the mask is set the screen shows the cockpit picture: the dashboard.
-$IM "$bin_dir/data/cockpit/cockpit.bmp" "$work/picture.png"
-dash="1024x150+0+618"
 check "the dashboard shows the cockpit picture" test "$(differing start picture "$dash")" -lt 2000
 check "the speed line is drawn" test "$(white_pixels start 120x24+16+424)" -gt 30
 check "the fps line is drawn" test "$(white_pixels start 100x24+16+496)" -gt 30
